@@ -1,0 +1,73 @@
+#include "app/engine.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+Engine* freeMain = nullptr;
+
+static LogListener logListener;
+
+void SetLogListener(LogListener listener)
+{
+    logListener = std::move(listener);
+}
+
+Engine::Engine() : screen(nullptr), keys(nullptr) {}
+
+Engine::~Engine()
+{
+    Log(1, "Shutting down Engine");
+    Log(2, "Quit SDL");
+    SDL_Quit();
+    Log(2, "DONE - Quit SDL");
+    log.Close();
+}
+
+bool Engine::Log(int level, const char* format, ...)
+{
+    char message[LOG_MESSAGE_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(message, sizeof message, format, args);
+    va_end(args);
+
+    for (int i = 1; i < level; ++i)
+        fputc(' ', stdout);
+    fputs(message, stdout);
+    fputc('\n', stdout);
+    if (logListener)
+        logListener(level, message);
+    return log.Write(static_cast<uint16_t>(level), message);
+}
+
+bool Engine::Init(int width, int height, bool fullscreen, const char* logFileName)
+{
+    if (freeMain) {
+        fputs("there's already a freeMain object!", stderr);
+        return false;
+    }
+    if (!log.Open(logFileName)) {
+        fprintf(stderr, "Couldn't create logfile %s", logFileName);
+        return false;
+    }
+    Log(1, "Initialising Engine");
+    Log(2, "init SDL");
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
+        return false;
+    }
+    Log(3, "set video mode %ix%i @ [optimal] bpp, fullscreen: %i", width, height, fullscreen ? 1 : 0);
+    Uint32 flags = fullscreen ? SDL_DOUBLEBUF | SDL_FULLSCREEN : SDL_DOUBLEBUF;
+    screen = SDL_SetVideoMode(width, height, 0, flags);
+    if (!screen) {
+        Log(4, "Couldn't set %dx%dx[optimal] video mode: %s\n", width, height, SDL_GetError());
+        return false;
+    }
+    Log(4, "running @ %d bpp", SDL_GetVideoInfo()->vfmt->BitsPerPixel);
+    Log(2, "Retrieving Keystate Array");
+    keys = SDL_GetKeyState(nullptr);
+    Log(2, "DONE - init SDL");
+    Log(1, "DONE - Initialising Engine");
+    freeMain = this;
+    return true;
+}

@@ -1,0 +1,32 @@
+#ifndef KOLVO_APP_LOG_FILE_H
+#define KOLVO_APP_LOG_FILE_H
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+
+// A timestamped text log. Every line is flushed as it is written, so the file is complete even if
+// the program dies. Lines end in CR LF. False means nothing was written.
+class LogFile {
+public:
+    LogFile();
+    ~LogFile();  // closes with the footer, like Close()
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    bool Open(const char* path);  // truncates an existing file; false when already open
+    bool Write(uint16_t level, const char* text);  // two spaces per level, then "-" and the time
+    bool Close();
+    bool IsOpen() const { return open; }
+
+private:
+    void ReadClock();
+    void WriteStamp(const char* event);
+
+    bool open;
+    FILE* stream;
+    time_t now;
+    struct tm* localTime;
+};
+
+#endif

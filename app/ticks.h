@@ -1,0 +1,26 @@
+#ifndef KOLVO_APP_TICKS_H
+#define KOLVO_APP_TICKS_H
+
+#include <SDL/SDL.h>
+
+// Every delay, repeat guard and animation of the game reads time through Ticks(), in milliseconds,
+// and compares unsigned differences, so a wrapped counter still measures correctly. Tests replace
+// the source and drive time exactly instead of sleeping.
+using TickSource = Uint32 (*)();
+using DelaySink = void (*)(Uint32 milliseconds);
+
+Uint32 Ticks();
+
+// Gives the processor back while a loop waits or paces itself. Through the same seam, so that a
+// test clock can let time pass instead of sleeping.
+void Delay(Uint32 milliseconds);
+
+// Hands the processor back for half a millisecond of real time; does nothing while a test clock
+// is installed, since a test's time only moves when the test moves it.
+void YieldProcessor();
+
+// nullptr restores SDL's own timer and sleep.
+void SetTickSource(TickSource source);
+void SetDelaySink(DelaySink sink);
+
+#endif

@@ -1,0 +1,20 @@
+# The game's pictures, fonts, script and sounds are generated, never committed. The generator runs
+# again only when one of its own files changes.
+file(GLOB KOLVO_DATA_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.py)
+set(KOLVO_DATA_DIR ${CMAKE_BINARY_DIR}/data)
+set(KOLVO_DATA_STAMP ${CMAKE_BINARY_DIR}/data.stamp)
+if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tools/make_data.py)
+  message(WARNING "tools/make_data.py is missing: no game data")
+  add_custom_target(kolvo_data)
+  return()
+endif()
+add_custom_command(
+  OUTPUT ${KOLVO_DATA_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${KOLVO_DATA_DIR}
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/make_data.py ${KOLVO_DATA_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${KOLVO_DATA_STAMP}
+  DEPENDS ${KOLVO_DATA_TOOLS}
+  COMMENT "Generating the game's data in ${KOLVO_DATA_DIR}"
+  VERBATIM)
+add_custom_target(kolvo_data ALL DEPENDS ${KOLVO_DATA_STAMP})
+add_dependencies(kolvo kolvo_data)

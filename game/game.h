@@ -1,0 +1,8 @@
+#ifndef KOLVO_GAME_GAME_H
+#define KOLVO_GAME_GAME_H
+
+// One single-player game, from set-up to the highscore chain. True: back to the menu; false: an
+// error, already logged.
+bool Game();
+
+#endif

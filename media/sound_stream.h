@@ -1,0 +1,36 @@
+#ifndef KOLVO_MEDIA_SOUND_STREAM_H
+#define KOLVO_MEDIA_SOUND_STREAM_H
+
+// One sound file (music in MP3, effects in WAV) played as a stream, once or looping. The first
+// stream constructed starts the sound library, the last one destroyed shuts it down.
+class SoundStream {
+public:
+    SoundStream();                          // no file
+    explicit SoundStream(const char* path); // opens path; the result is not reported
+    ~SoundStream();                         // stops and closes; the last stream shuts sound down
+    SoundStream(const SoundStream&) = delete;
+    SoundStream& operator=(const SoundStream&) = delete;
+
+    // Replaces any open stream. False when sound is unavailable (silently) or the file cannot be
+    // opened (with a message on standard output).
+    bool Open(const char* path);
+    // True when the stream got a channel. loop plays it without end, else once.
+    bool Play(bool loop);
+    void Stop();  // the stream stays open
+
+    // True while the sound library is initialised and usable. Screens ask it to tell a missing
+    // file (their error) from a machine without sound (they go on in silence).
+    static bool Available();
+
+private:
+    void* stream;
+};
+
+// Opens an effect for a screen: true when the file opened, and also when the machine has no sound
+// at all, so the screen runs silently. False only when sound works and the file cannot be opened.
+bool OpenEffect(SoundStream& sound, const char* path);
+
+// The text for a sound library error code; "Unknown error" for codes it does not know.
+const char* SoundErrorText(int code);
+
+#endif

@@ -1,0 +1,146 @@
+#include "media/text_engine.h"
+
+#include "app/engine.h"
+
+#include <SDL/SDL_image.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static const char TEXT_CONTACT[] = "the Kolvo maintainers <kolvo@mossbrook.invalid>\n";
+
+Uint32 GetPixel(SDL_Surface* picture, int x, int y)
+{
+    if (x < 0) {
+        printf("SFONT ERROR: x too small in GetPixel. Report this to %s", TEXT_CONTACT);
+        return TEXT_NO_PIXEL;
+    }
+    if (x >= picture->w) {
+        printf("SFONT ERROR: x too big in GetPixel. Report this to %s", TEXT_CONTACT);
+        return TEXT_NO_PIXEL;
+    }
+    if (y < 0 || y >= picture->h)
+        return TEXT_NO_PIXEL;
+    const SDL_PixelFormat* format = picture->format;
+    const Uint8* p = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch +
+                     x * format->BytesPerPixel;
+    switch (format->BytesPerPixel) {
+    case 1:
+        return *p;
+    case 2:
+        return *reinterpret_cast<const Uint16*>(p);
+    case 3:
+        return SDL_MapRGB(picture->format, p[format->Rshift / 8], p[format->Gshift / 8],
+                          p[format->Bshift / 8]);
+    case 4:
+        return *reinterpret_cast<const Uint32*>(p);
+    default:
+        return TEXT_NO_PIXEL;
+    }
+}
+
+TextEngine::TextEngine() : surface(nullptr), glyphs{}, height(0), runEntries(0) {}
+
+TextEngine::~TextEngine()
+{
+    if (surface)
+        SDL_FreeSurface(surface);
+}
+
+bool TextEngine::LoadFont(const char* path)
+{
+    freeMain->Log(1, "loading Font %s", path);
+    if (surface)
+        SDL_FreeSurface(surface);
+    surface = IMG_Load(path);
+    if (!surface) {
+        freeMain->Log(2, "Couldn't load %s: %s\n", path, SDL_GetError());
+        return false;
+    }
+    freeMain->Log(2, "InitFont2 %s\n", path);
+    InitFont2();
+    freeMain->Log(2, "Done!\n");
+    return true;
+}
+
+void TextEngine::InitFont2()
+{
+    if (!surface) {
+        printf("The font has not been loaded!\n");
+        exit(1);
+    }
+    bool locked = SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
+    const Uint32 marker = SDL_MapRGB(surface->format, 255, 0, 255);
+    memset(glyphs, 0, sizeof glyphs);
+    runEntries = 0;
+    for (int x = 0; x < surface->w && runEntries + 2 <= TEXT_TABLE_SIZE; ++x) {
+        if (GetPixel(surface, x, 0) != marker)
+            continue;
+        glyphs[runEntries++] = x;
+        while (x < surface->w - 1 && GetPixel(surface, x, 0) == marker)
+            ++x;
+        glyphs[runEntries++] = x;
+    }
+    height = surface->h;
+    Uint32 transparent = GetPixel(surface, 0, height - 1);
+    if (locked)
+        SDL_UnlockSurface(surface);
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, transparent);
+}
+
+// Glyph k needs both of its marker runs, k and k + 1.
+bool TextEngine::HasGlyph(int k) const
+{
+    return k >= 0 && 2 * k + 3 < runEntries;
+}
+
+int TextEngine::CharWidth(unsigned char c) const
+{
+    int k = (c == ' ') ? 0 : c - TEXT_FIRST_CHAR;
+    if (!HasGlyph(k))
+        return 0;
+    return glyphs[2 * k + 2] - glyphs[2 * k + 1];
+}
+
+// The glyph is cut from the middle of its left marker run to the middle of its right one and
+// placed so that its body starts at the pen; the half runs overlap the neighbours harmlessly.
+void TextEngine::DrawGlyph(int k, int pen, int y)
+{
+    const int start = glyphs[2 * k], end = glyphs[2 * k + 1];
+    const int nextStart = glyphs[2 * k + 2], nextEnd = glyphs[2 * k + 3];
+    SDL_Rect source;
+    source.x = static_cast<Sint16>((start + end) / 2);
+    source.y = 1;
+    source.w = static_cast<Uint16>((nextStart + nextEnd) / 2 - (start + end) / 2);
+    source.h = static_cast<Uint16>(height - 1);
+    SDL_Rect target;
+    target.x = static_cast<Sint16>(static_cast<int>(pen - (end - start) * 0.5));
+    target.y = static_cast<Sint16>(y);
+    target.w = source.w;
+    target.h = source.h;
+    SDL_BlitSurface(surface, &source, freeMain->screen, &target);
+}
+
+bool TextEngine::PutString(int x, int y, const char* text)
+{
+    int pen = x;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+        int k = *c - TEXT_FIRST_CHAR;
+        if (*c != ' ' && HasGlyph(k))
+            DrawGlyph(k, pen, y);
+        pen += CharWidth(*c);
+    }
+    return true;
+}
+
+bool TextEngine::PutStringF(int x, int y, const char* format, ...)
+{
+    char text[TEXT_FORMAT_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return PutString(x, y, text);
+}

@@ -1,0 +1,43 @@
+#include "tests/support/fake_clock.h"
+
+#include "app/ticks.h"
+
+static Uint32 fakeNow = 0;
+
+static Uint32 FakeTicks()
+{
+    return fakeNow;
+}
+
+static void FakeDelay(Uint32 milliseconds)
+{
+    fakeNow += milliseconds;
+}
+
+FakeClock::FakeClock(Uint32 start)
+{
+    fakeNow = start;
+    SetTickSource(FakeTicks);
+    SetDelaySink(FakeDelay);
+}
+
+FakeClock::~FakeClock()
+{
+    SetTickSource(nullptr);
+    SetDelaySink(nullptr);
+}
+
+void FakeClock::Set(Uint32 now)
+{
+    fakeNow = now;
+}
+
+void FakeClock::Advance(Uint32 milliseconds)
+{
+    fakeNow += milliseconds;
+}
+
+Uint32 FakeClock::Now() const
+{
+    return fakeNow;
+}

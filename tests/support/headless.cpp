@@ -1,0 +1,98 @@
+#include "tests/support/headless.h"
+
+#include "app/frame.h"
+#include "app/globals.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+static std::string testDirectory;
+
+void StartHeadlessEngine()
+{
+    if (freeMain)
+        return;
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    char pattern[] = "/tmp/kolvo-test-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    testDirectory = pattern;
+    ASSERT_EQ(chdir(pattern), 0);
+    ASSERT_EQ(symlink(KOLVO_DATA_DIR, "data"), 0);
+    ASSERT_TRUE(gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, false, "kolvolog.txt"));
+    // The dummy driver's desktop is 8-bit; the game is drawn on 32-bit desktops, so test there.
+    gEngine.screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_SWSURFACE);
+    ASSERT_NE(gEngine.screen, nullptr);
+}
+
+void StartHeadlessGame()
+{
+    StartHeadlessEngine();
+    if (gWhiteFont.surface)
+        return;
+    ASSERT_TRUE(gWhiteFont.LoadFont("data/grafik/font.bmp"));
+    ASSERT_TRUE(gOrangeFont.LoadFont("data/grafik/font_orange.bmp"));
+}
+
+std::string TestDirectory()
+{
+    return testDirectory;
+}
+
+Uint32 ScreenPixel(int x, int y)
+{
+    SDL_Surface* screen = gEngine.screen;
+    const Uint8* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
+    Uint32 pixel = reinterpret_cast<const Uint32*>(row)[x];
+    Uint8 r, g, b;
+    SDL_GetRGB(pixel, screen->format, &r, &g, &b);
+    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+FrameScript::FrameScript(std::function<void(int)> step) : step(std::move(step))
+{
+    SetFrameHook([this]() { this->step(frames++); });
+}
+
+FrameScript::~FrameScript()
+{
+    SetFrameHook(nullptr);
+}
+
+void HoldKey(SDLKey key, bool held)
+{
+    SDL_GetKeyState(nullptr)[key] = held ? 1 : 0;
+}
+
+void ReleaseAllKeys()
+{
+    int count = 0;
+    Uint8* keys = SDL_GetKeyState(&count);
+    for (int i = 0; i < count; ++i)
+        keys[i] = 0;
+}
+
+void PushKeyDown(SDLKey key, Uint16 unicode)
+{
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    SDL_PushEvent(&event);
+}
+
+void PushQuit()
+{
+    SDL_Event event = {};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+}
+
+void DrainEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
