@@ -147,6 +147,12 @@ def title_image(w=420, h=120):
     ImageDraw.Draw(glow).ellipse((W * 0.08, H * 0.02, W * 0.92, H * 1.1),
                                  fill=255)
     glow = glow.filter(ImageFilter.GaussianBlur(H * 0.25))
+    # Fade to black at every edge so no hard rectangle shows on the menu.
+    edge = Image.new("L", (W, H), 0)
+    ImageDraw.Draw(edge).rectangle((W * 0.03, H * 0.1, W * 0.97, H * 0.9),
+                                   fill=255)
+    glow = ImageChops.multiply(glow, edge.filter(
+        ImageFilter.GaussianBlur(H * 0.08)))
     img = Image.new("RGB", (W, H), (0, 0, 0))
     paste_colour(img, (20, 30, 64), glow)
 
