@@ -332,7 +332,7 @@ def tune():
         for pos, length, m in parse_bar(text):
             gate = length * SIXTEENTH - int(0.03 * SR)
             lead.add(cached("lead", m, gate, lead_note), bar0 + pos * SIXTEENTH,
-                     0.30)
+                     0.32)
             if b >= 16:
                 # Last section: the tune doubled an octave down, softly.
                 lead.add(cached("low", m - 12, gate,
@@ -343,7 +343,7 @@ def tune():
         for pos, length, interval in pattern:
             gate = length * SIXTEENTH - int(0.02 * SR)
             rest.add(cached("bass", r + interval, gate, bass_note),
-                     bar0 + pos * SIXTEENTH, 0.34)
+                     bar0 + pos * SIXTEENTH, 0.27)
         key = ("pad", chord)
         if key not in cache:
             cache[key] = pad_chord([note(x) for x in pad], BAR - int(0.1 * SR))
@@ -356,7 +356,7 @@ def tune():
                 m = seq[(b * 16 + i) % len(seq)]
                 accent = 1.0 if i % 4 == 0 else 0.7
                 rest.add(cached("arp", m, SIXTEENTH // 2, arp_note),
-                         bar0 + i * SIXTEENTH, 0.055 * accent)
+                         bar0 + i * SIXTEENTH, 0.15 * accent)
 
     k, s, h, ho = kick(), snare(), hat(), hat(True)
     for b in range(bars):
@@ -424,9 +424,11 @@ def crackline():
         f = 420 * (1600 / 420) ** (t / 0.26)
         ph += f * TABLE / SR
         env = min(1.0, t / 0.005) * (1 - t / 0.26) ** 1.5
-        out[i] += 0.35 * THIN[int(ph) & MASK] * env
+        # A table with few harmonics: the sweep climbs high, and a rich one
+        # would fold back down as hiss.
+        out[i] += 0.35 * LEAD[int(ph) & MASK] * env
     rng = random.Random(22)
-    burst = highpass(noise(int(0.004 * SR), 23), 2000)
+    burst = lowpass(highpass(noise(int(0.004 * SR), 23), 1500), 7000)
     for _ in range(46):
         # Crackles thin out as the sound goes on.
         t = 0.3 * rng.random() ** 1.6
