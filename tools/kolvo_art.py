@@ -291,9 +291,9 @@ def sound_switch(on, size=50):
             d.arc((cx + 3 * u - rr, 25 * u - rr, cx + 3 * u + rr, 25 * u + rr),
                   -48, 48, fill=colour, width=int(2.6 * u))
     else:
-        x0, y0 = 31 * u, 18 * u
-        d.line((x0, y0, x0 + 13 * u, y0 + 14 * u), fill=colour, width=4 * u)
-        d.line((x0, y0 + 14 * u, x0 + 13 * u, y0), fill=colour, width=4 * u)
+        x0, y0, k = 29 * u, 20 * u, 10 * u
+        d.line((x0, y0, x0 + k, y0 + k), fill=colour, width=4 * u)
+        d.line((x0, y0 + k, x0 + k, y0), fill=colour, width=4 * u)
     return down(img, (size, size))
 
 
@@ -367,7 +367,7 @@ def icon_image(size=128):
     rim = rounded_mask((S, S), (0, 0, S - 1, S - 1), 100)
     img.paste((4, 6, 14, 255), (0, 0), rim)
     img.paste(bg, (0, 0), mask)
-    cell = 80
+    cell = 74
     x0 = (S - 5 * cell) // 2
     y0 = (S - 5 * cell) // 2
     for j, row in enumerate(K_SHAPE):
