@@ -12,6 +12,15 @@ bool gDebug = false;
 
 SDL_Event gEvent;
 
+void ToggleMusic()
+{
+    if (gSoundOn)
+        gMusic.Stop();
+    else
+        gMusic.Play(true);
+    gSoundOn = !gSoundOn;
+}
+
 bool DrawVersion()
 {
     return gWhiteFont.PutStringF(VERSION_X, VERSION_Y, "V%s", GAME_VERSION);

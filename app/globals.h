@@ -28,6 +28,10 @@ constexpr char GAME_VERSION[] = "0.89.6";
 constexpr int VERSION_X = 540;
 constexpr int VERSION_Y = 450;
 
+// Switches the background music and the sound-on flag together: stops the music when it plays,
+// plays it again, looping, when it does not.
+void ToggleMusic();
+
 // Writes "V" and the version in the white font at its place on the menu-style screens.
 bool DrawVersion();
 

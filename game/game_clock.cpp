@@ -1,0 +1,30 @@
+#include "game/game_clock.h"
+
+#include "app/globals.h"
+
+static constexpr Uint32 CLOCK_SECOND_MS = 1000;
+static constexpr Uint8 CLOCK_LAST_MINUTE = 255;
+
+bool GameClock::Update(Uint32 now)
+{
+    if (now - tick <= CLOCK_SECOND_MS)
+        return true;
+    bool inBounds = true;
+    // 8-bit arithmetic on purpose: the counters are bytes and wrap as bytes.
+    seconds = static_cast<Uint8>(seconds + (now - tick) / CLOCK_SECOND_MS);
+    if (seconds > 59) {
+        seconds = static_cast<Uint8>(seconds - 60);
+        if (minutes == CLOCK_LAST_MINUTE) {
+            gEngine.Log(2, "Clock out of Bound!");
+            inBounds = false;
+        }
+        minutes = static_cast<Uint8>(minutes + 1);
+    }
+    tick = now;
+    return inBounds;
+}
+
+bool GameClock::Draw(int x, int y) const
+{
+    return gWhiteFont.PutStringF(x, y, "%i:%i", minutes, seconds);
+}

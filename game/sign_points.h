@@ -1,0 +1,26 @@
+#ifndef KOLVO_GAME_SIGN_POINTS_H
+#define KOLVO_GAME_SIGN_POINTS_H
+
+#include <SDL/SDL.h>
+
+class TumbloEngine;
+
+// How long the points of a row clear stay on screen, in milliseconds.
+constexpr Uint32 SIGN_POINTS_SHOW_MS = 1000;
+
+// The "lines x ten times lines = points" sign over a playfield after it cleared rows.
+class SignPoints {
+public:
+    void Start(Uint32 now) { tick = now; }
+    // Takes what the playfield's latest step scored, if anything.
+    void Catch(const TumbloEngine& playfield, Uint32 now);
+    // Writes the sign in the orange font while it is fresh; true when nothing needed writing.
+    bool Draw(int x, int y, Uint32 now) const;
+
+private:
+    int points = 0;
+    int lines = 0;
+    Uint32 tick = 0;
+};
+
+#endif
