@@ -96,7 +96,7 @@ TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
 {
     BuildPlayfield(engine, {
         "X..........",
-        ".X.........",
+        "XX.........",
         "XXXXXXXXXXX",
         "..X.X......",
         "XXOXXXXXXXX",
@@ -109,7 +109,7 @@ TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
         "...........",
         "...........",
         "X..........",
-        ".X.........",
+        "XX.........",
         "..X.X......",
         "...X.......",
     }));
