@@ -37,7 +37,7 @@ TEST_F(GraphicsScript, EveryRecordIsAppliedUpToTheLastWithOrWithoutALineEnd)
 {
     const std::string records = "SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp";
     ASSERT_TRUE(Load(HEADER + records));
-    EXPECT_EQ(Filled(), 3);
+    ASSERT_EQ(Filled(), 3);
     EXPECT_EQ(engine.GetGraphic(1)->rect.w, 22);
     UnloadGraphics(&engine);
     EXPECT_EQ(Filled(), 0);
