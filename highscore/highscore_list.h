@@ -77,7 +77,8 @@ public:
     int Count() const;
     // Keeps the n best entries.
     void Truncate(int n);
-    // The entry at 1-based position index (0 gives the first as well); nullptr past the end.
+    // The entry at 1-based position index (0 gives the first as well); nullptr past the end. The
+    // entry stays valid until the list next changes.
     const HighscoreEntry* GetEntry(int index);
     void Sort();
     void Clear();
