@@ -11,25 +11,67 @@
 #include <vector>
 
 using Cells = std::vector<std::pair<int, int>>;  // (column, row) of blocks 0 to 3
+using Picture = std::vector<std::string>;        // rows of 'X' (graphic 0), 'O' (graphic 1), '.'
 
-// Builds the bottom of a playfield from a picture whose last string is the bottom row: 'X' is a
-// settled block of graphic 0, 'O' one of graphic 1, anything else an empty cell.
-void BuildPlayfield(TumbloEngine& engine, const std::vector<std::string>& rows);
-// The playfield from row first down to the bottom row, every block 'X', every empty cell '.'.
-std::vector<std::string> PlayfieldRows(const TumbloEngine& engine, int first);
-Cells StoneCells(const TumbloEngine& engine);
-
-// A running game at speed 400 on a fake clock, with helpers that act like a player's frames.
+// A running game at speed 400 on a fake clock, driven the way a game mode drives it.
 class PlayfieldTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(engine.Init(400)); }
-    // Spawns a stone of the given type as soon as the spawn delay allows.
-    void Spawn(int type);
-    // One call in a fresh key window with the given keys held.
-    bool Press(Uint32 keys);
-    // Lets the stone fall a row per call (the interval is set to 0) until it lands.
-    void FallUntilLanded();
-    // Makes the fall interval so long that no stone falls unless the test says so.
+
+    // Settled blocks from a picture whose last row is the bottom row.
+    void Build(const Picture& rows)
+    {
+        const int top = FIELD_ROWS - int(rows.size());
+        for (int r = 0; r < int(rows.size()); ++r)
+            for (int column = 0; column < int(rows[r].size()); ++column)
+                if (rows[r][column] != '.')
+                    engine.PlaceBlock(column, top + r, rows[r][column] == 'O');
+    }
+    // The playfield from row first to the bottom, every block shown as 'X'.
+    Picture Rows(int first) const
+    {
+        Picture rows(FIELD_ROWS - first, std::string(FIELD_COLUMNS, '.'));
+        for (int row = first; row < FIELD_ROWS; ++row)
+            for (int column = 0; column < FIELD_COLUMNS; ++column)
+                rows[row - first][column] = engine.BlockAt(column, row) ? 'X' : '.';
+        return rows;
+    }
+    Cells Stone() const
+    {
+        Cells cells;
+        for (int block = 0; block < STONE_BLOCKS; ++block)
+            cells.emplace_back(engine.StonePosition(block).column, engine.StonePosition(block).row);
+        return cells;
+    }
+    // A stone of the given type, as soon as the spawn delay allows.
+    void Spawn(int type)
+    {
+        engine.SetNextType(type);
+        clock.Advance(2 * engine.FallInterval() + 1);
+        ASSERT_TRUE(engine.Run(0));
+        ASSERT_EQ(engine.CurrentType(), type);
+    }
+    // One call in a fresh key window.
+    bool Press(Uint32 keys)
+    {
+        clock.Advance(KEY_WINDOW_MS + 1);
+        return engine.Run(keys);
+    }
+    void Fall(int rows)
+    {
+        for (int row = 0; row < rows; ++row) {
+            clock.Advance(engine.FallInterval() + 1);
+            engine.Run(0);
+        }
+    }
+    void FallUntilLanded()
+    {
+        engine.SetSpeed(SPEED_MAX);
+        for (int call = 0; call < 2 * FIELD_ROWS && (engine.State() & STATE_STONE); ++call)
+            Fall(1);
+        ASSERT_FALSE(engine.State() & STATE_STONE) << "the stone never landed";
+    }
+    // Nothing falls unless the test lets it.
     void StopFalling() { engine.SetSpeed(-1000000); }
 
     FakeClock clock{100000};

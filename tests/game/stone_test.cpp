@@ -1,182 +1,110 @@
 #include "tests/game/playfield_fixture.h"
 
-#include <algorithm>
-
-// Every stone as it appears at the top of an empty playfield.
-static const std::vector<std::string> SPAWN_PICTURES[STONE_TYPES][2] = {
-    {{"....XX.....", "....XX....."}},
-    {{"...XXXX....", "..........."}},
-    {{"...XXX.....", "...X......."}},
-    {{"...XXX.....", ".....X....."}},
-    {{"...XX......", "....XX....."}},
-    {{"....XX.....", "...XX......"}},
-    {{"...XXX.....", "....X......"}},
-};
-
-static std::vector<std::string> TopRows(const TumbloEngine& engine)
-{
-    std::vector<std::string> rows = PlayfieldRows(engine, 0);
-    return {rows[0], rows[1]};
-}
-
-TEST(StoneTables, EveryTurnIsAQuarterTurnAboutBlockZero)
+TEST(StoneTables, EveryTurnMovesEachBlockAQuarterTurnAboutBlockZero)
 {
     for (int type = 1; type < STONE_TYPES; ++type) {
-        Position offset[STONE_BLOCKS];
-        for (int b = 0; b < STONE_BLOCKS; ++b)
-            offset[b] = {STONE_SPAWN_TABLE[type][b].column - STONE_SPAWN_TABLE[type][0].column,
-                         STONE_SPAWN_TABLE[type][b].row - STONE_SPAWN_TABLE[type][0].row};
-        for (int turn = 1; turn <= STONE_TURNS; ++turn) {
-            const int entry = turn % STONE_TURNS;
-            for (int b = 1; b < STONE_BLOCKS; ++b) {
-                const Position move = STONE_ROTATION_TABLE[type][entry][b - 1];
-                const Position turned = {-offset[b].row, offset[b].column};
-                EXPECT_EQ(offset[b].column + move.column, turned.column) << type << " " << entry << " " << b;
-                EXPECT_EQ(offset[b].row + move.row, turned.row) << type << " " << entry << " " << b;
-                offset[b] = turned;
+        const Position* spawn = STONE_SPAWN_TABLE[type];
+        for (int b = 1; b < STONE_BLOCKS; ++b) {
+            Position offset = {spawn[b].column - spawn[0].column, spawn[b].row - spawn[0].row};
+            for (int turn = 1; turn <= STONE_TURNS; ++turn) {
+                const Position move = STONE_ROTATION_TABLE[type][turn % STONE_TURNS][b - 1];
+                const Position turned = {-offset.row, offset.column};
+                EXPECT_EQ(std::pair(offset.column + move.column, offset.row + move.row),
+                          std::pair(turned.column, turned.row)) << type << " entry " << turn % 4 << " block " << b;
+                offset = turned;
             }
         }
     }
 }
 
-TEST_F(PlayfieldTest, EveryTypeSpawnsInPlaceWithCounterOneAndStonesAlternatePictures)
+TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopWithCounterOneInAlternatePictures)
 {
-    int previousGraphic = -1;
+    const std::string pictures[STONE_TYPES] = {
+        "....XX.....|....XX.....", "...XXXX....|...........", "...XXX.....|...X.......",
+        "...XXX.....|.....X.....", "...XX......|....XX.....", "....XX.....|...XX......",
+        "...XXX.....|....X......",
+    };
+    int previous = -1;
     for (int type = 0; type < STONE_TYPES; ++type) {
         engine.Reset();
         ASSERT_TRUE(engine.Init(400));
         Spawn(type);
-        EXPECT_EQ(TopRows(engine), (SPAWN_PICTURES[type][0])) << "type " << type;
+        EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]);
         EXPECT_EQ(engine.RotationCounter(), 1);
-        const Position pivot = engine.StonePosition(0);
-        EXPECT_EQ(pivot.column, 4);
-        EXPECT_EQ(pivot.row, 0);
-        const int graphic = engine.BlockAt(4, 0)->graphic;
-        EXPECT_NE(graphic, previousGraphic) << "the colour counter survives Reset";
-        previousGraphic = graphic;
+        EXPECT_NE(engine.BlockAt(4, 0)->graphic, previous) << "Reset keeps the colour counter";
+        previous = engine.BlockAt(4, 0)->graphic;
     }
 }
 
-TEST_F(PlayfieldTest, FourTurnsInFreeSpaceRestoreEveryStoneAndTheSquareStaysPut)
+TEST_F(PlayfieldTest, FourTurnsRestoreEveryStoneAndTheSquareOnlyCounts)
 {
     for (int type = 0; type < STONE_TYPES; ++type) {
         engine.Reset();
         ASSERT_TRUE(engine.Init(400));
         StopFalling();
         Spawn(type);
-        // Two rows down, every turn is free.
-        clock.Advance(engine.FallInterval() + 1);
-        engine.Run(0);
-        clock.Advance(engine.FallInterval() + 1);
-        engine.Run(0);
-        const Cells start = StoneCells(engine);
-        ASSERT_EQ(start[0].second, 2);
+        Fall(2);
+        const Cells start = Stone();
         for (int turn = 1; turn <= STONE_TURNS; ++turn) {
-            ASSERT_TRUE(Press(KEY_ROTATE));
+            Press(KEY_ROTATE);
             EXPECT_EQ(engine.RotationCounter(), (1 + turn) % STONE_TURNS);
-            EXPECT_EQ(StoneCells(engine) == start, type == 0 || turn == STONE_TURNS) << type << " " << turn;
-            EXPECT_EQ(StoneCells(engine)[0], start[0]) << "block 0 is the pivot";
+            EXPECT_EQ(Stone() == start, type == 0 || turn == STONE_TURNS) << type << " turn " << turn;
+            EXPECT_EQ(Stone()[0], start[0]) << "block 0 is the pivot";
         }
     }
 }
 
-TEST_F(PlayfieldTest, TheBarInTheTopRowCannotTurnUntilItHasFallen)
+TEST_F(PlayfieldTest, WallsAndSettledBlocksSilentlyRefuseMovesAndTurns)
 {
     StopFalling();
     Spawn(1);
     Press(KEY_ROTATE);
-    EXPECT_EQ(engine.RotationCounter(), 1);
-    EXPECT_EQ(TopRows(engine), (SPAWN_PICTURES[1][0]));
-    clock.Advance(engine.FallInterval() + 1);
-    engine.Run(0);
-    Press(KEY_ROTATE);
-    EXPECT_EQ(engine.RotationCounter(), 2);
-    EXPECT_EQ(StoneCells(engine), (Cells{{4, 1}, {4, 2}, {4, 3}, {4, 0}}));
-}
-
-TEST_F(PlayfieldTest, WallsAndSettledBlocksStopMovesAndTurns)
-{
-    StopFalling();
-    Spawn(1);
+    EXPECT_EQ(engine.RotationCounter(), 1) << "in row 0 the bar cannot turn";
+    Press(KEY_LEFT | KEY_RIGHT);
+    EXPECT_EQ(Rows(0)[0], "...XXXX....") << "left and right together";
     for (int press = 0; press < 5; ++press)
         Press(KEY_LEFT);
-    EXPECT_EQ(TopRows(engine)[0], "XXXX.......") << "held against the wall, the stone stays";
-
+    EXPECT_EQ(Rows(0)[0], "XXXX.......");
     engine.PlaceBlock(5, 0, 0);
     Press(KEY_RIGHT);
     Press(KEY_RIGHT);
-    EXPECT_EQ(TopRows(engine)[0], ".XXXXX.....") << "one step, then the settled block";
+    EXPECT_EQ(Rows(0)[0], ".XXXXX.....");
 
-    // Fallen one row, the turn would put block 1 onto a settled block: refused, counter kept.
-    clock.Advance(engine.FallInterval() + 1);
-    engine.Run(0);
+    Fall(1);
     engine.PlaceBlock(2, 2, 0);
     Press(KEY_ROTATE);
-    EXPECT_EQ(engine.RotationCounter(), 1);
-    EXPECT_EQ(StoneCells(engine), (Cells{{2, 1}, {3, 1}, {4, 1}, {1, 1}}));
-}
-
-TEST_F(PlayfieldTest, LeftAndRightTogetherLeaveAFreeStoneInItsColumn)
-{
-    StopFalling();
-    Spawn(6);
-    const Cells start = StoneCells(engine);
-    Press(KEY_LEFT | KEY_RIGHT);
-    EXPECT_EQ(StoneCells(engine), start);
-    Press(KEY_LEFT | KEY_RIGHT | 1 | 64 | 0x80000000u);
-    EXPECT_EQ(StoneCells(engine), start) << "unknown bits do nothing";
+    EXPECT_EQ(engine.RotationCounter(), 1) << "block 1 would turn onto a settled block";
+    Press(KEY_RIGHT | KEY_ROTATE);
+    EXPECT_EQ(engine.RotationCounter(), 2);
+    EXPECT_EQ(Stone(), (Cells{{3, 1}, {3, 2}, {3, 3}, {3, 0}}));
 }
 
 TEST_F(PlayfieldTest, AHeldKeyActsOncePerKeyWindow)
 {
     StopFalling();
     Spawn(0);
-    for (int frame = 0; frame <= int(KEY_WINDOW_MS); ++frame) {
+    for (Uint32 ms = 0; ms <= KEY_WINDOW_MS; ++ms, clock.Advance(1))
         engine.Run(KEY_ROTATE | KEY_RIGHT);
-        clock.Advance(1);
-    }
-    EXPECT_EQ(engine.RotationCounter(), 2);
-    EXPECT_EQ(engine.StonePosition(0).column, 5);
+    EXPECT_EQ(Stone()[0], (std::pair{5, 0}));
     engine.Run(KEY_ROTATE | KEY_RIGHT);
-    EXPECT_EQ(engine.RotationCounter(), 3) << "201 ms after the window opened, the next one opens";
-    EXPECT_EQ(engine.StonePosition(0).column, 6);
+    EXPECT_EQ(Stone()[0], (std::pair{6, 0}));
+    EXPECT_EQ(engine.RotationCounter(), 3);
 }
 
-TEST_F(PlayfieldTest, FallsWaitTheirIntervalAndTheFastFallAQuarterOfIt)
+TEST_F(PlayfieldTest, TheFastFallWaitsAQuarterIntervalAndAReleaseCancelsIt)
 {
-    Spawn(0);  // interval 600, last fall now
+    Spawn(0);  // falls every 600 ms from now
     const Uint32 spawned = clock.Now();
-    engine.Run(KEY_DOWN);  // opens a window: a fast fall is pending
-    clock.Set(spawned + 150);
-    engine.Run(KEY_DOWN);
-    EXPECT_EQ(engine.StonePosition(0).row, 0);
-    clock.Set(spawned + 151);
-    engine.Run(KEY_DOWN);
-    EXPECT_EQ(engine.StonePosition(0).row, 1);
-    EXPECT_FALSE(engine.State() & STATE_FAST) << "one row per press of the window";
-
-    // Released between two windows, the next pending fast fall is cancelled.
-    clock.Set(spawned + 202);
-    engine.Run(KEY_DOWN);
-    EXPECT_TRUE(engine.State() & STATE_FAST);
-    clock.Set(spawned + 250);
-    engine.Run(0);
-    EXPECT_FALSE(engine.State() & STATE_FAST);
-    clock.Set(spawned + 751);
-    engine.Run(0);
-    EXPECT_EQ(engine.StonePosition(0).row, 1) << "only the normal interval counts now";
-    clock.Set(spawned + 752);
-    engine.Run(0);
-    EXPECT_EQ(engine.StonePosition(0).row, 2);
-}
-
-TEST_F(PlayfieldTest, AtSpeed1000TheStoneFallsWhenTheClockHasMoved)
-{
-    engine.SetSpeed(SPEED_MAX);
-    Spawn(0);
-    engine.Run(0);
-    EXPECT_EQ(engine.StonePosition(0).row, 0);
-    clock.Advance(1);
-    engine.Run(0);
-    EXPECT_EQ(engine.StonePosition(0).row, 1);
+    const auto rowAt = [&](Uint32 ms, Uint32 keys) {
+        clock.Set(spawned + ms);
+        engine.Run(keys);
+        return engine.StonePosition(0).row;
+    };
+    EXPECT_EQ(rowAt(0, KEY_DOWN), 0);
+    EXPECT_EQ(rowAt(150, KEY_DOWN), 0);
+    EXPECT_EQ(rowAt(151, KEY_DOWN), 1);
+    EXPECT_EQ(rowAt(202, KEY_DOWN), 1);  // the next window asks again
+    EXPECT_EQ(rowAt(250, 0), 1);         // released before the quarter interval is up
+    EXPECT_EQ(rowAt(751, 0), 1) << "only the normal interval counts now";
+    EXPECT_EQ(rowAt(752, 0), 2);
 }
