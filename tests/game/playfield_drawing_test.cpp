@@ -1,0 +1,109 @@
+#include "game/sidebar.h"
+
+#include "app/globals.h"
+#include "media/sprite.h"
+#include "media/text_engine.h"
+#include "tests/game/playfield_fixture.h"
+#include "tests/support/headless.h"
+#include "tests/support/log_sink.h"
+#include "tests/support/test_files.h"
+
+constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000, STONE_B = 0x0000FF;
+
+// A running playfield on a green screen, with one-colour cell pictures at hand.
+class PlayfieldDrawing : public PlayfieldTest {
+protected:
+    void SetUp() override
+    {
+        StartHeadlessEngine();
+        PlayfieldTest::SetUp();
+        ASSERT_TRUE(empty.Load(WritePicture("cell_e.bmp", CELL_SIZE, CELL_SIZE, EMPTY_CELL).c_str()));
+        ASSERT_TRUE(stoneA.Load(WritePicture("cell_a.bmp", CELL_SIZE, CELL_SIZE, STONE_A).c_str()));
+        ASSERT_TRUE(stoneB.Load(WritePicture("cell_b.bmp", CELL_SIZE, CELL_SIZE, STONE_B).c_str()));
+        SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
+    }
+    void Attach(Sprite* e, Sprite* a, Sprite* b)
+    {
+        engine.SetGraphic(-1, e);
+        engine.SetGraphic(0, a);
+        engine.SetGraphic(1, b);
+    }
+    // The middle of a cell of the playfield drawn at (200, 10).
+    static Uint32 Cell(int column, int row) { return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row); }
+    static bool AnyPixelOf(Uint32 colour, int x, int y, int w, int h)
+    {
+        for (int py = y; py < y + h; ++py)
+            for (int px = x; px < x + w; ++px)
+                if (ScreenPixel(px, py) == colour)
+                    return true;
+        return false;
+    }
+
+    Sprite empty, stoneA, stoneB, broken;  // broken has no picture: its blits fail
+};
+
+TEST_F(PlayfieldDrawing, CellsShowTheirPicturesAndEmptySlotsDrawNothing)
+{
+    Build({"XO........."});
+    EXPECT_TRUE(engine.Draw(200, 10));
+    EXPECT_TRUE(engine.DrawNext(20, 260));
+    EXPECT_TRUE(AnyPixelOf(BACKGROUND, 0, 0, 640, 480) && !AnyPixelOf(STONE_A, 0, 0, 640, 480));
+
+    Attach(&empty, &stoneA, &stoneB);
+    EXPECT_TRUE(engine.Draw(200, 10));
+    EXPECT_EQ((std::vector{Cell(0, 20), Cell(1, 20), Cell(2, 20), Cell(10, 0), ScreenPixel(442, 15), ScreenPixel(205, 472)}),
+              (std::vector{STONE_A, STONE_B, EMPTY_CELL, EMPTY_CELL, BACKGROUND, BACKGROUND}));
+}
+
+TEST_F(PlayfieldDrawing, TheNextStoneShowsThePictureItWillGet)
+{
+    Attach(&empty, &stoneA, &stoneB);
+    Spawn(1);
+    engine.SetNextType(0);
+    const Uint8 falling = engine.BlockAt(4, 0)->graphic;
+    ASSERT_TRUE(engine.DrawNext(20, 260));
+    const Uint32 coming = falling == 0 ? STONE_B : STONE_A;
+    EXPECT_EQ((std::vector{ScreenPixel(25, 265), ScreenPixel(25 + CELL_SIZE, 265 + CELL_SIZE)}),
+              (std::vector{coming, coming}));
+    FallUntilLanded();
+    Fall(1);
+    EXPECT_EQ(engine.BlockAt(4, 0)->graphic, 1 - falling);
+}
+
+TEST_F(PlayfieldDrawing, AFailedBlitStopsTheGridAfterTheCellsBeforeIt)
+{
+    Attach(&empty, &broken, &broken);
+    engine.PlaceBlock(5, 10, 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(engine.Draw(200, 10));
+    EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ((std::vector{Cell(4, 20), Cell(5, 9), Cell(5, 11), Cell(6, 0)}),
+              (std::vector{EMPTY_CELL, EMPTY_CELL, BACKGROUND, BACKGROUND}));
+    engine.SetNextType(STONE_TYPES);
+    EXPECT_FALSE(engine.DrawNext(20, 260));
+}
+
+TEST_F(PlayfieldDrawing, TheSidebarLeavesTheLevelLineOutForMinusOneAndNamesAFailedStep)
+{
+    TextEngine font;  // 3-pixel white glyphs from "!" to "z"
+    std::vector<FontRun> runs;
+    for (int k = 0; k <= 'z' - '!' + 1; ++k)
+        runs.push_back({4 * k, 1});
+    ASSERT_TRUE(font.LoadFont(WriteFontPicture("font3.bmp", 4 * ('z' - '!' + 1) + 1, 8, runs).c_str()));
+    Attach(&empty, &stoneA, &stoneB);
+    ASSERT_TRUE(DrawSidebar(20, 100, SIDEBAR_NO_LEVEL, &engine, &font));
+    EXPECT_FALSE(AnyPixelOf(0xFFFFFF, 20, 100, 100, 8));
+    for (int line = 1; line <= 3; ++line)
+        EXPECT_TRUE(AnyPixelOf(0xFFFFFF, 20, 100 + line * SIDEBAR_LINE_STEP, 100, 8)) << line;
+    EXPECT_TRUE(AnyPixelOf(STONE_A, 40, 260, 66, 44) || AnyPixelOf(STONE_B, 40, 260, 66, 44));
+    ASSERT_TRUE(DrawSidebar(20, 100, 0, &engine, &font));
+    EXPECT_TRUE(AnyPixelOf(0xFFFFFF, 20, 100, 100, 8));
+
+    LogSink sink;
+    EXPECT_FALSE(DrawSidebar(20, 100, 1, nullptr, &font) || DrawSidebar(20, 100, 1, &engine, nullptr));
+    Attach(&empty, &broken, &broken);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(DrawSidebar(20, 100, 1, &engine, &font));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(sink.All(), "2 Draw Next failed!\n");
+}
