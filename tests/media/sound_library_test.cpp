@@ -9,9 +9,6 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
-#include <vector>
-
-namespace {
 
 struct EndSeen {
     std::atomic<bool> called{false};
@@ -19,39 +16,34 @@ struct EndSeen {
 };
 
 // Ends the way a careless caller might: stops and closes the very stream it is told about.
-signed char CloseWhenEnded(FSOUND_STREAM* stream, void*, int, void* userData)
+static signed char CloseWhenEnded(FSOUND_STREAM* stream, void*, int, void* userData)
 {
     FSOUND_Stream_Stop(stream);
     FSOUND_Stream_Close(stream);
-    EndSeen* seen = static_cast<EndSeen*>(userData);
-    seen->thread = std::this_thread::get_id();
-    seen->called = true;
+    static_cast<EndSeen*>(userData)->thread = std::this_thread::get_id();
+    static_cast<EndSeen*>(userData)->called = true;
     return 1;
 }
-
-}  // namespace
 
 TEST(SoundLibrary, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
 {
     StartHeadlessEngine();
     int openBefore = SoundLibraryOpenStreams();
-    FSOUND_STREAM* stream =
-        FSOUND_Stream_Open(WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000).c_str(), FSOUND_LOOP_NORMAL, 0, 0);
-    ASSERT_NE(stream, nullptr);
+    std::string tick = WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000);
+    FSOUND_STREAM* stream = FSOUND_Stream_Open(tick.c_str(), FSOUND_LOOP_NORMAL, 0, 0);
     EndSeen seen;
     ASSERT_TRUE(FSOUND_Stream_SetEndCallback(stream, CloseWhenEnded, &seen));
     FSOUND_Stream_SetLoopCount(stream, 2);
     DiskOutput out;
     ASSERT_GE(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
-    std::vector<int16_t> heard = out.Next(OUTPUT_RATE / 2);
+    LoudSpan heard = FindLoudSpan(out.Next(OUTPUT_RATE / 2), 1000);
+    EXPECT_NEAR(heard.last - heard.first, 3 * OUTPUT_RATE / 20, 100) << "played once and looped twice";
 
     for (int waited = 0; !seen.called && waited < 5000; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ASSERT_TRUE(seen.called);
     EXPECT_NE(seen.thread, std::this_thread::get_id());
     EXPECT_EQ(SoundLibraryOpenStreams(), openBefore);
-    auto [first, last] = LoudSpan(heard, 1000);
-    EXPECT_NEAR(last - first, 3 * OUTPUT_RATE / 20, 100) << "played once and looped twice";
 }
 
 TEST(SoundLibrary, LoudChannelsSaturateAndTheSixtyFifthFindsNoRoom)
