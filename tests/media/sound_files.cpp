@@ -58,14 +58,6 @@ std::vector<int16_t> DiskOutput::Next(int frames)
     return samples;
 }
 
-int Peak(const std::vector<int16_t>& samples)
-{
-    int peak = 0;
-    for (int16_t s : samples)
-        peak = std::max(peak, std::abs(s));
-    return peak;
-}
-
 LoudSpan FindLoudSpan(const std::vector<int16_t>& samples, int threshold)
 {
     LoudSpan span;

@@ -25,8 +25,8 @@ private:
     long long mark;
 };
 
-int Peak(const std::vector<int16_t>& samples);
-// The first and last frame louder than threshold (left side), and the longest quiet run between.
+// The first and last frame louder than threshold on the left side (-1 when none is), and the
+// longest quiet run between them.
 struct LoudSpan {
     long first = -1, last = -1, longestQuiet = 0;
 };
