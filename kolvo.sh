@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds Kolvo when needed and starts it. Options go to the game: -w windowed, -debug, --help.
+# Builds Kolvo when needed and starts it from the player's own directory
+# ($XDG_DATA_HOME/kolvo, by default ~/.local/share/kolvo), where the highscore list and the log
+# live. Options go to the game: -w windowed, -debug, --help.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/setup.sh" build >/dev/null
-cd "$here/build"
-exec ./kolvo "$@"
+export KOLVO_BINARY="$here/build/kolvo" KOLVO_DATA="$here/build/data"
+exec "$here/dist/kolvo-launch" "$@"

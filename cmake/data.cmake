@@ -3,11 +3,6 @@
 file(GLOB KOLVO_DATA_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.py)
 set(KOLVO_DATA_DIR ${CMAKE_BINARY_DIR}/data)
 set(KOLVO_DATA_STAMP ${CMAKE_BINARY_DIR}/data.stamp)
-if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tools/make_data.py)
-  message(WARNING "tools/make_data.py is missing: no game data")
-  add_custom_target(kolvo_data)
-  return()
-endif()
 add_custom_command(
   OUTPUT ${KOLVO_DATA_STAMP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${KOLVO_DATA_DIR}
