@@ -38,7 +38,7 @@ wait_for() {
 
 fail() {
   echo "$1"
-  for file in game.out kolvolog.txt; do
+  for file in xvfb.log game.out kolvolog.txt; do
     [ -f "$work/$file" ] && { echo "--- $file"; cat "$work/$file"; }
   done
   exit 1
@@ -49,6 +49,9 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >"$work/x
 xvfb_pid=$!
 wait_for 100 test -s "$work/display" || fail "the X server did not start"
 export DISPLAY=":$(cat "$work/display")"
+# The number comes out before the server answers clients; wait until it does.
+x_answers() { xdotool getmouselocation >/dev/null 2>&1; }
+wait_for 100 x_answers || fail "the X server does not answer on $DISPLAY"
 
 cd "$work"
 ln -s "$data" data
