@@ -1,0 +1,68 @@
+#include "highscore/name_entry.h"
+
+#include "app/frame.h"
+#include "app/globals.h"
+#include "highscore/highscore_list.h"
+#include "highscore/input_field.h"
+#include "ui/input_handler.h"
+
+static_assert(NAME_ENTRY_MAX_LENGTH == HIGHSCORE_NAME_MAX, "a typed name is stored whole");
+
+static const SDL_Rect NAME_ENTRY_FIELD = {120, 180, 200, 50};
+static const char NAME_ENTRY_CURSOR[] = "data/grafik/cursor.bmp";
+static const char NAME_ENTRY_FONT[] = "data/grafik/font.bmp";
+constexpr int NAME_ENTRY_PROMPT_X = 100;
+constexpr int NAME_ENTRY_PROMPT_Y = 100;
+
+// Logs the message of a failed step; the false is the step's result.
+static bool Fail(const char* message)
+{
+    gEngine.Log(2, "%s", message);
+    return false;
+}
+
+// One frame: one key reaches the field. False when a step failed or the window was closed. The
+// frame that confirms the name is still drawn in full, without the cursor.
+static bool RunFrame(InputHandler* input, InputField* field, Sint32* keyCode, const char* prompt,
+                     bool* confirmed)
+{
+    if (SDL_FillRect(gEngine.screen, nullptr, 0) != 0)
+        return Fail("Fill Screen failed!");
+    if (!input->Poll())
+        return Fail("User closed windoe!");
+    input->GetKey(keyCode);
+    if (!field->Run())
+        return Fail("Run input failed!");
+    if (field->GetState() == INPUT_CONFIRMED)
+        *confirmed = true;
+    if (!field->Draw())
+        return Fail("Draw input failed!");
+    if (!gWhiteFont.PutStringF(NAME_ENTRY_PROMPT_X, NAME_ENTRY_PROMPT_Y, "%s", prompt))
+        return Fail("Draw Message failed!");
+    if (!DrawVersion())
+        return Fail("Draw Version failed!");
+    if (FlipScreen(gEngine.screen) != 0)
+        return Fail("Flip screen failed!");
+    return true;
+}
+
+bool GetName(const char* prompt, char* name, size_t capacity)
+{
+    InputHandler input;
+    input.Init();
+    InputField field;
+    if (!field.Init(NAME_ENTRY_FIELD, NAME_ENTRY_MAX_LENGTH, NAME_ENTRY_CURSOR, NAME_ENTRY_FONT)) {
+        input.Release();
+        return Fail("Init Input failed!");
+    }
+    Sint32 keyCode = 0;
+    field.SetKeySource(&keyCode);
+    bool confirmed = false;
+    // Unpaced: a slower loop would let keys pile up between frames, and only one reaches the field.
+    while (RunFrame(&input, &field, &keyCode, prompt ? prompt : "", &confirmed) && !confirmed)
+        YieldFrame();
+    input.Release();
+    field.GetText(name, capacity);
+    field.Reset();
+    return confirmed;
+}

@@ -1,0 +1,117 @@
+#include "highscore/highscore_screen.h"
+
+#include "app/globals.h"
+#include "tests/highscore/highscore_test_support.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/headless.h"
+#include "tests/support/log_sink.h"
+
+#include <gtest/gtest.h>
+
+constexpr int ROW_BAND = 10;  // the pattern font's height
+
+static int RowY(int row)
+{
+    return 70 + 30 * (row - 1);
+}
+
+static std::vector<Uint32> Row(int row)
+{
+    return CaptureScreen(0, RowY(row), SCREEN_WIDTH, ROW_BAND);
+}
+
+// What row shows when its cells read these texts; an empty text leaves its cell blank.
+static std::vector<Uint32> ExpectedRow(int row, std::vector<const char*> cells)
+{
+    const int columns[] = {10, 180, 340, 540};
+    return Rendered([&]() {
+        for (size_t i = 0; i < cells.size(); ++i)
+            gWhiteFont.PutString(columns[i], RowY(row), cells[i]);
+    }, 0, RowY(row), SCREEN_WIDTH, ROW_BAND);
+}
+
+// Shows the screen and keeps rows 1 to 10 of its first frame.
+static std::vector<std::vector<Uint32>> ShowAndCapture(const std::function<void(int)>& step, bool* left)
+{
+    std::vector<std::vector<Uint32>> rows;
+    FrameScript script([&](int frame) {
+        for (int row = 1; frame == 0 && row <= 10; ++row)
+            rows.push_back(Row(row));
+        step(frame);
+    });
+    *left = ShowHighscore();
+    return rows;
+}
+
+static void EnterWithFont()
+{
+    EnterFreshDirectory();
+    ASSERT_TRUE(gWhiteFont.LoadFont("data/grafik/font.bmp"));
+}
+
+TEST(HighscoreScreen, ShowsTheTenBestAndWaitsOutAKeyHeldFromBefore)
+{
+    EnterWithFont();
+    std::string records = " A:1500:7:65:0 B:1400:6:59:0 C:1300:5:61:0";
+    for (int points = 1200; points >= 100; points -= 100)
+        records += " P" + std::to_string(points) + ":" + std::to_string(points) + ":1:600:0";
+    RunFormatTool("encode highscore.txt 1 2" + records);
+    FakeClock clock;
+    const Uint32 opened = clock.Now();
+    HoldKey(SDLK_RETURN);
+    Uint32 lastFrame = 0, leftAt = 0;
+    LogSink log;
+    bool left = false;
+    auto rows = ShowAndCapture([&](int) {
+        lastFrame = leftAt;
+        leftAt = clock.Now();
+    }, &left);
+    ReleaseAllKeys();
+    EXPECT_TRUE(left);
+    EXPECT_EQ(log.Count("User exits!"), 1);
+    EXPECT_LE(lastFrame - opened, 500u + 16) << "the held Return waited out the guard";
+    EXPECT_GT(leftAt - opened, 500u);
+    EXPECT_TRUE(log.InOrder({"Highscore called...", "Load file...", "Load done!", "Enter inner mainloop..."}));
+
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[0], ExpectedRow(1, {"A", "7", "1:5", "1500"}));
+    EXPECT_EQ(rows[1], ExpectedRow(2, {"B", "6", "0:59", "1400"}));
+    EXPECT_EQ(rows[2], ExpectedRow(3, {"C", "5", "1:1", "1300"}));
+    EXPECT_EQ(rows[9], ExpectedRow(10, {"P600", "1", "10:0", "600"}));
+    EXPECT_NE(rows[9], ExpectedRow(10, {"P500", "1", "10:0", "500"})) << "the font tells texts apart";
+    EXPECT_NE(RunFormatTool("decode highscore.txt").find("header MossbrookHighscore 0 15 "), std::string::npos);
+}
+
+TEST(HighscoreScreen, WithoutAFileEveryRowIsNobodyAndClosingTheWindowLeaves)
+{
+    EnterWithFont();
+    LogSink log;
+    bool left = false;
+    auto rows = ShowAndCapture([](int frame) {
+        if (frame == 0)
+            PushQuit();
+    }, &left);
+    EXPECT_TRUE(left);
+    EXPECT_TRUE(log.Contains("Open Highscore failed!"));
+    EXPECT_EQ(log.LevelOf("user killed window! - exit"), 1);
+    EXPECT_EQ(rows[0], ExpectedRow(1, {"Nobody", "0", "0:0", "0"}));
+    EXPECT_EQ(rows[9], ExpectedRow(10, {"Nobody", "0", "0:0", "0"}));
+}
+
+// A stored time of 0 seconds shows name and level of its row and nothing below, every frame.
+TEST(HighscoreScreen, ATimeBelowOneSecondCutsTheTableShort)
+{
+    EnterWithFont();
+    RunFormatTool("encode highscore.txt 1 2 A:300:3:90:0 B:200:2:0:0 C:100:1:90:0");
+    LogSink log;
+    bool left = false;
+    auto rows = ShowAndCapture([](int frame) {
+        if (frame == 2)
+            PushQuit();
+    }, &left);
+    EXPECT_TRUE(left);
+    EXPECT_EQ(log.Count("Divide by 0 error!"), 4);
+    EXPECT_EQ(rows[0], ExpectedRow(1, {"A", "3", "1:30", "300"}));
+    EXPECT_EQ(rows[1], ExpectedRow(2, {"B", "2"}));
+    EXPECT_EQ(rows[2], ExpectedRow(3, {}));
+}
