@@ -12,32 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static void PutLittleEndian(std::string& out, Uint32 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A tenth of a second of 16-bit mono silence as a plain PCM wave file.
-static void WriteWave(const std::string& name)
-{
-    const Uint32 rate = 22050, dataBytes = rate / 10 * 2;
-    std::string wave = "RIFF";
-    PutLittleEndian(wave, 36 + dataBytes, 4);
-    wave += "WAVEfmt ";
-    PutLittleEndian(wave, 16, 4);
-    PutLittleEndian(wave, 1, 2);  // PCM
-    PutLittleEndian(wave, 1, 2);  // mono
-    PutLittleEndian(wave, rate, 4);
-    PutLittleEndian(wave, rate * 2, 4);
-    PutLittleEndian(wave, 2, 2);
-    PutLittleEndian(wave, 16, 2);
-    wave += "data";
-    PutLittleEndian(wave, dataBytes, 4);
-    wave.append(dataBytes, '\0');
-    WriteTextFile(name, wave);
-}
-
 static void WriteButtonPictures(const char* name, int w, int h)
 {
     std::string base = std::string("data/grafik/") + name;
@@ -63,7 +37,7 @@ void StartMenuWorld()
     WritePicture("data/grafik/back.jpg", 90, 40, LOOK_NORMAL);
     WritePicture("data/grafik/sndon.jpg", 50, 50, LOOK_SOUND_ON);
     WritePicture("data/grafik/sndoff.jpg", 50, 50, LOOK_SOUND_OFF);
-    WriteWave("data/sound/stonedown.wav");
+    WriteTextFile("data/sound/stonedown.wav", ReadWholeFile(KOLVO_DATA_DIR "/sound/stonedown.wav"));
     WriteFontPicture("data/grafik/font.bmp", 64, 10, {{0, 1}, {8, 1}, {16, 1}, {24, 1}});
     ASSERT_TRUE(gWhiteFont.LoadFont("data/grafik/font.bmp"));
 }

@@ -10,9 +10,8 @@ constexpr Uint32 LOOK_HOVER = 0xAA0000;
 constexpr Uint32 LOOK_SOUND_ON = 0x00FF00;
 constexpr Uint32 LOOK_SOUND_OFF = 0xFF0000;
 
-// The headless engine in a working directory whose data/ holds plain pictures, a font and a
-// short sound of the tests' own in place of the game's data, so every look is known. Also loads
-// the white font from it.
+// The headless engine in a working directory whose data/ holds plain pictures and a font of the
+// tests' own, so every look is known, and the game's hover sound. Loads the white font from it.
 void StartMenuWorld();
 
 // A mouse of the test's own that every Pointer reads while it lives; SDL's dummy video driver

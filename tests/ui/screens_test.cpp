@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -116,12 +115,4 @@ TEST_F(ScreenTest, InfoLeavesOnAnyKeyOrAClosedWindowAndLogsEachOne)
     PushQuit();
     EXPECT_TRUE(Run(InfoScreen));
     EXPECT_EQ(log.LevelOf("user killed window! - exit"), 1);
-}
-
-TEST_F(ScreenTest, InfoWithoutItsLogoFails)
-{
-    ASSERT_EQ(rename("data/grafik/menu_top.jpg", "hidden.jpg"), 0);
-    EXPECT_FALSE(Run(InfoScreen));
-    ASSERT_EQ(rename("hidden.jpg", "data/grafik/menu_top.jpg"), 0);
-    EXPECT_TRUE(log.Contains("Load Logo failed!"));
 }
