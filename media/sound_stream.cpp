@@ -1,17 +1,138 @@
 #include "media/sound_stream.h"
 
-// Silent stand-in until the sound layer lands: no device, every stream stays closed.
-SoundStream::SoundStream() : stream(nullptr) {}
-SoundStream::SoundStream(const char* path) : stream(nullptr) { Open(path); }
-SoundStream::~SoundStream() {}
-bool SoundStream::Open(const char*) { return false; }
-bool SoundStream::Play(bool) { return stream != nullptr; }
-void SoundStream::Stop() {}
-bool SoundStream::Available() { return false; }
+#include "media/sound_library.h"
+
+#include <cstdint>
+#include <cstdio>
+
+constexpr float SOUND_VERSION_NEEDED = 3.7f;
+constexpr int SOUND_MIX_RATE = 44100;
+constexpr int SOUND_CHANNELS = 64;
+// Loops allowed, the default sample description (16-bit signed mono) and accurate MP3 seeking.
+constexpr unsigned int SOUND_OPEN_MODE =
+    FSOUND_LOOP_NORMAL | FSOUND_16BITS | FSOUND_SIGNED | FSOUND_MONO | FSOUND_MPEGACCURATE;
+constexpr int SOUND_LOOP_ENDLESS = -1;
+constexpr int SOUND_LOOP_ONCE = 0;
+
+// Shared by every stream. Constant-initialised, so they hold before the music stream is
+// constructed ahead of main, whatever the order of other files' globals.
+static bool soundAvailable = false;
+static int32_t streamCount = 0;
+
+static const char* const SOUND_ERROR_TEXTS[] = {
+    "No errors",
+    "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.",
+    "This command failed because FSOUND_Init was not called",
+    "Error initializing output device.",
+    "The output device is already in use and cannot be reused.",
+    "Playing the sound failed.",
+    "Soundcard does not support the features needed for this soundsystem (16bit stereo output)",
+    "Error setting cooperative level for hardware.",
+    "Error creating hardware sound buffer.",
+    "File not found",
+    "Unknown file format",
+    "Error loading file",
+    "Not enough memory ",
+    "The version number of this file format is not supported",
+    "An invalid parameter was passed to this function",
+    "Tried to use an EAX command on a non EAX enabled channel or output.",
+    "Failed to allocate a new channel",
+    "Recording not supported on this device",
+    "Required Mediaplayer codec is not installed",
+};
+static_assert(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0] == 19, "one text for each code 0 to 18");
+
+const char* SoundErrorText(int code)
+{
+    if (code < 0 || code >= static_cast<int>(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0]))
+        return "Unknown error";
+    return SOUND_ERROR_TEXTS[code];
+}
+
+// Tried by every stream built while sound is unavailable, so sound that turns up later is used.
+static void StartSoundLibrary()
+{
+    if (soundAvailable)
+        return;
+    soundAvailable = true;
+    if (FSOUND_GetVersion() < SOUND_VERSION_NEEDED) {
+        printf("Error : You are using the wrong DLL version!  You should be using FMOD %.02f\n",
+               SOUND_VERSION_NEEDED);
+        printf("Game will continue without playing Sounds!\n");
+        soundAvailable = false;
+    }
+    if (!FSOUND_Init(SOUND_MIX_RATE, SOUND_CHANNELS, 0)) {
+        printf("Could not init FMod: %s\n", SoundErrorText(FSOUND_GetError()));
+        printf("Game will continue without playing Sounds!\n");
+        soundAvailable = false;
+    }
+}
+
+// Runs on the sound library's notice thread when a stream played once has ended. It touches no
+// state of the game: it only stops that stream, which frees its channel for good.
+static signed char StreamEnded(FSOUND_STREAM* stream, void*, int, void*)
+{
+    FSOUND_Stream_Stop(stream);
+    return 1;
+}
+
+SoundStream::SoundStream() : SoundStream(nullptr) {}
+
+SoundStream::SoundStream(const char* path) : stream(nullptr)
+{
+    StartSoundLibrary();
+    if (path)
+        Open(path);
+    ++streamCount;
+}
+
+SoundStream::~SoundStream()
+{
+    if (stream) {
+        FSOUND_Stream_Stop(stream);
+        FSOUND_Stream_Close(stream);
+    }
+    if (--streamCount <= 0)
+        FSOUND_Close();
+}
+
+bool SoundStream::Open(const char* path)
+{
+    if (!path || !soundAvailable)
+        return false;
+    if (stream) {
+        FSOUND_Stream_Stop(stream);
+        FSOUND_Stream_Close(stream);
+        stream = nullptr;
+    }
+    stream = FSOUND_Stream_Open(path, SOUND_OPEN_MODE, 0, 0);
+    if (!stream) {
+        printf("Could not load sound '%s': %s\n", path, SoundErrorText(FSOUND_GetError()));
+        return false;
+    }
+    return FSOUND_Stream_SetEndCallback(stream, StreamEnded, nullptr) != 0;
+}
+
+bool SoundStream::Play(bool loop)
+{
+    if (!stream)
+        return false;
+    FSOUND_Stream_SetLoopCount(stream, loop ? SOUND_LOOP_ENDLESS : SOUND_LOOP_ONCE);
+    return FSOUND_Stream_Play(FSOUND_FREE, stream) != -1;
+}
+
+void SoundStream::Stop()
+{
+    if (stream)
+        FSOUND_Stream_Stop(stream);
+}
+
+bool SoundStream::Available()
+{
+    return soundAvailable;
+}
 
 bool OpenEffect(SoundStream& sound, const char* path)
 {
     return sound.Open(path) || !SoundStream::Available();
 }
-
-const char* SoundErrorText(int) { return "Unknown error"; }

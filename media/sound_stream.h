@@ -1,6 +1,8 @@
 #ifndef KOLVO_MEDIA_SOUND_STREAM_H
 #define KOLVO_MEDIA_SOUND_STREAM_H
 
+struct FSOUND_STREAM;
+
 // One sound file (music in MP3, effects in WAV) played as a stream, once or looping. The first
 // stream constructed starts the sound library, the last one destroyed shuts it down.
 class SoundStream {
@@ -14,7 +16,8 @@ public:
     // Replaces any open stream. False when sound is unavailable (silently) or the file cannot be
     // opened (with a message on standard output).
     bool Open(const char* path);
-    // True when the stream got a channel. loop plays it without end, else once.
+    // True when the stream got a channel; it plays from its start. loop plays it without end,
+    // else once, and the stream stops itself at its end.
     bool Play(bool loop);
     void Stop();  // the stream stays open
 
@@ -23,7 +26,7 @@ public:
     static bool Available();
 
 private:
-    void* stream;
+    FSOUND_STREAM* stream;  // owned: closed by Open and the destructor; null when nothing is open
 };
 
 // Opens an effect for a screen: true when the file opened, and also when the machine has no sound

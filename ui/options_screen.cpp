@@ -1,7 +1,165 @@
 #include "ui/options_screen.h"
 
-// Placeholder until the screen is built: goes straight back to the menu.
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/ticks.h"
+#include "media/sprite.h"
+#include "ui/button.h"
+#include "ui/input_handler.h"
+#include "ui/label.h"
+#include "ui/pointer.h"
+
+#include <cstdint>
+
+// The music switch: its picture's corner, and the area that reacts, strict on both sides.
+constexpr int OPTIONS_SWITCH_X = 200;
+constexpr int OPTIONS_SWITCH_Y = 200;
+constexpr int OPTIONS_SWITCH_SIZE = 50;
+// Holding the button on the switch flips the music about three times a second.
+constexpr Uint32 OPTIONS_SWITCH_GUARD_MS = 300;
+constexpr int OPTIONS_CAPTION_X = 200;
+constexpr int OPTIONS_CAPTION_Y = 170;
+
+// Everything one visit of the options screen owns.
+class OptionsPage {
+public:
+    bool SetUp();
+    void Run();
+    void Release();
+    bool leave = false;
+
+private:
+    const char* Frame();
+    const char* DrawFrame();
+    void RunSwitch();
+    bool InSwitchArea() const;
+
+    InputHandler input;
+    Pointer pointer;
+    Button back;
+    Label header;
+    Sprite soundOn, soundOff;
+    Uint32 lastSwitch = 0;
+    int32_t key = 0;
+    int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
+};
+
+bool OptionsPage::SetUp()
+{
+    input.Init();
+    if (!pointer.Load("data/grafik/mouse.bmp"))
+        return false;
+    back.Create(MakeRect(10, 410, 90, 40));
+    if (!back.LoadNormal("data/grafik/back.jpg"))
+        return false;
+    back.SetPointer(&pointerX, &pointerY, &pointerButtons);
+    header.Create(MakeRect(10, 10, 0, 0));
+    return header.LoadImage("data/grafik/menu_top.jpg") && soundOn.Load("data/grafik/sndon.jpg") &&
+           soundOff.Load("data/grafik/sndoff.jpg");
+}
+
+bool OptionsPage::InSwitchArea() const
+{
+    return OPTIONS_SWITCH_X < pointerX && pointerX < OPTIONS_SWITCH_X + OPTIONS_SWITCH_SIZE &&
+           OPTIONS_SWITCH_Y < pointerY && pointerY < OPTIONS_SWITCH_Y + OPTIONS_SWITCH_SIZE;
+}
+
+// The switch turns the music and the flag the game modes share; effects are not switched.
+void OptionsPage::RunSwitch()
+{
+    if (!(pointerButtons & POINTER_LEFT) || !InSwitchArea())
+        return;
+    Uint32 now = Ticks();
+    if (now - lastSwitch <= OPTIONS_SWITCH_GUARD_MS)
+        return;
+    lastSwitch = now;
+    if (gSoundOn)
+        gMusic.Stop();
+    else
+        gMusic.Play(true);
+    gSoundOn = !gSoundOn;
+}
+
+// Steps 9 to 15: everything is drawn and flipped, also in the frame the user leaves in.
+const char* OptionsPage::DrawFrame()
+{
+    Sprite& state = gSoundOn ? soundOn : soundOff;
+    state.Draw(OPTIONS_SWITCH_X, OPTIONS_SWITCH_Y);  // a missing switch picture is no reason to stop
+    if (!header.Draw())
+        return "Draw Label failed!";
+    if (!back.Draw())
+        return "Draw Back button failed!";
+    if (!gWhiteFont.PutString(OPTIONS_CAPTION_X, OPTIONS_CAPTION_Y, "Sound"))
+        return "Draw Sound info failed!";
+    if (!DrawVersion())
+        return "Draw Version failed!";
+    if (!pointer.Draw())
+        return "Draw Mouse failed!";
+    if (FlipScreen(gEngine.screen) != 0)
+        return "Flip screen failed!";
+    return nullptr;
+}
+
+// One frame; the message of the step that failed, or nullptr.
+const char* OptionsPage::Frame()
+{
+    if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1)
+        return "Fill Screen failed!";
+    if (!input.Poll())
+        return "User closed window!";
+    if (!pointer.Update())
+        return "Update Mouse failed!";
+    input.GetKey(&key);
+    pointer.Get(&pointerX, &pointerY, &pointerButtons);
+    if (!back.Update())
+        return "Run back Button failed!";
+    if (back.GetState() == BUTTON_PRESSED) {
+        gEngine.Log(2, "User pressed back button!");
+        leave = true;
+    }
+    if (key != 0) {  // any key that gives a character, Escape included
+        gEngine.Log(2, "User exits!");
+        leave = true;
+    }
+    RunSwitch();
+    return DrawFrame();
+}
+
+void OptionsPage::Run()
+{
+    Uint32 paceTick = Ticks();
+    for (;;) {
+        if (const char* failure = Frame()) {
+            gEngine.Log(2, "%s", failure);
+            return;
+        }
+        if (leave)
+            return;
+        PaceFrame(&paceTick);
+    }
+}
+
+void OptionsPage::Release()
+{
+    back.Reset();
+    header.Reset();
+    pointer.Unload();
+    input.Release();
+}
+
 bool OptionsScreen()
 {
-    return true;
+    OptionsPage page;
+    gEngine.Log(2, "Options called...");
+    if (!page.SetUp()) {
+        page.Release();
+        return false;
+    }
+    gEngine.Log(2, "Data loaded!");
+    page.Run();
+    gEngine.Log(2, "Release point reached!");
+    page.Release();
+    // A step that fails in the frame the user asked to leave in does not keep them here.
+    gEngine.Log(2, page.leave ? "Return true" : "Return false");
+    return page.leave;
 }

@@ -58,15 +58,3 @@ TEST_F(InputHandlerTest, AQuitEndsThePollAndLeavesWhatFollowsQueued)
     EXPECT_TRUE(input.Poll());
     EXPECT_EQ(LastKey(), 'y');
 }
-
-TEST_F(InputHandlerTest, ReleaseGivesCharacterTranslationBackItsSetting)
-{
-    input.Release();
-    SDL_EnableUNICODE(0);
-    InputHandler other;
-    other.Init();
-    EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
-    other.Release();
-    EXPECT_EQ(SDL_EnableUNICODE(-1), 0);
-    input.Init();
-}

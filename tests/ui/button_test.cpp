@@ -1,0 +1,118 @@
+// Buttons and the pointer they follow, driven by the test's own mouse.
+#include "ui/button.h"
+#include "ui/label.h"
+#include "ui/pointer.h"
+
+#include "tests/support/headless.h"
+#include "tests/ui/menu_world.h"
+
+#include <gtest/gtest.h>
+
+class ButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartMenuWorld();
+        button.Create(MakeRect(80, 150, 242, 50));
+        ASSERT_TRUE(button.LoadNormal("data/grafik/menu_startgame.jpg"));
+        ASSERT_TRUE(button.LoadHover("data/grafik/menu_startgame_a.jpg"));
+        button.SetPointer(&x, &y, &buttons);
+    }
+    ButtonState At(int32_t atX, int32_t atY, int32_t held = 0)
+    {
+        x = atX, y = atY, buttons = held;
+        EXPECT_TRUE(button.Update());
+        return button.GetState();
+    }
+    int32_t x = 0, y = 0, buttons = 0;
+    Button button;
+};
+
+TEST_F(ButtonTest, OnlyTheInsideOfTheRectangleReacts)
+{
+    EXPECT_EQ(At(80, 160), BUTTON_NORMAL);
+    EXPECT_EQ(At(100, 150), BUTTON_NORMAL);
+    EXPECT_EQ(At(81, 151), BUTTON_HOVER);
+    EXPECT_EQ(At(321, 199), BUTTON_HOVER);
+    EXPECT_EQ(At(322, 170), BUTTON_NORMAL);
+    EXPECT_EQ(At(200, 200), BUTTON_NORMAL);
+}
+
+TEST_F(ButtonTest, TheLeftButtonPressesAndTheRightOneDoesNot)
+{
+    EXPECT_EQ(At(200, 170, POINTER_RIGHT), BUTTON_HOVER);
+    EXPECT_EQ(At(200, 170, POINTER_LEFT | POINTER_RIGHT), BUTTON_PRESSED);
+    // Sliding off while still holding lets go of it.
+    EXPECT_EQ(At(400, 170, POINTER_LEFT), BUTTON_NORMAL);
+}
+
+TEST_F(ButtonTest, ThePressedLookIsTheHoverPictureOrElseTheNormalOne)
+{
+    At(200, 170, POINTER_LEFT);
+    Button plain;
+    plain.Create(MakeRect(80, 300, 100, 20));
+    plain.LoadNormal("data/grafik/menu_info.jpg");
+    plain.SetState(BUTTON_PRESSED);
+    ASSERT_TRUE(button.Draw() && plain.Draw());
+    EXPECT_EQ(ScreenPixel(85, 155), LOOK_HOVER);
+    EXPECT_EQ(ScreenPixel(85, 305), LOOK_NORMAL);
+    plain.Reset();
+    EXPECT_FALSE(plain.Draw() || plain.Update());
+}
+
+TEST_F(ButtonTest, TheHoverSoundPlaysOnEnteringAndOnLettingGoOverIt)
+{
+    if (!SoundStream::Available())
+        GTEST_SKIP() << "no sound library: buttons are silent";
+    ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
+    HoverSounds sounds;
+    At(200, 170);
+    At(210, 175);
+    EXPECT_EQ(sounds.plays, 1);
+    At(210, 175, POINTER_LEFT);
+    At(210, 175);
+    EXPECT_EQ(sounds.plays, 2);
+
+    // Entering with the button held presses in silence.
+    At(400, 170, POINTER_LEFT);
+    EXPECT_EQ(At(200, 170, POINTER_LEFT), BUTTON_PRESSED);
+    EXPECT_EQ(sounds.plays, 2);
+}
+
+TEST_F(ButtonTest, ASoundThatFailsToPlayFailsTheUpdateAndKeepsTheState)
+{
+    if (!SoundStream::Available())
+        GTEST_SKIP() << "no sound library: buttons are silent";
+    ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
+    HoverSounds sounds;
+    sounds.fail = true;
+    x = 200, y = 170;
+    EXPECT_FALSE(button.Update());
+    EXPECT_EQ(button.GetState(), BUTTON_NORMAL);
+}
+
+TEST_F(ButtonTest, AMissingHoverSoundFailsOnlyWhereSoundWorks)
+{
+    EXPECT_EQ(button.LoadHoverSound("data/sound/nothing_here.wav"), !SoundStream::Available());
+}
+
+TEST(PointerTest, ReportsTheLeftAndRightButtonsAndGivesTheCursorBack)
+{
+    StartMenuWorld();
+    FakeMouse mouse;
+    Pointer pointer;
+    SDL_ShowCursor(1);
+    ASSERT_TRUE(pointer.Load("data/grafik/mouse.bmp"));
+    EXPECT_EQ(SDL_ShowCursor(-1), 0);
+    const Uint8 masks[] = {SDL_BUTTON_LMASK, SDL_BUTTON_RMASK, SDL_BUTTON_MMASK, SDL_BUTTON_LMASK | SDL_BUTTON_RMASK};
+    const int32_t expected[] = {POINTER_LEFT, POINTER_RIGHT, 0, POINTER_LEFT | POINTER_RIGHT};
+    for (int i = 0; i < 4; ++i) {
+        mouse.Move(30 + i, 40), mouse.Hold(masks[i]);
+        int32_t x, y, buttons;
+        pointer.Update();
+        pointer.Get(&x, &y, &buttons);
+        EXPECT_TRUE(x == 30 + i && y == 40 && buttons == expected[i]) << x << ", " << y << ": " << buttons;
+    }
+    pointer.Unload();
+    EXPECT_EQ(SDL_ShowCursor(-1), 1);
+}

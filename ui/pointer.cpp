@@ -1,0 +1,57 @@
+#include "ui/pointer.h"
+
+static MouseStateSource mouseState = nullptr;
+
+void SetMouseStateSource(MouseStateSource source)
+{
+    mouseState = source;
+}
+
+static Uint8 ReadMouse(int* x, int* y)
+{
+    return mouseState ? mouseState(x, y) : SDL_GetMouseState(x, y);
+}
+
+Pointer::Pointer() : x(0), y(0), buttons(0), savedCursor(1) {}
+
+bool Pointer::Load(const char* path)
+{
+    if (!picture.LoadKeyed(path, SPRITE_KEY_MAGENTA))
+        return false;
+    x = y = buttons = 0;
+    savedCursor = SDL_ShowCursor(0);
+    return true;
+}
+
+void Pointer::Unload()
+{
+    x = y = buttons = 0;
+    SDL_ShowCursor(savedCursor);
+    savedCursor = 1;
+}
+
+bool Pointer::Update()
+{
+    int mouseX = 0, mouseY = 0;
+    Uint8 mask = ReadMouse(&mouseX, &mouseY);
+    x = mouseX;
+    y = mouseY;
+    buttons = 0;
+    if (mask & SDL_BUTTON_LMASK)
+        buttons = POINTER_LEFT;
+    if (mask & SDL_BUTTON_RMASK)
+        buttons += POINTER_RIGHT;
+    return true;
+}
+
+bool Pointer::Draw()
+{
+    return picture.Draw(static_cast<Uint16>(x), static_cast<Uint16>(y));
+}
+
+void Pointer::Get(int32_t* outX, int32_t* outY, int32_t* outButtons) const
+{
+    *outX = x;
+    *outY = y;
+    *outButtons = buttons;
+}
