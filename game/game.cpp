@@ -38,7 +38,7 @@ private:
     bool OpenSounds();
     bool RunFrames();
     bool Frame();
-    bool Step();
+    bool Step(Uint32 keyBits);
     void LevelRule();
     void ShowLevelBanner();
     bool BannerFrame();

@@ -73,11 +73,7 @@ void OptionsPage::RunSwitch()
     if (now - lastSwitch <= OPTIONS_SWITCH_GUARD_MS)
         return;
     lastSwitch = now;
-    if (gSoundOn)
-        gMusic.Stop();
-    else
-        gMusic.Play(true);
-    gSoundOn = !gSoundOn;
+    ToggleMusic();
 }
 
 // Steps 9 to 15: everything is drawn and flipped, also in the frame the user leaves in.
