@@ -100,6 +100,7 @@ int KolvoMain(int argc, char** argv)
         return 1;
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE))
         return 1;
+    SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list
     gEngine.Log(1, "Engine init was succesfull!");
     if (gDebug)
         gEngine.Log(1, "Debug mode is activated!");
