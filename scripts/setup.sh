@@ -10,7 +10,7 @@ KOLVO_PACKAGES=(
   libsdl1.2-dev libsdl-image1.2-dev libmpg123-dev
   python3 python3-pil fonts-dejavu-core lame
   googletest libgtest-dev libbenchmark-dev
-  xvfb xdotool
+  xvfb xdotool python3-xlib desktop-file-utils
 )
 KOLVO_PACKAGES+=(${KOLVO_EXTRA_PACKAGES:-})
 

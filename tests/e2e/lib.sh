@@ -1,0 +1,175 @@
+# Shared steps of the window stories: a virtual X server, the real game windowed on it, a hand on
+# the mouse and the keyboard (xdotool), eyes on the screen (screenshots) and on the log.
+# Source it, then call e2e_begin <game binary> <data directory>. Every process started here is
+# ended on the way out, whatever way that is; a story that lacks its tools exits 77 (skipped).
+set -u
+
+E2E_SKIPPED=77
+E2E_LIB_DIR=$(dirname "${BASH_SOURCE[0]}")
+E2E_X="/usr/bin/python3 $E2E_LIB_DIR/x_helper.py"
+e2e_xvfb_pid=""
+e2e_game_pid=""
+e2e_extra_pids=()
+
+e2e_cleanup() {
+  local pid
+  for pid in "$e2e_game_pid" "${e2e_extra_pids[@]}" "$e2e_xvfb_pid"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  done
+  wait 2>/dev/null
+  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+}
+
+# e2e_begin <game> <data>: checks the tools, makes the story's scratch directory, arms the clean-up.
+e2e_begin() {
+  local tool
+  for tool in Xvfb xdotool /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "no $tool here"; exit $E2E_SKIPPED; }
+  done
+  /usr/bin/python3 -c 'import Xlib, PIL.ImageGrab' 2>/dev/null \
+    || { echo "no python3-xlib or python3-pil here"; exit $E2E_SKIPPED; }
+  E2E_GAME=$(realpath "$1")
+  E2E_DATA=$(realpath "$2")
+  [ -d "$E2E_DATA/grafik" ] || { echo "no game data in $E2E_DATA"; exit $E2E_SKIPPED; }
+  E2E_WORK=$(mktemp -d /tmp/kolvo-e2e-XXXXXX)
+  E2E_RUN="$E2E_WORK/run"
+  mkdir "$E2E_RUN"
+  trap e2e_cleanup EXIT
+  trap 'exit 1' INT TERM
+}
+
+# e2e_wait_for <tenths of a second> <command...>: true as soon as the command succeeds.
+e2e_wait_for() {
+  local tenths=$1 i
+  shift
+  for ((i = 0; i < tenths; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+e2e_fail() {
+  local file
+  echo "FAILED: $1"
+  for file in "$E2E_WORK/xvfb.log" "$E2E_RUN/game.out" "$E2E_RUN/kolvolog.txt"; do
+    [ -f "$file" ] && { echo "--- $file"; tail -n 60 "$file"; }
+  done
+  exit 1
+}
+
+# Starts a virtual X server on a free display and waits until it answers clients.
+e2e_start_x() {
+  local try
+  # Two servers starting at once may pick the same number; the loser exits, and tries again.
+  for try in 1 2 3 4 5; do
+    e2e_try_start_x && return 0
+    kill "$e2e_xvfb_pid" 2>/dev/null
+    wait "$e2e_xvfb_pid" 2>/dev/null
+    sleep 0.$((RANDOM % 5))
+  done
+  e2e_fail "the X server did not start"
+}
+e2e_try_start_x() {
+  rm -f "$E2E_WORK/display"
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+  e2e_xvfb_pid=$!
+  e2e_wait_for 100 test -s "$E2E_WORK/display" || return 1
+  export DISPLAY=":$(cat "$E2E_WORK/display")"
+  # The number comes out before the server answers; wait until it does, and make sure it is ours.
+  e2e_wait_for 100 e2e_x_answers || return 1
+  sleep 0.2
+  kill -0 "$e2e_xvfb_pid" 2>/dev/null
+}
+e2e_x_answers() { xdotool getmouselocation >/dev/null 2>&1; }
+
+# e2e_start_game [options...]: the game, windowed, in the story's fresh directory with data/ linked;
+# returns when the menu is ready. Without a window manager the window sits at the screen's top-left
+# corner, so screen and window coordinates are the same.
+e2e_start_game() {
+  ln -sfn "$E2E_DATA" "$E2E_RUN/data"
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_GAME" -w "$@" >game.out 2>&1) &
+  e2e_game_pid=$!
+  e2e_menu_or_end() { [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
+  e2e_wait_for 300 e2e_menu_or_end
+  [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || e2e_fail "the menu never got ready"
+}
+
+# e2e_log_count <text>: how many lines of the game's log hold the text.
+e2e_log_count() {
+  if [ -f "$E2E_RUN/kolvolog.txt" ]; then grep -cF -- "$1" "$E2E_RUN/kolvolog.txt"; else echo 0; fi
+}
+
+# e2e_wait_log <text> [times, default 1] [seconds, default 10]: true once the log holds the text
+# on at least that many lines.
+e2e_wait_log() {
+  local text=$1 times=${2:-1} seconds=${3:-10}
+  e2e_log_has() { [ "$(e2e_log_count "$text")" -ge "$times" ]; }
+  e2e_wait_for $((seconds * 10)) e2e_log_has
+}
+
+# e2e_expect_log <text> [times] [seconds]: as e2e_wait_log, but the story fails without it.
+e2e_expect_log() {
+  e2e_wait_log "$@" || e2e_fail "the log never showed \"$1\" ${2:-1} time(s)"
+}
+
+# e2e_click <x> <y>: a person's click: point, press, hold for a few frames, release. A press is
+# seen only by a frame drawn while it is held, hence the pause.
+e2e_click() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.2
+  xdotool mouseup 1
+}
+
+# e2e_key <key> [seconds, default 0.15]: holds a key (an X key name) for a few frames.
+e2e_key() {
+  xdotool keydown "$1"
+  sleep "${2:-0.15}"
+  xdotool keyup "$1"
+}
+
+# e2e_screenshot <file.png>: the 640 x 480 window as a player sees it.
+e2e_screenshot() { $E2E_X shot "$1"; }
+
+# e2e_close_window: closes the game's window the way a title bar's close button does.
+e2e_close_window() { $E2E_X close Kolvo; }
+
+# e2e_wait_game_end [seconds, default 10]: waits until the game has ended; sets E2E_STATUS.
+e2e_wait_game_end() {
+  e2e_game_gone() { ! kill -0 "$e2e_game_pid" 2>/dev/null; }
+  e2e_wait_for $((${1:-10} * 10)) e2e_game_gone || e2e_fail "the game did not end"
+  wait "$e2e_game_pid"
+  E2E_STATUS=$?
+  e2e_game_pid=""
+}
+
+# Menu buttons, points well inside each (the hit test is strict on the edges).
+E2E_MENU_GAME=(200 175)
+E2E_MENU_CHALLENGE=(230 229)
+E2E_MENU_OPTIONS=(160 284)
+E2E_MENU_INFO=(136 331)
+E2E_MENU_QUIT=(130 377)
+
+# e2e_quit_from_menu: clicks quit and expects an orderly end with status 0.
+e2e_quit_from_menu() {
+  e2e_click "${E2E_MENU_QUIT[@]}"
+  e2e_wait_game_end
+  [ "$(e2e_log_count "User chose Exit!")" -eq 1 ] || e2e_fail "the quit button did not choose Exit"
+  [ "$E2E_STATUS" -eq 0 ] || e2e_fail "the game ended with status $E2E_STATUS"
+}
+
+# e2e_expect_in_order <text>...: the texts' first lines in the log come in the order given.
+e2e_expect_in_order() {
+  local last=0 line text
+  for text in "$@"; do
+    line=$(grep -nF -m1 -- "$text" "$E2E_RUN/kolvolog.txt" | cut -d: -f1)
+    [ -n "$line" ] && [ "$line" -gt "$last" ] || e2e_fail "\"$text\" is missing or out of order in the log"
+    last=$line
+  done
+}
+
+# e2e_orange_text_pixels <file.png> <x> <y> <w> <h>: how many pixels of the rectangle carry the
+# orange font's colours, in which the game writes its messages over a playfield.
+e2e_orange_text_pixels() { $E2E_X count "$1" "$2" "$3" "$4" "$5" 246 166 64 28; }

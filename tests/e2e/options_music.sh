@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# A player opens the options, clicks the speaker to turn the music off and again to turn it on
+# (the picture turns from green to red and back), and leaves with the back button.
+# Usage: options_music.sh <game binary> <data directory>
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+e2e_start_x
+e2e_start_game
+e2e_click "${E2E_MENU_OPTIONS[@]}"
+e2e_expect_log "Options called..."
+e2e_expect_log "Data loaded!"
+
+shot="$E2E_WORK/options.png"
+# switch_shows <green|red>: the switch picture, with the pointer moved off it, has that hue.
+switch_shows() {
+  local r g b
+  xdotool mousemove 400 420
+  e2e_screenshot "$shot" || return 1
+  read -r r g b < <($E2E_X colour "$shot" 225 225)
+  case $1 in
+    green) [ "$g" -gt $((r + 40)) ] ;;
+    red) [ "$r" -gt $((g + 40)) ] ;;
+  esac
+}
+e2e_wait_for 20 switch_shows green || e2e_fail "the music switch did not start green (on)"
+e2e_click 225 225
+e2e_wait_for 20 switch_shows red || e2e_fail "a click on the switch did not turn it red (off)"
+# The switch waits 300 ms between flips, so a second click right away would go unseen.
+sleep 0.4
+e2e_click 225 225
+e2e_wait_for 20 switch_shows green || e2e_fail "a second click did not turn it green (on) again"
+
+e2e_click 55 430
+e2e_expect_log "User pressed back button!"
+e2e_expect_log "Return true"
+e2e_expect_in_order "StartOptions" "Options called..." "Data loaded!" "Release point reached!" "Return true"
+e2e_expect_log "Menue Ready!" 2
+e2e_quit_from_menu
+echo "the options switch turned the music off and on"
