@@ -13,6 +13,7 @@ e2e_extra_pids=()
 
 e2e_cleanup() {
   local pid
+  declare -F e2e_on_exit >/dev/null && e2e_on_exit  # a story's own clean-up, if it has one
   for pid in "$e2e_game_pid" "${e2e_extra_pids[@]}" "$e2e_xvfb_pid"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
   done

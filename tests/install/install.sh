@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# A packager installs the game into a staging directory, and a player runs it from there: the
+# installed launcher keeps the log and the highscore list in the player's own directory, never in
+# the install tree nor where it was started; the list survives an uninstall and a reinstall; the
+# desktop entry is valid; and without a display the launcher says so in one line.
+# Usage: install.sh <build directory> <source directory>
+source "$(dirname "$0")/../e2e/lib.sh"
+build=$(realpath "$1")
+source_dir=$(realpath "$2")
+command -v desktop-file-validate >/dev/null || { echo "no desktop-file-validate here"; exit $E2E_SKIPPED; }
+e2e_begin "$build/kolvo" "$build/data"
+
+stage="$E2E_WORK/stage"
+prefix=/opt/kolvo
+root="$stage$prefix"
+export HOME="$E2E_WORK/home" XDG_DATA_HOME="$E2E_WORK/xdg"
+mkdir -p "$HOME" "$E2E_WORK/elsewhere"
+E2E_RUN="$XDG_DATA_HOME/kolvo"  # where the launcher runs the game, so where the log must be
+
+# The install and the uninstall target write and read the build's install manifest; keep a
+# developer's own install uninstallable by putting their manifest back afterwards.
+manifest="$build/install_manifest.txt"
+[ -f "$manifest" ] && cp "$manifest" "$E2E_WORK/manifest.saved"
+e2e_on_exit() {
+  if [ -f "$E2E_WORK/manifest.saved" ]; then cp "$E2E_WORK/manifest.saved" "$manifest"; else rm -f "$manifest"; fi
+}
+
+install_game() {
+  DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >"$E2E_WORK/install.log" 2>&1 \
+    || e2e_fail "cmake --install failed: $(tail -3 "$E2E_WORK/install.log")"
+}
+
+# run_installed_game: the installed launcher, started from an unrelated directory.
+run_installed_game() {
+  rm -f "$E2E_RUN/kolvolog.txt"
+  (cd "$E2E_WORK/elsewhere" && exec env SDL_AUDIODRIVER=dummy "$root/bin/kolvo" -w >game.out 2>&1) &
+  e2e_game_pid=$!
+  e2e_expect_log "Menue Ready!" 1 30
+}
+
+# highscore_rows <file.png>: opens the list with "h", shows it to the camera and closes it again.
+highscore_rows() {
+  e2e_key h
+  e2e_expect_log "Load done!"
+  sleep 0.6
+  e2e_screenshot "$1"
+  e2e_key Return
+  e2e_expect_log "Menue Ready!" 2
+}
+
+# --- The install lays out a desktop game, and its desktop entry is valid.
+install_game
+for file in bin/kolvo libexec/kolvo/kolvo share/kolvo/data/grafik/font.bmp \
+            share/applications/kolvo.desktop share/icons/hicolor/48x48/apps/kolvo.png; do
+  [ -e "$root/$file" ] || e2e_fail "the install lacks $file"
+done
+desktop-file-validate "$root/share/applications/kolvo.desktop" || e2e_fail "the desktop entry is not valid"
+
+# --- Without a display: one clear line, a non-zero status, and nothing started.
+check_no_display() {
+  local status
+  env -u DISPLAY -u SDL_VIDEODRIVER "$@" -w >"$E2E_WORK/out" 2>"$E2E_WORK/err"
+  status=$?
+  [ "$status" -ne 0 ] || e2e_fail "$1 without a display ended with status 0"
+  [ "$(cat "$E2E_WORK/out" "$E2E_WORK/err" | wc -l)" -eq 1 ] || e2e_fail "$1 without a display did not say one line"
+  grep -q "xvfb-run" "$E2E_WORK/err" || e2e_fail "$1 without a display did not name the way out"
+}
+check_no_display "$root/bin/kolvo"
+[ ! -e "$E2E_RUN/kolvolog.txt" ] || e2e_fail "the launcher started the game without a display"
+# ./kolvo.sh builds first, then hands over to the same launcher with the build's game and data.
+KOLVO_BINARY="$build/kolvo" KOLVO_DATA="$build/data" check_no_display "$source_dir/dist/kolvo-launch"
+# Options pass through unchanged, and so does the exit status (the usage ends with 1).
+env -u DISPLAY "$root/bin/kolvo" --help >"$E2E_WORK/out" 2>&1
+[ $? -eq 1 ] && grep -q "^usage:" "$E2E_WORK/out" || e2e_fail "--help did not reach the game"
+
+# --- Run from the player's own directory, with a stored list.
+e2e_start_x
+mkdir -p "$E2E_RUN"
+now=$(date +%s)
+/usr/bin/python3 "$source_dir/tests/highscore/highscore_format.py" encode "$E2E_RUN/highscore.txt" \
+  "$now" "$now" "Wren:730:4:301:$now" "Ola:120:2:99:$now"
+cp "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before"
+run_installed_game
+[ "$(readlink -f "$E2E_RUN/data")" = "$(readlink -f "$root/share/kolvo/data")" ] \
+  || e2e_fail "the player's data link does not point at the installed data"
+[ -z "$(find "$stage" "$E2E_WORK/elsewhere" -name kolvolog.txt)" ] \
+  || e2e_fail "the log was written into the install tree or the starting directory"
+highscore_rows "$E2E_WORK/list.before.png"
+e2e_quit_from_menu
+
+# --- Uninstall removes every installed file; the player's directory stays as it was.
+DESTDIR="$stage" cmake --build "$build" --target uninstall >"$E2E_WORK/uninstall.log" 2>&1 \
+  || e2e_fail "the uninstall failed: $(tail -3 "$E2E_WORK/uninstall.log")"
+[ -z "$(find "$stage" -type f)" ] || e2e_fail "the uninstall left files: $(find "$stage" -type f | head -3)"
+cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before" || e2e_fail "the uninstall touched the list"
+
+# --- Reinstalled, the game shows the same list as before.
+install_game
+run_installed_game
+highscore_rows "$E2E_WORK/list.after.png"
+e2e_quit_from_menu
+grep -qF "Open Highscore failed!" "$E2E_RUN/kolvolog.txt" && e2e_fail "the reinstalled game could not read the list"
+/usr/bin/python3 - "$E2E_WORK/list.before.png" "$E2E_WORK/list.after.png" <<'PY' || e2e_fail "the list looks different after reinstalling"
+import sys
+from PIL import Image, ImageChops
+rows = (0, 60, 640, 130)  # the first two rows, where the stored results stand
+before, after = (Image.open(p).convert("RGB").crop(rows) for p in sys.argv[1:])
+sys.exit(1 if ImageChops.difference(before, after).getbbox() else 0)
+PY
+cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before" || e2e_fail "showing the list changed its file"
+echo "installed, run from the player's directory, uninstalled and reinstalled with the list intact"
