@@ -9,15 +9,23 @@ E2E_LIB_DIR=$(dirname "${BASH_SOURCE[0]}")
 E2E_X="/usr/bin/python3 $E2E_LIB_DIR/x_helper.py"
 e2e_xvfb_pid=""
 e2e_game_pid=""
-e2e_extra_pids=()
+
+# e2e_end_process <pid>: asks a process to end, and makes it after three seconds.
+e2e_end_process() {
+  local tenths
+  [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
+  for ((tenths = 0; tenths < 30; tenths++)); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
 
 e2e_cleanup() {
-  local pid
   declare -F e2e_on_exit >/dev/null && e2e_on_exit  # a story's own clean-up, if it has one
-  for pid in "$e2e_game_pid" "${e2e_extra_pids[@]}" "$e2e_xvfb_pid"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-  wait 2>/dev/null
+  e2e_end_process "$e2e_game_pid"
+  e2e_end_process "$e2e_xvfb_pid"
   [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
 }
 
@@ -62,23 +70,22 @@ e2e_fail() {
 # Starts a virtual X server on a free display and waits until it answers clients.
 e2e_start_x() {
   local try
-  # Two servers starting at once may pick the same number; the loser exits, and tries again.
-  for try in 1 2 3 4 5; do
-    e2e_try_start_x && return 0
-    kill "$e2e_xvfb_pid" 2>/dev/null
-    wait "$e2e_xvfb_pid" 2>/dev/null
-    sleep 0.$((RANDOM % 5))
+  # Numbers are drawn at random (Xvfb's own choice races when several start at once); a taken one
+  # makes the new server exit at once, and another number is tried.
+  for try in 1 2 3 4 5 6 7 8; do
+    e2e_try_start_x $((100 + RANDOM % 800)) && return 0
+    e2e_end_process "$e2e_xvfb_pid"
   done
   e2e_fail "the X server did not start"
 }
 e2e_try_start_x() {
-  rm -f "$E2E_WORK/display"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+  # -noreset: a server whose last client leaves resets itself and refuses newcomers meanwhile.
+  Xvfb ":$1" -screen 0 800x600x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
   e2e_xvfb_pid=$!
-  e2e_wait_for 100 test -s "$E2E_WORK/display" || return 1
-  export DISPLAY=":$(cat "$E2E_WORK/display")"
-  # The number comes out before the server answers; wait until it does, and make sure it is ours.
-  e2e_wait_for 100 e2e_x_answers || return 1
+  export DISPLAY=":$1"
+  e2e_x_ours() { kill -0 "$e2e_xvfb_pid" 2>/dev/null && e2e_x_answers; }
+  e2e_wait_for 100 e2e_x_ours || return 1
+  # A server that lost the number may still be on its way out: make sure ours stays.
   sleep 0.2
   kill -0 "$e2e_xvfb_pid" 2>/dev/null
 }
