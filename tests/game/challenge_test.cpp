@@ -1,20 +1,17 @@
 // The challenge run whole: who wins, the speed balance, pause and the result display.
 #include "game/challenge.h"
 
-#include "game/mode_frame.h"
 #include "tests/game/mode_world.h"
-#include "tests/support/headless.h"
 
 #include <gtest/gtest.h>
 
-constexpr int LEFT_X = 10, RIGHT_X = 380, LEFT_TEXT_X = 60, RIGHT_TEXT_X = 460, CLOCK_X = 290;
+using Texts = std::vector<std::string>;
 
-// How one challenge went: the texts over both playfields in the first frame of the result display,
-// how many frames that display lasted, and the end sounds.
+// How one challenge went: the texts over the left and the right playfield in the first frame of
+// the result display, and how many frames that display lasted.
 struct Outcome {
-    std::string left, right;
+    Texts texts;
     int resultFrames = 0;
-    std::vector<std::string> sounds;
 };
 
 static std::string TextOver(TumbloEngine* field, int fieldX, int textX)
@@ -32,23 +29,18 @@ static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame
     FrameScript script([&](int frame) {
         if (world.log.Count("Tumblo Sound loaded!") < 2)  // the second one comes with the end sound
             return play(frame);
-        if (outcome.resultFrames++ == 0) {
-            outcome.left = TextOver(world.left, LEFT_X, LEFT_TEXT_X);
-            outcome.right = TextOver(world.right, RIGHT_X, RIGHT_TEXT_X);
-        }
+        if (outcome.resultFrames++ == 0)
+            outcome.texts = {TextOver(world.left, 10, 60), TextOver(world.right, 380, 460)};
         HoldKey(SDLK_RETURN);
     });
     EXPECT_TRUE(Challenge());
     EXPECT_TRUE(world.log.Contains("Release Point reached!"));
-    outcome.sounds = world.endSounds;
     return outcome;
 }
 
-static const std::vector<std::string> LOSE_ONLY = {MODE_LOSE_SOUND}, WIN_ONLY = {MODE_HIGHSCORE_SOUND};
-
 TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
 {
-    // The left clears two rows at once and then tops out: still ahead on points.
+    // The left clears two rows at once, then tops out: still ahead on points.
     ModeWorld ahead([](TumbloEngine* left, TumbloEngine*) { FillRows(left, 19, 20); });
     Outcome outcome = RunChallenge(ahead, [&](int frame) {
         if (frame == 0)
@@ -57,8 +49,8 @@ TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
     });
     EXPECT_TRUE(ahead.log.Contains("Left Player lost!"));
     EXPECT_FALSE(ahead.log.Contains("Right Player lost!"));
-    EXPECT_EQ(std::vector<std::string>({outcome.left, outcome.right}), (std::vector<std::string>{"You Won", "You Lost"}));
-    EXPECT_EQ(outcome.sounds, WIN_ONLY);
+    EXPECT_EQ(outcome.texts, (Texts{"You Won", "You Lost"}));
+    EXPECT_EQ(ahead.endSounds, Texts{MODE_HIGHSCORE_SOUND});
 
     ModeWorld even;
     outcome = RunChallenge(even, [&](int frame) {
@@ -67,73 +59,67 @@ TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
         even.clock.Advance(601);
     });
     EXPECT_TRUE(even.log.InOrder({"Left Player lost!", "Right Player lost!"}));
-    EXPECT_EQ(std::vector<std::string>({outcome.left, outcome.right}), (std::vector<std::string>{"You Lost", "You Won"}));
-    EXPECT_EQ(outcome.sounds, LOSE_ONLY);
+    EXPECT_EQ(outcome.texts, (Texts{"You Lost", "You Won"}));
+    EXPECT_EQ(even.endSounds, LOSE_SOUND_ONLY);
 }
 
 TEST(Challenge, PauseHoldsBothSidesAndTheClockAndAnEscapeStillHeldEndsTheDrawAtOnce)
 {
     ModeWorld world;
-    Position held[2] = {};
+    int heldRows[2] = {};
     Outcome outcome = RunChallenge(world, [&](int frame) {
-        if (frame == 0) {
-            HoldKey(SDLK_p);
-            return world.clock.Advance(201);
-        }
-        HoldKey(SDLK_p, false);
+        HoldKey(SDLK_p, frame == 0);
+        world.clock.Advance(frame == 0 ? 201 : 5000);
+        if (frame == 0)
+            return;
         if (frame == 1)
-            held[0] = world.left->StonePosition(0), held[1] = world.right->StonePosition(0);
-        EXPECT_EQ(StoneRow(world.left), held[0].row);
-        EXPECT_EQ(StoneRow(world.right), held[1].row);
-        EXPECT_TRUE(FieldShows(world.left, LEFT_X, LEFT_TEXT_X, "Paused"));
-        EXPECT_TRUE(FieldShows(world.right, RIGHT_X, RIGHT_TEXT_X, "Paused"));
-        EXPECT_TRUE(ClockShows(CLOCK_X, "0:0"));
-        world.clock.Advance(5000);
+            heldRows[0] = StoneRow(world.left), heldRows[1] = StoneRow(world.right);
+        EXPECT_EQ(std::vector<int>({StoneRow(world.left), StoneRow(world.right)}),
+                  std::vector<int>(heldRows, heldRows + 2));
+        EXPECT_TRUE(FieldShows(world.left, 10, 60, "Paused"));
+        EXPECT_TRUE(FieldShows(world.right, 380, 460, "Paused"));
+        EXPECT_TRUE(ClockShows(290, "0:0"));
         HoldKey(SDLK_ESCAPE, frame >= 4);  // and never let go
     });
-    EXPECT_EQ(std::vector<std::string>({outcome.left, outcome.right}), (std::vector<std::string>{"Patt", "Patt"}));
-    EXPECT_EQ(outcome.sounds, LOSE_ONLY);
+    EXPECT_EQ(outcome.texts, (Texts{"Patt", "Patt"}));
+    EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
     EXPECT_EQ(outcome.resultFrames, 1);
     EXPECT_EQ(world.log.Count("User exits!"), 2);
 }
 
-TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000)
+// Starts with the given rows full on each side, then fills more on one side once the first frame
+// has cleared them; returns the speeds of both sides after that second clear.
+static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft, int againRows,
+                                             std::vector<int>* firstSpeeds)
 {
-    // Left 40, right 10; then the right clears two rows and leads 50 to 40.
-    ModeWorld world([](TumbloEngine* left, TumbloEngine* right) {
-        FillRows(left, 19, 20);
-        FillRows(right, 20, 20);
+    ModeWorld world([&](TumbloEngine* left, TumbloEngine* right) {
+        FillRows(left, FIELD_ROWS - leftRows, FIELD_ROWS - 1);
+        FillRows(right, FIELD_ROWS - rightRows, FIELD_ROWS - 1);
     });
-    std::vector<int> speeds;  // left and right, after the first frame and after the right's clear
+    std::vector<int> speeds;
     RunChallenge(world, [&](int frame) {
+        TumbloEngine* again = againLeft ? world.left : world.right;
         world.clock.Advance(601);
         if (frame == 0) {
+            *firstSpeeds = {world.left->GetSpeed(), world.right->GetSpeed()};
+            FillRows(again, FIELD_ROWS - againRows, FIELD_ROWS - 1);
+        } else if (again->GetLastPoints() != 0) {
             speeds = {world.left->GetSpeed(), world.right->GetSpeed()};
-            FillRows(world.right, 19, 20);
-        }
-        if (frame > 0 && world.right->GetLastPoints() != 0) {
-            speeds.insert(speeds.end(), {world.left->GetSpeed(), world.right->GetSpeed()});
             HoldKey(SDLK_ESCAPE);
         }
     });
-    EXPECT_EQ(speeds, (std::vector<int>{400, 550, 450, 550}));
+    return speeds;
+}
 
-    // Left 160, right 40: a lead of 120 asks for 1000. One more row makes 130, which is ignored.
-    ModeWorld far([](TumbloEngine* left, TumbloEngine* right) {
-        FillRows(left, 17, 20);
-        FillRows(right, 19, 20);
-    });
-    speeds.clear();
-    RunChallenge(far, [&](int frame) {
-        far.clock.Advance(601);
-        if (frame == 0) {
-            speeds = {far.right->GetSpeed()};
-            FillRows(far.left, 20, 20);
-        }
-        if (frame > 0 && far.left->GetLastPoints() != 0) {
-            speeds.insert(speeds.end(), {far.left->GetScore() - far.right->GetScore(), far.right->GetSpeed()});
-            HoldKey(SDLK_ESCAPE);
-        }
-    });
-    EXPECT_EQ(speeds, (std::vector<int>{1000, 130, 1000}));
+TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000)
+{
+    std::vector<int> first;
+    // 40 to 10, then the right clears two rows and leads 50 to 40.
+    std::vector<int> then = SpeedsAfterTwoClears(2, 1, false, 2, &first);
+    EXPECT_EQ(first, (std::vector<int>{400, 550}));
+    EXPECT_EQ(then, (std::vector<int>{450, 550}));
+    // 160 to 40 asks for 1000; one more row on the left makes a lead of 130, which is ignored.
+    then = SpeedsAfterTwoClears(4, 2, true, 1, &first);
+    EXPECT_EQ(first, (std::vector<int>{400, 1000}));
+    EXPECT_EQ(then, (std::vector<int>{400, 1000}));
 }
