@@ -1,7 +1,6 @@
 #include "game/graphics_script.h"
 
 #include "game/tumblo_engine.h"
-#include "media/sprite.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
 #include "tests/support/test_files.h"
@@ -34,68 +33,54 @@ protected:
     TumbloEngine engine;
 };
 
-TEST_F(GraphicsScript, EveryRecordIsAppliedUpToTheLastWithOrWithoutALineEnd)
+TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
 {
-    const std::string records = "SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp";
-    EXPECT_EQ(Load(HEADER + records), "EAB");
-    EXPECT_EQ(Load(HEADER + records + "\n\n"), "EAB");
-    EXPECT_EQ(Load(HEADER), "");
+    const std::string longText(150, 'k'), longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
+    WritePicture(longest, 22, 22, 0x00FF00);
+    const struct {
+        std::string records;
+        bool loads;
+        const char* slots;
+    } cases[] = {
+        {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true, "EAB"},  // last line too
+        {"SetGraphic -1 empty.bmp\nSetGraphic 0 a.bmp\nSetGraphic 1 b.bmp\n\n", true, "EAB"},
+        {"", true, ""},
+        // other keywords skip only their own line
+        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nNote\nSetGraphic -1 empty.bmp\n# end",
+         true, "EAB"},
+        // C integers; slots out of range are skipped unopened
+        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 far.bmp\n"
+         "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\n",
+         true, "EB"},
+        {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp", false, "AB"},
+        {"SetGraphic 1 b.bmp\nSetGraphic 0 gone.bmp\n", false, "B"},
+        {longText + " 0 a.bmp\nSetGraphic 0 a.bmp\n", false, ""},
+        {"SetGraphic 0 " + longText + ".bmp\n", false, ""},
+        {"SetGraphic " + std::string(120, '0') + " a.bmp\n", false, ""},
+        {"SetGraphic 1 " + longest, true, "B"},
+    };
+    LogSink sink;
+    for (const auto& c : cases)
+        EXPECT_EQ(Load(HEADER + c.records, c.loads), c.slots) << c.records;
+    EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
+    EXPECT_EQ(sink.LevelOf("loading sprite gone.bmp"), 1);
     EXPECT_EQ(Load(ReadWholeFile("data/grafik/graphic.txt")), "EAB") << "the game's own script";
-    EXPECT_EQ(engine.GetGraphic(1)->rect.w, 22);
     UnloadGraphics(&engine);
     EXPECT_EQ(engine.GetGraphic(1), nullptr);
-}
-
-TEST_F(GraphicsScript, OtherKeywordsSkipOnlyTheirOwnLine)
-{
-    EXPECT_EQ(Load(HEADER + "Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment of words\nSetGraphic 1 b.bmp\n"
-                            "Note\nSetGraphic -1 empty.bmp\n# end"),
-              "EAB");
-}
-
-TEST_F(GraphicsScript, SlotsAreCIntegersAndThoseOutOfRangeAreSkippedUnopened)
-{
-    LogSink sink;
-    EXPECT_EQ(Load(HEADER + "SetGraphic 2 gone.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\n"
-                            "SetGraphic 010 gone.bmp\nSetGraphic -2 gone.bmp\nSetGraphic 99999999999 gone.bmp\n"),
-              "EB");
-    EXPECT_FALSE(sink.Contains("loading sprite gone.bmp"));
-}
-
-TEST_F(GraphicsScript, ASlotNamedTwiceOrAMissingPictureFailsAndKeepsWhatWasAttached)
-{
-    EXPECT_EQ(Load(HEADER + "SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp", false),
-              "AB");
-    LogSink sink;
-    EXPECT_EQ(Load(HEADER + "SetGraphic 1 b.bmp\nSetGraphic 0 gone.bmp\n", false), "B");
-    EXPECT_EQ(sink.LevelOf("loading sprite gone.bmp"), 1);
 }
 
 TEST_F(GraphicsScript, OnlyTheExactHeaderIsAcceptedAndAWrongOneIsPrinted)
 {
     const std::string longLine(150, 'k');
-    const std::string headers[] = {"mbkloadgraphicsscriptfile\n", "MBKLoadGraphicsScriptFile \n",
-                                   "MBKLoadGraphicsScriptFile", "", longLine};
-    for (const std::string& header : headers) {
+    for (const std::string header : {"mbkloadgraphicsscriptfile\n", "MBKLoadGraphicsScriptFile \n",
+                                     "MBKLoadGraphicsScriptFile", "", longLine.c_str()}) {
         ::testing::internal::CaptureStdout();
         const bool lineEnd = !header.empty() && header.back() == '\n';
         EXPECT_EQ(Load(header + (lineEnd ? "SetGraphic 0 a.bmp\n" : ""), false), "");
         EXPECT_EQ(::testing::internal::GetCapturedStdout(), header.substr(0, 99) + "\n");
     }
     ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(LoadGraphicsScriptFile("no/such/script.txt", &engine));
-    EXPECT_FALSE(LoadGraphicsScriptFile("graphic.txt", nullptr));
+    EXPECT_FALSE(LoadGraphicsScriptFile("no/such/script.txt", &engine) || LoadGraphicsScriptFile("graphic.txt", nullptr));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     UnloadGraphics(nullptr);
-}
-
-TEST_F(GraphicsScript, OverLongTokensFailTheLoad)
-{
-    const std::string longText(150, 'k');
-    EXPECT_EQ(Load(HEADER + longText + " 0 a.bmp\nSetGraphic 0 a.bmp\n", false), "");
-    EXPECT_EQ(Load(HEADER + "SetGraphic 0 " + longText + ".bmp\n", false), "");
-    EXPECT_EQ(Load(HEADER + "SetGraphic " + std::string(120, '0') + " a.bmp\n", false), "");
-    const std::string longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
-    WritePicture(longest, 22, 22, 0x00FF00);
-    EXPECT_EQ(Load(HEADER + "SetGraphic 1 " + longest), "B");
 }

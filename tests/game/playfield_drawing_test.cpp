@@ -17,17 +17,11 @@ protected:
     {
         StartHeadlessEngine();
         PlayfieldTest::SetUp();
-        ASSERT_TRUE(empty.Load(WritePicture("cell_e.bmp", CELL_SIZE, CELL_SIZE, EMPTY_CELL).c_str()));
-        ASSERT_TRUE(stoneA.Load(WritePicture("cell_a.bmp", CELL_SIZE, CELL_SIZE, STONE_A).c_str()));
-        ASSERT_TRUE(stoneB.Load(WritePicture("cell_b.bmp", CELL_SIZE, CELL_SIZE, STONE_B).c_str()));
+        for (auto [sprite, colour] : {std::pair{&empty, EMPTY_CELL}, {&stoneA, STONE_A}, {&stoneB, STONE_B}})
+            ASSERT_TRUE(sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
         SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
     }
-    void Attach(Sprite* e, Sprite* a, Sprite* b)
-    {
-        engine.SetGraphic(-1, e);
-        engine.SetGraphic(0, a);
-        engine.SetGraphic(1, b);
-    }
+    void Attach(Sprite* e, Sprite* a, Sprite* b) { engine.SetGraphic(-1, e), engine.SetGraphic(0, a), engine.SetGraphic(1, b); }
     // The middle of a cell of the playfield drawn at (200, 10).
     static Uint32 Cell(int column, int row) { return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row); }
     static bool AnyPixelOf(Uint32 colour, int x, int y, int w, int h)
@@ -91,13 +85,17 @@ TEST_F(PlayfieldDrawing, TheSidebarLeavesTheLevelLineOutForMinusOneAndNamesAFail
         runs.push_back({4 * k, 1});
     ASSERT_TRUE(font.LoadFont(WriteFontPicture("font3.bmp", 4 * ('z' - '!' + 1) + 1, 8, runs).c_str()));
     Attach(&empty, &stoneA, &stoneB);
+    const auto lines = [] {
+        std::string shown;
+        for (int line = 0; line <= 3; ++line)
+            shown += AnyPixelOf(0xFFFFFF, 20, 100 + line * SIDEBAR_LINE_STEP, 100, 8) ? '#' : '.';
+        return shown;
+    };
     ASSERT_TRUE(DrawSidebar(20, 100, SIDEBAR_NO_LEVEL, &engine, &font));
-    EXPECT_FALSE(AnyPixelOf(0xFFFFFF, 20, 100, 100, 8));
-    for (int line = 1; line <= 3; ++line)
-        EXPECT_TRUE(AnyPixelOf(0xFFFFFF, 20, 100 + line * SIDEBAR_LINE_STEP, 100, 8)) << line;
+    EXPECT_EQ(lines(), ".###");
     EXPECT_TRUE(AnyPixelOf(STONE_A, 40, 260, 66, 44) || AnyPixelOf(STONE_B, 40, 260, 66, 44));
     ASSERT_TRUE(DrawSidebar(20, 100, 0, &engine, &font));
-    EXPECT_TRUE(AnyPixelOf(0xFFFFFF, 20, 100, 100, 8));
+    EXPECT_EQ(lines(), "####");
 
     LogSink sink;
     EXPECT_FALSE(DrawSidebar(20, 100, 1, nullptr, &font) || DrawSidebar(20, 100, 1, &engine, nullptr));

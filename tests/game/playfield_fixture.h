@@ -39,8 +39,8 @@ protected:
     Cells Stone() const
     {
         Cells cells;
-        for (int block = 0; block < STONE_BLOCKS; ++block)
-            cells.emplace_back(engine.StonePosition(block).column, engine.StonePosition(block).row);
+        for (int b = 0; b < STONE_BLOCKS; ++b)
+            cells.emplace_back(engine.StonePosition(b).column, engine.StonePosition(b).row);
         return cells;
     }
     // A stone of the given type, as soon as the spawn delay allows.
@@ -59,10 +59,8 @@ protected:
     }
     void Fall(int rows)
     {
-        for (int row = 0; row < rows; ++row) {
-            clock.Advance(engine.FallInterval() + 1);
-            engine.Run(0);
-        }
+        for (int row = 0; row < rows; ++row)
+            clock.Advance(engine.FallInterval() + 1), engine.Run(0);
     }
     void FallUntilLanded()
     {

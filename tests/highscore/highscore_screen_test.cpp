@@ -15,12 +15,7 @@ static int RowY(int row)
     return 70 + 30 * (row - 1);
 }
 
-static std::vector<Uint32> Row(int row)
-{
-    return CaptureScreen(0, RowY(row), SCREEN_WIDTH, ROW_BAND);
-}
-
-// What row shows when its cells read these texts; an empty text leaves its cell blank.
+// What a row shows when its cells read these texts; an empty text leaves its cell blank.
 static std::vector<Uint32> ExpectedRow(int row, std::vector<const char*> cells)
 {
     const int columns[] = {10, 180, 340, 540};
@@ -30,44 +25,36 @@ static std::vector<Uint32> ExpectedRow(int row, std::vector<const char*> cells)
     }, 0, RowY(row), SCREEN_WIDTH, ROW_BAND);
 }
 
-// Shows the screen and keeps rows 1 to 10 of its first frame.
-static std::vector<std::vector<Uint32>> ShowAndCapture(const std::function<void(int)>& step, bool* left)
+// Shows the screen in a fresh directory holding the records (none: no file) and keeps rows 1 to
+// 10 of its first frame.
+static std::vector<std::vector<Uint32>> ShowAndCapture(const std::string& records, const std::function<void(int)>& step)
 {
+    EnterFreshDirectory();
+    EXPECT_TRUE(gWhiteFont.LoadFont("data/grafik/font.bmp"));
+    if (!records.empty())
+        RunFormatTool("encode highscore.txt 1 2" + records);
     std::vector<std::vector<Uint32>> rows;
     FrameScript script([&](int frame) {
         for (int row = 1; frame == 0 && row <= 10; ++row)
-            rows.push_back(Row(row));
+            rows.push_back(CaptureScreen(0, RowY(row), SCREEN_WIDTH, ROW_BAND));
         step(frame);
     });
-    *left = ShowHighscore();
+    EXPECT_TRUE(ShowHighscore());
     return rows;
-}
-
-static void EnterWithFont()
-{
-    EnterFreshDirectory();
-    ASSERT_TRUE(gWhiteFont.LoadFont("data/grafik/font.bmp"));
 }
 
 TEST(HighscoreScreen, ShowsTheTenBestAndWaitsOutAKeyHeldFromBefore)
 {
-    EnterWithFont();
     std::string records = " A:1500:7:65:0 B:1400:6:59:0 C:1300:5:61:0";
     for (int points = 1200; points >= 100; points -= 100)
         records += " P" + std::to_string(points) + ":" + std::to_string(points) + ":1:600:0";
-    RunFormatTool("encode highscore.txt 1 2" + records);
     FakeClock clock;
     const Uint32 opened = clock.Now();
     HoldKey(SDLK_RETURN);
     Uint32 lastFrame = 0, leftAt = 0;
     LogSink log;
-    bool left = false;
-    auto rows = ShowAndCapture([&](int) {
-        lastFrame = leftAt;
-        leftAt = clock.Now();
-    }, &left);
+    auto rows = ShowAndCapture(records, [&](int) { lastFrame = leftAt, leftAt = clock.Now(); });
     ReleaseAllKeys();
-    EXPECT_TRUE(left);
     EXPECT_EQ(log.Count("User exits!"), 1);
     EXPECT_LE(lastFrame - opened, 500u + 16) << "the held Return waited out the guard";
     EXPECT_GT(leftAt - opened, 500u);
@@ -82,34 +69,22 @@ TEST(HighscoreScreen, ShowsTheTenBestAndWaitsOutAKeyHeldFromBefore)
     EXPECT_NE(RunFormatTool("decode highscore.txt").find("header MossbrookHighscore 0 15 "), std::string::npos);
 }
 
-TEST(HighscoreScreen, WithoutAFileEveryRowIsNobodyAndClosingTheWindowLeaves)
+// Without a file every row is "Nobody"; a stored time of 0 seconds shows name and level of its
+// row and nothing below, every frame. Closing the window leaves.
+TEST(HighscoreScreen, NobodyRowsAndATimeBelowOneSecondCutsTheTableShort)
 {
-    EnterWithFont();
     LogSink log;
-    bool left = false;
-    auto rows = ShowAndCapture([](int frame) {
-        if (frame == 0)
+    const auto quit = [](int frame) {
+        if (frame == 2)
             PushQuit();
-    }, &left);
-    EXPECT_TRUE(left);
+    };
+    auto rows = ShowAndCapture("", quit);
     EXPECT_TRUE(log.Contains("Open Highscore failed!"));
     EXPECT_EQ(log.LevelOf("user killed window! - exit"), 1);
     EXPECT_EQ(rows[0], ExpectedRow(1, {"Nobody", "0", "0:0", "0"}));
     EXPECT_EQ(rows[9], ExpectedRow(10, {"Nobody", "0", "0:0", "0"}));
-}
 
-// A stored time of 0 seconds shows name and level of its row and nothing below, every frame.
-TEST(HighscoreScreen, ATimeBelowOneSecondCutsTheTableShort)
-{
-    EnterWithFont();
-    RunFormatTool("encode highscore.txt 1 2 A:300:3:90:0 B:200:2:0:0 C:100:1:90:0");
-    LogSink log;
-    bool left = false;
-    auto rows = ShowAndCapture([](int frame) {
-        if (frame == 2)
-            PushQuit();
-    }, &left);
-    EXPECT_TRUE(left);
+    rows = ShowAndCapture(" A:300:3:90:0 B:200:2:0:0 C:100:1:90:0", quit);
     EXPECT_EQ(log.Count("Divide by 0 error!"), 4);
     EXPECT_EQ(rows[0], ExpectedRow(1, {"A", "3", "1:30", "300"}));
     EXPECT_EQ(rows[1], ExpectedRow(2, {"B", "2"}));

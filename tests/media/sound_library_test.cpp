@@ -23,9 +23,8 @@ static signed char CloseWhenEnded(FSOUND_STREAM* stream, void*, int, void* userD
 TEST(SoundLibrary, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
 {
     StartHeadlessEngine();
-    int openBefore = SoundLibraryOpenStreams();
-    std::string tick = WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000);
-    FSOUND_STREAM* stream = FSOUND_Stream_Open(tick.c_str(), FSOUND_LOOP_NORMAL, 0, 0);
+    const int openBefore = SoundLibraryOpenStreams();
+    FSOUND_STREAM* stream = FSOUND_Stream_Open(WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000).c_str(), FSOUND_LOOP_NORMAL, 0, 0);
     std::atomic<std::thread::id> endedOn{};
     ASSERT_TRUE(FSOUND_Stream_SetEndCallback(stream, CloseWhenEnded, &endedOn));
     FSOUND_Stream_SetLoopCount(stream, 2);
@@ -33,7 +32,6 @@ TEST(SoundLibrary, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
     ASSERT_GE(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
     LoudSpan heard = FindLoudSpan(out.Next(OUTPUT_RATE / 2), 1000);
     EXPECT_NEAR(heard.last - heard.first, 3 * OUTPUT_RATE / 20, 100) << "played once and looped twice";
-
     for (int waited = 0; endedOn == std::thread::id() && waited < 5000; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_NE(endedOn, std::thread::id()) << "the callback came";
@@ -44,22 +42,18 @@ TEST(SoundLibrary, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
 TEST(SoundLibrary, LoudChannelsSaturateAndTheSixtyFifthFindsNoRoom)
 {
     StartHeadlessEngine();
-    std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
     std::vector<FSOUND_STREAM*> streams;
     for (int i = 0; i <= FSOUND_MAX_CHANNELS; ++i) {
         streams.push_back(FSOUND_Stream_Open(level.c_str(), FSOUND_LOOP_NORMAL, 0, 0));
         FSOUND_Stream_SetLoopCount(streams.back(), -1);
+        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()), i < FSOUND_MAX_CHANNELS ? i : -1);
     }
-    DiskOutput out;
-    for (int i = 0; i < FSOUND_MAX_CHANNELS; ++i)
-        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams[i]), i);
-    EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()), -1);
     EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_CHANNEL_ALLOC);
-
+    DiskOutput out;
     out.Settle();
     std::vector<int16_t> heard = out.Next(2048);
     for (FSOUND_STREAM* stream : streams)
         FSOUND_Stream_Close(stream);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), static_cast<long>(heard.size()))
-        << "every sample held at the top, none wrapped around";
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size())) << "held at the top, never wrapped";
 }

@@ -4,21 +4,11 @@
 
 static Uint32 fakeNow = 0;
 
-static Uint32 FakeTicks()
-{
-    return fakeNow;
-}
-
-static void FakeDelay(Uint32 milliseconds)
-{
-    fakeNow += milliseconds;
-}
-
 FakeClock::FakeClock(Uint32 start)
 {
     fakeNow = start;
-    SetTickSource(FakeTicks);
-    SetDelaySink(FakeDelay);
+    SetTickSource([] { return fakeNow; });
+    SetDelaySink([](Uint32 milliseconds) { fakeNow += milliseconds; });
 }
 
 FakeClock::~FakeClock()
@@ -27,17 +17,6 @@ FakeClock::~FakeClock()
     SetDelaySink(nullptr);
 }
 
-void FakeClock::Set(Uint32 now)
-{
-    fakeNow = now;
-}
-
-void FakeClock::Advance(Uint32 milliseconds)
-{
-    fakeNow += milliseconds;
-}
-
-Uint32 FakeClock::Now() const
-{
-    return fakeNow;
-}
+void FakeClock::Set(Uint32 now) { fakeNow = now; }
+void FakeClock::Advance(Uint32 milliseconds) { fakeNow += milliseconds; }
+Uint32 FakeClock::Now() const { return fakeNow; }

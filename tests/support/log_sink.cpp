@@ -12,11 +12,6 @@ LogSink::~LogSink()
     SetLogListener(nullptr);
 }
 
-bool LogSink::Contains(const std::string& text) const
-{
-    return Count(text) > 0;
-}
-
 int LogSink::Count(const std::string& text) const
 {
     int count = 0;

@@ -17,7 +17,7 @@ public:
     LogSink(const LogSink&) = delete;
     LogSink& operator=(const LogSink&) = delete;
 
-    bool Contains(const std::string& text) const;  // a line equal to text
+    bool Contains(const std::string& text) const { return Count(text) > 0; }  // a line equal to text
     int Count(const std::string& text) const;
     int LevelOf(const std::string& text) const;    // level of the first such line, -1 if none
     // True when the lines equal to each given text appear in this order (others may lie between).

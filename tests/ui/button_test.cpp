@@ -28,22 +28,17 @@ protected:
     Button button;
 };
 
-TEST_F(ButtonTest, OnlyTheInsideOfTheRectangleReacts)
+TEST_F(ButtonTest, OnlyTheInsideReactsAndOnlyTheLeftButtonPresses)
 {
-    EXPECT_EQ(At(80, 160), BUTTON_NORMAL);
-    EXPECT_EQ(At(100, 150), BUTTON_NORMAL);
-    EXPECT_EQ(At(81, 151), BUTTON_HOVER);
-    EXPECT_EQ(At(321, 199), BUTTON_HOVER);
-    EXPECT_EQ(At(322, 170), BUTTON_NORMAL);
-    EXPECT_EQ(At(200, 200), BUTTON_NORMAL);
-}
-
-TEST_F(ButtonTest, TheLeftButtonPressesAndTheRightOneDoesNot)
-{
-    EXPECT_EQ(At(200, 170, POINTER_RIGHT), BUTTON_HOVER);
-    EXPECT_EQ(At(200, 170, POINTER_LEFT | POINTER_RIGHT), BUTTON_PRESSED);
-    // Sliding off while still holding lets go of it.
-    EXPECT_EQ(At(400, 170, POINTER_LEFT), BUTTON_NORMAL);
+    struct Case {
+        int32_t x, y, held;
+        ButtonState state;
+    };
+    for (Case c : {Case{80, 160, 0, BUTTON_NORMAL}, {100, 150, 0, BUTTON_NORMAL}, {81, 151, 0, BUTTON_HOVER},
+                   {321, 199, 0, BUTTON_HOVER}, {322, 170, 0, BUTTON_NORMAL}, {200, 200, 0, BUTTON_NORMAL},
+                   {200, 170, POINTER_RIGHT, BUTTON_HOVER}, {200, 170, POINTER_LEFT | POINTER_RIGHT, BUTTON_PRESSED},
+                   {400, 170, POINTER_LEFT, BUTTON_NORMAL}})  // sliding off while holding lets go
+        EXPECT_EQ(At(c.x, c.y, c.held), c.state) << c.x << ", " << c.y << " held " << c.held;
 }
 
 TEST_F(ButtonTest, ThePressedLookIsTheHoverPictureOrElseTheNormalOne)
@@ -62,38 +57,26 @@ TEST_F(ButtonTest, ThePressedLookIsTheHoverPictureOrElseTheNormalOne)
 
 TEST_F(ButtonTest, TheHoverSoundPlaysOnEnteringAndOnLettingGoOverIt)
 {
+    EXPECT_EQ(button.LoadHoverSound("data/sound/nothing_here.wav"), !SoundStream::Available());
     if (!SoundStream::Available())
         GTEST_SKIP() << "no sound library: buttons are silent";
     ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
     HoverSounds sounds;
-    At(200, 170);
-    At(210, 175);
-    EXPECT_EQ(sounds.plays, 1);
-    At(210, 175, POINTER_LEFT);
-    At(210, 175);
-    EXPECT_EQ(sounds.plays, 2);
-
+    const std::pair<int32_t, int> steps[] = {{0, 1}, {0, 1}, {POINTER_LEFT, 1}, {0, 2}};
+    for (auto [held, plays] : steps) {
+        At(210, 175, held);
+        EXPECT_EQ(sounds.plays, plays);
+    }
     // Entering with the button held presses in silence.
     At(400, 170, POINTER_LEFT);
     EXPECT_EQ(At(200, 170, POINTER_LEFT), BUTTON_PRESSED);
     EXPECT_EQ(sounds.plays, 2);
-}
-
-TEST_F(ButtonTest, ASoundThatFailsToPlayFailsTheUpdateAndKeepsTheState)
-{
-    if (!SoundStream::Available())
-        GTEST_SKIP() << "no sound library: buttons are silent";
-    ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
-    HoverSounds sounds;
+    // A sound that fails to play fails the update and keeps the state.
+    At(400, 170);
     sounds.fail = true;
     x = 200, y = 170;
     EXPECT_FALSE(button.Update());
     EXPECT_EQ(button.GetState(), BUTTON_NORMAL);
-}
-
-TEST_F(ButtonTest, AMissingHoverSoundFailsOnlyWhereSoundWorks)
-{
-    EXPECT_EQ(button.LoadHoverSound("data/sound/nothing_here.wav"), !SoundStream::Available());
 }
 
 TEST(PointerTest, ReportsTheLeftAndRightButtonsAndGivesTheCursorBack)
@@ -107,10 +90,8 @@ TEST(PointerTest, ReportsTheLeftAndRightButtonsAndGivesTheCursorBack)
     const Uint8 masks[] = {SDL_BUTTON_LMASK, SDL_BUTTON_RMASK, SDL_BUTTON_MMASK, SDL_BUTTON_LMASK | SDL_BUTTON_RMASK};
     const int32_t expected[] = {POINTER_LEFT, POINTER_RIGHT, 0, POINTER_LEFT | POINTER_RIGHT};
     for (int i = 0; i < 4; ++i) {
-        mouse.Move(30 + i, 40), mouse.Hold(masks[i]);
         int32_t x, y, buttons;
-        pointer.Update();
-        pointer.Get(&x, &y, &buttons);
+        mouse.Move(30 + i, 40), mouse.Hold(masks[i]), pointer.Update(), pointer.Get(&x, &y, &buttons);
         EXPECT_TRUE(x == 30 + i && y == 40 && buttons == expected[i]) << x << ", " << y << ": " << buttons;
     }
     pointer.Unload();

@@ -40,9 +40,9 @@ protected:
     int frames = 0;
 };
 
-TEST_F(MainMenuTest, OnlyALowerCaseHOpensTheHighscoreList)
+TEST_F(MainMenuTest, OnlyALowerCaseHOrAPointerMovedInsideAButtonChooses)
 {
-    Uint32 start = clock.Now();
+    const Uint32 start = clock.Now();
     EXPECT_EQ(Run([](int frame) {
                   if (frame == 0)
                       PushKeyDown(SDLK_h, 'H');
@@ -51,23 +51,18 @@ TEST_F(MainMenuTest, OnlyALowerCaseHOpensTheHighscoreList)
               }),
               MENU_HIGHSCORE);
     EXPECT_EQ(frames, 4);
-    // Idle frames are paced, not spun.
-    EXPECT_GE(clock.Now() - start, 2 * FRAME_PACED_MS);
-}
+    EXPECT_GE(clock.Now() - start, 2 * FRAME_PACED_MS) << "idle frames are paced, not spun";
 
-TEST_F(MainMenuTest, APointerOnTheEdgeOfAButtonChoosesNothingUntilItMovesIn)
-{
-    struct Slide {
-        int fromX, fromY, toX, toY, result;
-    };
-    for (Slide slide : {Slide{80, 160, 81, 160, MENU_GAME}, Slide{100, 200, 100, 201, MENU_CHALLENGE}}) {
-        mouse.Click(slide.fromX, slide.fromY);
-        EXPECT_EQ(Run([&](int frame) {
+    // Pressed on the edge of a button, nothing; moved one pixel in, chosen.
+    const int slides[][5] = {{80, 160, 81, 160, MENU_GAME}, {100, 200, 100, 201, MENU_CHALLENGE}};
+    for (auto [fromX, fromY, toX, toY, result] : slides) {
+        mouse.Click(fromX, fromY);
+        EXPECT_EQ(Run([&, toX = toX, toY = toY](int frame) {
                       if (frame == 3)
-                          mouse.Move(slide.toX, slide.toY);
+                          mouse.Move(toX, toY);
                   }),
-                  slide.result);
-        EXPECT_EQ(frames, 5) << "from " << slide.fromX << ", " << slide.fromY;
+                  result);
+        EXPECT_EQ(frames, 5) << "from " << fromX << ", " << fromY;
     }
 }
 
@@ -86,18 +81,15 @@ TEST_F(MainMenuTest, APressedButtonOutranksTheKeyAndTheQuitOfItsFrame)
     EXPECT_EQ(ScreenPixel(150, 290), LOOK_NORMAL);
 }
 
-TEST_F(MainMenuTest, ClosingTheWindowIsAnErrorAndTheMenuTearsDownInOrder)
+TEST_F(MainMenuTest, ClosingTheWindowIsAnErrorAndAMissingHoverSoundOneOnlyWhereSoundWorks)
 {
     SDL_ShowCursor(0);
     PushQuit();
     EXPECT_EQ(Run(), MENU_ERROR);
-    EXPECT_TRUE(log.InOrder({"Menue Called!", "Menue Ready!", "Reset point reached!", "Reset done!"}))
-        << log.All();
+    EXPECT_TRUE(log.InOrder({"Menue Called!", "Menue Ready!", "Reset point reached!", "Reset done!"})) << log.All();
     EXPECT_EQ(SDL_ShowCursor(-1), 0);
-}
 
-TEST_F(MainMenuTest, AMissingHoverSoundStopsTheMenuOnlyWhereSoundWorks)
-{
+    log.Clear();
     ASSERT_EQ(rename("data/sound/stonedown.wav", "hidden.wav"), 0);
     PushQuit();
     EXPECT_EQ(Run(), MENU_ERROR);

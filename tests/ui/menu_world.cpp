@@ -45,48 +45,22 @@ void StartMenuWorld()
 static int mouseX, mouseY;
 static Uint8 mouseButtons;
 
-static Uint8 ReadFakeMouse(int* x, int* y)
-{
-    *x = mouseX;
-    *y = mouseY;
-    return mouseButtons;
-}
-
 FakeMouse::FakeMouse()
 {
-    mouseX = mouseY = 0;
-    mouseButtons = 0;
-    SetMouseStateSource(ReadFakeMouse);
+    Move(0, 0), Release();
+    SetMouseStateSource([](int* x, int* y) { return *x = mouseX, *y = mouseY, mouseButtons; });
 }
 
-FakeMouse::~FakeMouse()
-{
-    SetMouseStateSource(nullptr);
-}
-
-void FakeMouse::Move(int x, int y)
-{
-    mouseX = x;
-    mouseY = y;
-}
-
-void FakeMouse::Hold(Uint8 sdlMask)
-{
-    mouseButtons = sdlMask;
-}
+FakeMouse::~FakeMouse() { SetMouseStateSource(nullptr); }
+void FakeMouse::Move(int x, int y) { mouseX = x, mouseY = y; }
+void FakeMouse::Hold(Uint8 sdlMask) { mouseButtons = sdlMask; }
 
 static HoverSounds* hoverSounds = nullptr;
-
-static bool CountHoverSound(SoundStream&)
-{
-    ++hoverSounds->plays;
-    return !hoverSounds->fail;
-}
 
 HoverSounds::HoverSounds()
 {
     hoverSounds = this;
-    SetHoverSoundPlay(CountHoverSound);
+    SetHoverSoundPlay([](SoundStream&) { return ++hoverSounds->plays, !hoverSounds->fail; });
 }
 
 HoverSounds::~HoverSounds()

@@ -36,7 +36,7 @@ static void VisitInTurn(const std::vector<Spot>& clicks, LogSink& log)
     RunOuterLoop();
 }
 
-TEST(OuterLoop, EveryVisitOfAScreenLogsItsOwnStartLine)
+TEST(OuterLoop, EveryVisitOfAScreenLogsItsOwnStartLineAndAClosedMenuEndsTheProgram)
 {
     StartMenuWorld();
     DrainEvents();
@@ -45,16 +45,11 @@ TEST(OuterLoop, EveryVisitOfAScreenLogsItsOwnStartLine)
     EXPECT_EQ(log.Count("StartOptions"), 2);
     EXPECT_EQ(log.Count("Menue Called!"), 4);
     EXPECT_TRUE(log.InOrder({"StartOptions", "Return true", "Menue Called!", "StartOptions", "Return true",
-                             "Menue Called!", "StartInfo", "user exits!", "Menue Called!",
-                             "User chose Exit!", "Outer Mainloop finished, Goodbye!"}))
+                             "Menue Called!", "StartInfo", "user exits!", "Menue Called!", "User chose Exit!",
+                             "Outer Mainloop finished, Goodbye!"}))
         << log.All();
-}
 
-TEST(OuterLoop, ClosingTheWindowInTheMenuEndsTheProgram)
-{
-    StartMenuWorld();
-    DrainEvents();
-    LogSink log;
+    log.Clear();
     PushQuit();
     VisitInTurn({}, log);
     EXPECT_TRUE(log.InOrder({"Error in Menue", "Outer Mainloop finished, Goodbye!"})) << log.All();

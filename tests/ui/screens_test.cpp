@@ -76,7 +76,7 @@ TEST_F(ScreenTest, HoldingTheSwitchFlipsItOnlyAfterMoreThan300ms)
     EXPECT_EQ(soundOn, (std::vector<bool>{false, false, true, true, false, false}));
 }
 
-TEST_F(ScreenTest, OptionsLeaveOnAnyCharacterKeyOrBackButNotOnArrows)
+TEST_F(ScreenTest, OptionsLeaveOnAnyCharacterKeyOrBackButNotOnArrowsAndAClosedWindowIsAnError)
 {
     EXPECT_TRUE(Run(OptionsScreen, [](int frame) {
         if (frame == 0)
@@ -85,18 +85,16 @@ TEST_F(ScreenTest, OptionsLeaveOnAnyCharacterKeyOrBackButNotOnArrows)
             PushKeyDown(SDLK_ESCAPE, 27);
     }));
     EXPECT_EQ(frames, 4);
-    EXPECT_TRUE(log.InOrder({"Options called...", "Data loaded!", "User exits!", "Release point reached!",
-                             "Return true"}));
+    EXPECT_TRUE(log.InOrder({"Options called...", "Data loaded!", "User exits!", "Release point reached!", "Return true"}));
 
     // Back leaves as soon as it is pressed, before the button comes up again.
     mouse.Click(50, 430);
     EXPECT_TRUE(Run(OptionsScreen));
     EXPECT_EQ(frames, 1);
     EXPECT_TRUE(log.Contains("User pressed back button!"));
-}
 
-TEST_F(ScreenTest, ClosingTheOptionsWindowIsAnError)
-{
+    log.Clear();
+    mouse.Release();
     PushQuit();
     EXPECT_FALSE(Run(OptionsScreen));
     EXPECT_TRUE(log.InOrder({"User closed window!", "Release point reached!", "Return false"})) << log.All();
