@@ -36,7 +36,6 @@ public:
     void Play();
 
 private:
-    bool OpenSounds();
     bool LoadGraphics();
     bool Frame();
     bool Step(TumbloEngine& playfield, Uint32 keyBits, SignPoints& sign, const char* lost,
@@ -65,14 +64,6 @@ TwoPlayerChallenge::~TwoPlayerChallenge()
     UnloadGraphics(&left);
 }
 
-bool TwoPlayerChallenge::OpenSounds()
-{
-    return OpenEffect(landingSound, "data/sound/stonedown.wav") &&
-           OpenEffect(lineSound, "data/sound/crackline.wav") &&
-           OpenEffect(loseSound, "data/sound/loose.wav") &&
-           OpenEffect(highscoreSound, "data/sound/highscore.wav");
-}
-
 // The script is read once, into the left playfield; the right one borrows its pictures.
 bool TwoPlayerChallenge::LoadGraphics()
 {
@@ -94,11 +85,11 @@ bool TwoPlayerChallenge::SetUp()
         return Fail("Init Left Player failed!");
     if (!right.Init(CHALLENGE_START_SPEED))
         return Fail("Init Right Player failed!");
-    if (!OpenSounds())
+    if (!OpenModeSounds(landingSound, lineSound, loseSound, highscoreSound))
         return Fail("Load Tumblo Sound failed!");
     for (TumbloEngine* playfield : {&right, &left}) {
-        playfield->SetSound(0, &landingSound);
-        playfield->SetSound(1, &lineSound);
+        playfield->SetSound(SOUND_STONE_DOWN, &landingSound);
+        playfield->SetSound(SOUND_ROWS_CLEARED, &lineSound);
     }
     gEngine.Log(2, "Tumblo Sound loaded!");
     if (!LoadGraphics())
@@ -109,6 +100,7 @@ bool TwoPlayerChallenge::SetUp()
     clock.Start(now);
     leftSign.Start(now);
     rightSign.Start(now);
+    ReportSetUp(&left, &right);
     return true;
 }
 
@@ -226,9 +218,9 @@ bool TwoPlayerChallenge::DrawSidebars()
 void TwoPlayerChallenge::EndSoundAndWait()
 {
     if (left.GetScore() != right.GetScore())
-        highscoreSound.Play(false);
+        PlayEndSound(highscoreSound, MODE_HIGHSCORE_SOUND);
     else
-        loseSound.Play(false);
+        PlayEndSound(loseSound, MODE_LOSE_SOUND);
     gEngine.Log(2, "Tumblo Sound loaded!");
     Uint32 start = Ticks();
     while (Ticks() - start < CHALLENGE_END_WAIT_MS)

@@ -35,8 +35,6 @@ public:
     bool Play();  // the frame loop, then the end of the game; the result of Game
 
 private:
-    bool OpenSounds();
-    bool RunFrames();
     bool Frame();
     bool Step(Uint32 keyBits);
     void LevelRule();
@@ -70,24 +68,16 @@ SingleGame::~SingleGame()
     UnloadGraphics(&playfield);
 }
 
-bool SingleGame::OpenSounds()
-{
-    return OpenEffect(landingSound, "data/sound/stonedown.wav") &&
-           OpenEffect(lineSound, "data/sound/crackline.wav") &&
-           OpenEffect(loseSound, "data/sound/loose.wav") &&
-           OpenEffect(highscoreSound, "data/sound/highscore.wav");
-}
-
 bool SingleGame::SetUp()
 {
     gEngine.Log(1, "Game called...");
     if (!playfield.Init(GAME_START_SPEED))
         return Fail("Init Tumblo engine failed!");
     gEngine.Log(2, "Tumblo engine ready!");
-    if (!OpenSounds())
+    if (!OpenModeSounds(landingSound, lineSound, loseSound, highscoreSound))
         return Fail("Load Tumblo Sound failed!");
-    playfield.SetSound(0, &landingSound);
-    playfield.SetSound(1, &lineSound);
+    playfield.SetSound(SOUND_STONE_DOWN, &landingSound);
+    playfield.SetSound(SOUND_ROWS_CLEARED, &lineSound);
     gEngine.Log(2, "Tumblo Sound loaded!");
     if (!LoadGraphicsScriptFile("data/grafik/graphic.txt", &playfield))
         return Fail("Load Tumblo Graphics failed!");
@@ -97,6 +87,7 @@ bool SingleGame::SetUp()
     pauseMusicKeys.Start(now);
     clock.Start(now);
     signPoints.Start(now);
+    ReportSetUp(&playfield, nullptr);
     return true;
 }
 
@@ -104,7 +95,7 @@ bool SingleGame::Play()
 {
     while (!quit) {
         if (!Frame())
-            break;  // a failed frame leaves quit clear: the end of the game goes to the release
+            break;  // quit stays as it was: a frame that fails before the game ended goes to the release
         YieldFrame();
     }
     return EndOfGame();
@@ -218,7 +209,7 @@ bool SingleGame::BannerFrame()
 // the result of Game.
 bool SingleGame::EndOfGame()
 {
-    loseSound.Play(false);
+    PlayEndSound(loseSound, MODE_LOSE_SOUND);
     if (quit) {
         ShowGameOver();
         if (!OfferToHighscore())
@@ -270,7 +261,7 @@ bool SingleGame::OfferToHighscore()
         return Fail("Get name failed!");
     if (!EnterHighscore(name, score, level, playTime))
         return true;
-    highscoreSound.Play(false);
+    PlayEndSound(highscoreSound, MODE_HIGHSCORE_SOUND);
     return ShowHighscore();
 }
 

@@ -2,6 +2,17 @@
 
 #include "app/globals.h"
 #include "game/tumblo_engine.h"
+#include "media/sound_stream.h"
+
+#include <utility>
+
+static ModeObserver modeObserver;
+
+bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose, SoundStream& highscore)
+{
+    return OpenEffect(landing, MODE_LANDING_SOUND) && OpenEffect(line, MODE_LINE_SOUND) &&
+           OpenEffect(lose, MODE_LOSE_SOUND) && OpenEffect(highscore, MODE_HIGHSCORE_SOUND);
+}
 
 bool KeyHeld(SDLKey key)
 {
@@ -67,4 +78,22 @@ bool PauseMusicKeys::Check(Uint32 now, bool* paused)
     if (KeyHeld(SDLK_m))
         ToggleMusic();
     return false;
+}
+
+void SetModeObserver(ModeObserver observer)
+{
+    modeObserver = std::move(observer);
+}
+
+void ReportSetUp(TumbloEngine* left, TumbloEngine* right)
+{
+    if (modeObserver.setUp)
+        modeObserver.setUp(left, right);
+}
+
+void PlayEndSound(SoundStream& sound, const char* soundFile)
+{
+    sound.Play(false);
+    if (modeObserver.endSound)
+        modeObserver.endSound(soundFile);
 }

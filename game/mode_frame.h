@@ -3,8 +3,24 @@
 
 #include <SDL/SDL.h>
 
+#include <functional>
+
+class SoundStream;
+class TumbloEngine;
+
 // What the frames of both game modes share. Keys are read from the engine's key state array: what
 // counts is whether a key is held in this frame, never how often it was pressed.
+
+// The effect sounds both modes open, in this order: the landing and the line sound go into the
+// playfields' sound slots, the lose and the highscore sound end a game.
+constexpr char MODE_LANDING_SOUND[] = "data/sound/stonedown.wav";
+constexpr char MODE_LINE_SOUND[] = "data/sound/crackline.wav";
+constexpr char MODE_LOSE_SOUND[] = "data/sound/loose.wav";
+constexpr char MODE_HIGHSCORE_SOUND[] = "data/sound/highscore.wav";
+
+// Opens the four in that order; false at the first that fails while sound works (a machine
+// without sound plays the game in silence).
+bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose, SoundStream& highscore);
 
 // Repeat guard of the pause and music keys, in milliseconds: they act at most once per window.
 constexpr Uint32 MODE_KEY_REPEAT_MS = 200;
@@ -37,5 +53,19 @@ public:
 private:
     Uint32 keyTick = 0;
 };
+
+// Test seam: what a test cannot see or arrange from outside a running mode. Once set up, before its
+// first frame, a mode hands its playfields to setUp (the single game's one as left, right null;
+// they live until the mode returns). Each lose or highscore sound it starts is named to endSound
+// by its file. Empty members are not called; the modes never depend on an observer.
+struct ModeObserver {
+    std::function<void(TumbloEngine* left, TumbloEngine* right)> setUp;
+    std::function<void(const char* soundFile)> endSound;
+};
+void SetModeObserver(ModeObserver observer);  // a default-constructed one removes it
+
+void ReportSetUp(TumbloEngine* left, TumbloEngine* right);
+// Plays one of the sounds that end a game once, not looped, and tells the observer.
+void PlayEndSound(SoundStream& sound, const char* soundFile);
 
 #endif

@@ -1,0 +1,234 @@
+// The single game run whole: levels, pause, music, clock, the sign points and the end of the game.
+#include "game/game.h"
+
+#include "highscore/highscore_list.h"
+#include "highscore/highscore_table.h"
+#include "tests/game/mode_world.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+constexpr int FIELD_X = 200, TEXT_X = 270, CLOCK_X = 20;
+constexpr int BANNER_FRAMES = 20;  // the first level's 2000 ms banner, at 100 ms a frame
+
+// Ten stored results that no game here reaches.
+static void KeepHighscoresOutOfReach()
+{
+    HighscoreList list;
+    for (int place = 0; place < HIGHSCORE_PLACES; ++place)
+        list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+}
+
+TEST(Game, TheBannerHoldsTheFirstStoneAndEveryTenLinesSpeedUpUntilTheCap)
+{
+    ModeWorld world;
+    KeepHighscoresOutOfReach();
+    int bannerRow = -1, cappedSpeed = 0;
+    FrameScript script([&](int frame) {
+        TumbloEngine* field = world.left;
+        bannerRow = frame == 0 ? StoneRow(field) : bannerRow;
+        if (frame <= BANNER_FRAMES) {
+            EXPECT_EQ(StoneRow(field), bannerRow) << frame;
+            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, frame < BANNER_FRAMES ? "Level 1" : "")) << frame;
+        }
+        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 601);  // then a row a frame at every speed
+        if (world.log.Contains("Calculated Speed: 1150") || frame > 1000) {  // stop a level rule gone wrong
+            cappedSpeed = field->GetSpeed();
+            HoldKey(SDLK_ESCAPE);
+        } else if ((field->State() & STATE_STONE) && StoneRow(field) == 0 && !field->BlockAt(0, 20)) {
+            FillRows(field, 11, 20);  // the stone lands on them and clears ten lines
+        }
+    });
+    EXPECT_TRUE(Game());
+    EXPECT_TRUE(world.log.InOrder({"Game called...", "Enter inner Mainloop", "Start Level 1", "Calculated Speed: 450",
+                                   "Start Level 2", "Calculated Speed: 550", "Start Level 3", "Calculated Speed: 700",
+                                   "Start Level 4", "Calculated Speed: 900", "Start Level 5", "Calculated Speed: 1150"}))
+        << world.log.All();
+    EXPECT_EQ(cappedSpeed, 900);
+    // 4000 points that the list does not take: from the lose sound straight to the release.
+    EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
+    EXPECT_FALSE(world.log.Contains("Highscore called..."));
+    EXPECT_TRUE(world.log.InOrder({"Release Point reached!", "Unloaded Tumblo Graphics", "Unloaded Tumblo Sounds",
+                                   "Tumblo Reset Done"}));
+}
+
+TEST(Game, HeldPauseTogglesEvery200MsAndHoldsStoneAndClockUntilEscape)
+{
+    ModeWorld world;
+    std::vector<int> toggles;
+    int pausedRow = -1;
+    FrameScript script([&](int frame) {
+        TumbloEngine* field = world.left;
+        if (frame < BANNER_FRAMES)
+            return world.clock.Advance(100);
+        if (frame == BANNER_FRAMES)
+            return world.clock.Advance(58900);  // 59 s since the banner last held the clock
+        if (frame <= BANNER_FRAMES + 2) {
+            EXPECT_TRUE(ClockShows(CLOCK_X, frame == BANNER_FRAMES + 1 ? "0:59" : "1:0"));
+            HoldKey(SDLK_p, frame == BANNER_FRAMES + 2);
+            return world.clock.Advance(frame == BANNER_FRAMES + 1 ? 1001 : 201);
+        }
+        if (frame <= 65) {  // P held, 10 ms a frame
+            if (FieldShows(field, FIELD_X, TEXT_X, "Paused") != (toggles.size() % 2 == 1))
+                toggles.push_back(frame), pausedRow = StoneRow(field);
+            return world.clock.Advance(10);
+        }
+        HoldKey(SDLK_p, false);
+        EXPECT_EQ(StoneRow(field), pausedRow);
+        EXPECT_TRUE(ClockShows(CLOCK_X, "1:0"));
+        world.clock.Advance(10000);
+        HoldKey(SDLK_ESCAPE, frame == 70);
+    });
+    EXPECT_TRUE(Game());
+    EXPECT_EQ(toggles, (std::vector<int>{23, 44, 65}));
+}
+
+TEST(Game, MusicKeySwitchesMusicAndFlagAndPauseWinsOverIt)
+{
+    ModeWorld world;
+    gSoundOn = true;
+    std::vector<bool> flags;
+    FrameScript script([&](int frame) {
+        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 201);
+        if (frame >= BANNER_FRAMES && frame < BANNER_FRAMES + 4)
+            flags.push_back(gSoundOn);
+        HoldKey(SDLK_m, frame >= BANNER_FRAMES);
+        HoldKey(SDLK_p, frame == BANNER_FRAMES + 2);
+        HoldKey(SDLK_ESCAPE, frame == BANNER_FRAMES + 3);
+    });
+    EXPECT_TRUE(Game());
+    EXPECT_EQ(flags, (std::vector<bool>{true, false, true, true}));
+    gSoundOn = true;
+}
+
+TEST(Game, TwoLinesShowTheirPointsForOneSecond)
+{
+    ModeWorld world;
+    KeepHighscoresOutOfReach();
+    int clearedAt = -1;
+    FrameScript script([&](int frame) {
+        TumbloEngine* field = world.left;
+        if (frame < BANNER_FRAMES)
+            return world.clock.Advance(100);
+        if (frame == BANNER_FRAMES) {
+            field->SetSpeed(SPEED_MAX);  // a row whenever a millisecond passes
+            FillRows(field, 19, 20);
+        }
+        if (clearedAt < 0 && field->GetLastPoints() != 0)
+            clearedAt = frame;
+        if (clearedAt < 0 || frame <= clearedAt + 2) {
+            bool fresh = clearedAt >= 0 && frame <= clearedAt + 1;
+            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, fresh ? "2 x 20 = 40" : "")) << frame;
+        }
+        world.clock.Advance(clearedAt < 0 || frame == clearedAt + 1 ? 1 : frame == clearedAt ? 999 : 100);
+        HoldKey(SDLK_ESCAPE, frame == clearedAt + 2);
+    });
+    EXPECT_TRUE(Game());
+    EXPECT_GT(clearedAt, BANNER_FRAMES);
+}
+
+TEST(Game, TheClockEndsTheGameWhenItsLastMinuteIsFull)
+{
+    ModeWorld world([](TumbloEngine* field, TumbloEngine*) { field->SetSpeed(-100000000); });
+    bool ended = false;
+    FrameScript script([&](int frame) {
+        if (!ended && world.log.Contains("Clock out of Bound!"))
+            ended = ClockShows(CLOCK_X, "0:39");  // 261 x 59 s make 256:39
+        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 59000);
+    });
+    EXPECT_TRUE(Game());
+    EXPECT_TRUE(ended);
+}
+
+TEST(Game, EscapeAndAClosedWindowEndTheGameWithGameOverAndReturnToTheMenu)
+{
+    for (bool closeWindow : {false, true}) {
+        ModeWorld world;
+        int gameOverFrames = 0;
+        FrameScript script([&](int frame) {
+            if (frame == BANNER_FRAMES + 1)
+                closeWindow ? PushQuit() : HoldKey(SDLK_ESCAPE);
+            else if (frame > BANNER_FRAMES + 1)
+                gameOverFrames += FieldShows(world.left, FIELD_X, TEXT_X, "Game Over");
+            world.clock.Advance(100);
+        });
+        EXPECT_TRUE(Game());
+        EXPECT_EQ(gameOverFrames, 20) << "Game Over for 2000 ms";
+        EXPECT_EQ(world.log.Contains("user killed window! - exit"), closeWindow);
+        EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
+    }
+}
+
+// 3:05 of play with the 40 points of two rows cleared at the start, until the stones top out; then
+// the name is typed and the highscore screen left with Return. nameShown: the list showed it on top.
+static bool PlayAndEnterName(ModeWorld& world, const std::string& name, bool* nameShown)
+{
+    int afterOver = -1;
+    FrameScript script([&](int frame) {
+        if (frame < BANNER_FRAMES + 37)
+            return world.clock.Advance(frame < BANNER_FRAMES ? 100 : 5000);  // 37 counts of 5 s
+        if (!world.log.Contains("Game Over")) {
+            world.left->SetSpeed(SPEED_MAX);
+            Bury(world.left);
+            return world.clock.Advance(1);
+        }
+        if (++afterOver < 2)
+            return world.clock.Advance(2000);  // the last frame of play, then the Game Over display
+        if (world.log.Contains("Highscore called...")) {
+            *nameShown = *nameShown || Shows(10, 70, 150, [&] { gWhiteFont.PutString(10, 70, name.c_str()); });
+            HoldKey(SDLK_RETURN);
+            return world.clock.Advance(100);
+        }
+        size_t typed = afterOver - 2;
+        PushKeyDown(typed < name.size() ? SDLK_a : SDLK_RETURN, typed < name.size() ? name[typed] : '\r');
+    });
+    return Game();
+}
+
+TEST(Game, AGameOverWithPointsIsNamedStoredAndShownOnTheList)
+{
+    ModeWorld world([](TumbloEngine* field, TumbloEngine*) { FillRows(field, 19, 20); });
+    std::remove(HIGHSCORE_FILE);
+    bool nameShown = false;
+    EXPECT_TRUE(PlayAndEnterName(world, "Ada", &nameShown));
+    EXPECT_TRUE(nameShown);
+    HighscoreList list;
+    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_EQ(list.Count(), 1);
+    const HighscoreEntry* entry = list.GetEntry(1);
+    EXPECT_STREQ(entry->name, "Ada");
+    EXPECT_EQ(std::vector<int>({entry->points, entry->level, entry->playTime}), (std::vector<int>{40, 1, 185}));
+    EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND, MODE_HIGHSCORE_SOUND}));
+    EXPECT_TRUE(world.log.InOrder({"Game Over", "Highscore called...", "User exits!", "Release Point reached!"}));
+}
+
+TEST(Game, ADeclinedEntryOrAFailedFrameSoundsOnlyTheLoss)
+{
+    {
+        ModeWorld world([](TumbloEngine* field, TumbloEngine*) { FillRows(field, 19, 20); });
+        std::remove(HIGHSCORE_FILE);
+        SetHighscoreWriteHook([](int) { return false; });
+        bool nameShown = false;
+        EXPECT_TRUE(PlayAndEnterName(world, "Bo", &nameShown));
+        SetHighscoreWriteHook(nullptr);
+        EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
+        EXPECT_FALSE(world.log.Contains("Highscore called..."));
+    }
+    ModeWorld world;
+    FrameScript script([&](int frame) {
+        world.clock.Advance(100);
+        if (frame != BANNER_FRAMES)
+            return;
+        // A playfield that no longer runs a game, though it keeps its pictures for the release.
+        Sprite* pictures[] = {world.left->GetGraphic(-1), world.left->GetGraphic(0), world.left->GetGraphic(1)};
+        world.left->Reset();
+        for (int slot = -1; slot <= 1; ++slot)
+            world.left->SetGraphic(slot, pictures[slot + 1]);
+    });
+    EXPECT_FALSE(Game());
+    EXPECT_EQ(script.Frames(), BANNER_FRAMES + 1) << "no Game Over display";
+    EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
+    EXPECT_TRUE(world.log.InOrder({"Run Tumblo failed!", "Release Point reached!", "Tumblo Reset Done"}));
+}

@@ -1,0 +1,110 @@
+#ifndef KOLVO_TESTS_GAME_MODE_WORLD_H
+#define KOLVO_TESTS_GAME_MODE_WORLD_H
+
+#include "app/globals.h"
+#include "game/mode_frame.h"
+#include "game/tumblo_engine.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/headless.h"
+#include "tests/support/log_sink.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A game mode run whole in this process: fake time, the log, and what the mode reports about
+// itself: its playfields (right stays null in the single game) and the end sounds it starts.
+// arrange sees the playfields before the first frame.
+struct ModeWorld {
+    using Arrange = std::function<void(TumbloEngine* left, TumbloEngine* right)>;
+    explicit ModeWorld(Arrange arrange = nullptr)
+    {
+        StartHeadlessGame();
+        DrainEvents();
+        ReleaseAllKeys();
+        SetModeObserver({[this, arrange](TumbloEngine* l, TumbloEngine* r) {
+                             left = l, right = r;
+                             if (arrange)
+                                 arrange(l, r);
+                         },
+                         [this](const char* file) { endSounds.push_back(file); }});
+    }
+    ~ModeWorld()
+    {
+        SetModeObserver({});
+        ReleaseAllKeys();
+        DrainEvents();
+    }
+
+    FakeClock clock;
+    LogSink log;
+    TumbloEngine* left = nullptr;
+    TumbloEngine* right = nullptr;
+    std::vector<std::string> endSounds;
+};
+
+inline const std::vector<std::string> LOSE_SOUND_ONLY = {MODE_LOSE_SOUND};
+
+// Settles blocks into every free cell of rows first to last.
+inline void FillRows(TumbloEngine* field, int first, int last)
+{
+    for (int row = first; row <= last; ++row)
+        for (int column = 0; column < FIELD_COLUMNS; ++column)
+            field->PlaceBlock(column, row, 0);
+}
+
+// Fills every free cell but the outer columns: no row is full, and the stone, which falls down the
+// middle, cannot move any more; once it lands, the stones top out.
+inline void Bury(TumbloEngine* field)
+{
+    for (int row = 0; row < FIELD_ROWS; ++row)
+        for (int column = 1; column < FIELD_COLUMNS - 1; ++column)
+            field->PlaceBlock(column, row, 1);
+}
+
+inline int StoneRow(const TumbloEngine* field)
+{
+    return field->StonePosition(0).row;
+}
+
+// Whether the w x 20 pixels at (x, y) look as draw makes them on black. The reference is drawn on
+// a scratch screen, so the game's frame stays as it was.
+inline bool Shows(int x, int y, int w, const std::function<void()>& draw)
+{
+    const auto capture = [&] {
+        std::vector<Uint32> pixels;
+        for (int row = y; row < y + 20; ++row)
+            for (int column = x; column < x + w; ++column)
+                pixels.push_back(ScreenPixel(column, row));
+        return pixels;
+    };
+    SDL_Surface* screen = gEngine.screen;
+    const SDL_PixelFormat* format = screen->format;
+    SDL_Surface* scratch = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32, format->Rmask,
+                                                format->Gmask, format->Bmask, format->Amask);
+    SDL_FillRect(scratch, nullptr, 0);
+    std::vector<Uint32> shown = capture();
+    gEngine.screen = scratch;
+    draw();
+    bool same = capture() == shown;
+    gEngine.screen = screen;
+    SDL_FreeSurface(scratch);
+    return same;
+}
+
+// An orange text at (textX, 200) over the playfield drawn at (fieldX, 10); "" for none.
+inline bool FieldShows(TumbloEngine* field, int fieldX, int textX, const char* text)
+{
+    return Shows(textX, 200, 150, [&] {
+        field->Draw(fieldX, 10);
+        gOrangeFont.PutString(textX, 200, text);
+    });
+}
+
+// A white text in the 80 pixels from (x, 10), where the clock stands.
+inline bool ClockShows(int x, const char* text)
+{
+    return Shows(x, 10, 80, [&] { gWhiteFont.PutString(x, 10, text); });
+}
+
+#endif
