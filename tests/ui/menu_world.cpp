@@ -60,7 +60,7 @@ static HoverSounds* hoverSounds = nullptr;
 HoverSounds::HoverSounds()
 {
     hoverSounds = this;
-    SetHoverSoundPlay([](SoundStream&) { return ++hoverSounds->plays, !hoverSounds->fail; });
+    SetHoverSoundPlay([](SoundStream&) { return ++hoverSounds->plays, true; });
 }
 
 HoverSounds::~HoverSounds()

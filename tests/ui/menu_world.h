@@ -38,7 +38,6 @@ public:
     HoverSounds& operator=(const HoverSounds&) = delete;
 
     int plays = 0;
-    bool fail = false;  // every play fails (and still counts)
 };
 
 #endif
