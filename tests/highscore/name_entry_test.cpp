@@ -1,14 +1,9 @@
 #include "highscore/name_entry.h"
 
-#include "highscore/input_field.h"
 #include "tests/highscore/highscore_test_support.h"
-#include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
-#include "tests/support/log_sink.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 constexpr Uint16 RETURN = 13, BACKSPACE = 8, ESCAPE = 27;
 
@@ -61,42 +56,4 @@ TEST(NameEntry, OneKeyPerFrameAndNoRepeatForAHeldKey)
     ReleaseAllKeys();
     EXPECT_STREQ(name, "y");
     EXPECT_EQ(script.Frames(), 5) << "the frame that sees Return is still shown";
-}
-
-TEST(NameEntry, ClosingTheWindowKeepsTheTextButConfirmsNothing)
-{
-    EnterFreshDirectory();
-    LogSink log;
-    PushKeyDown(SDLK_q, 'Q');
-    FrameScript script([](int) { PushQuit(); });
-    char name[100] = "";
-    EXPECT_FALSE(GetName("Enter your name", name, sizeof name));
-    EXPECT_STREQ(name, "Q");
-    EXPECT_EQ(log.LevelOf("User closed windoe!"), 2);
-
-    remove("data/grafik/cursor.bmp");
-    EXPECT_FALSE(GetName("Enter your name", name, sizeof name));
-    EXPECT_TRUE(log.Contains("Init Input failed!"));
-    InputField unset;
-    EXPECT_FALSE(unset.Run() || unset.Draw() || unset.GetText(name, sizeof name));
-}
-
-// The cursor stands behind the text and blinks: hidden first, shown once 400 ms have passed.
-TEST(NameEntry, CursorBlinksBehindTheLastCharacter)
-{
-    EnterFreshDirectory();
-    FakeClock clock;
-    std::string shown;  // per frame: '1' at x 123 (behind "!"), '2' at x 126 (behind "! "), else '.'
-    PushKeyDown(SDLK_1, '!');
-    FrameScript script([&](int frame) {
-        shown += ScreenPixel(123, 180) == CURSOR_GREEN ? '1' : ScreenPixel(126, 180) == CURSOR_GREEN ? '2' : '.';
-        clock.Advance(frame == 0 ? 400 : 1);
-        if (frame == 2)
-            PushKeyDown(SDLK_SPACE, ' ');  // the pattern font's space, like '!', is 3 pixels
-        if (frame == 3)
-            PushKeyDown(SDLK_RETURN, RETURN);
-    });
-    char name[100];
-    EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
-    EXPECT_EQ(shown, "..12.");
 }
