@@ -81,11 +81,7 @@ TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
 
 TEST_F(PlayfieldTest, ABlockInRowZeroOrASpawnOntoABlockEndsTheGameUntilTheNextInit)
 {
-    engine.PlaceBlock(0, 0, 0);
-    Build({"XXXXXXXXXXX"});
-    engine.SetNextType(0);
-    EXPECT_TRUE(engine.Run(0)) << "the cleared row below takes the block out of row 0";
-
+    Spawn(0);
     engine.PlaceBlock(4, 2, 0);  // right below the square
     FallUntilLanded();
     EXPECT_FALSE(engine.Run(0));
