@@ -47,8 +47,6 @@ TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
             Bury(ahead.left);
         ahead.clock.Advance(601);
     });
-    EXPECT_TRUE(ahead.log.Contains("Left Player lost!"));
-    EXPECT_FALSE(ahead.log.Contains("Right Player lost!"));
     EXPECT_EQ(outcome.texts, (Texts{"You Won", "You Lost"}));
     EXPECT_EQ(ahead.endSounds, Texts{MODE_HIGHSCORE_SOUND});
 
@@ -66,16 +64,15 @@ TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
 TEST(Challenge, PauseHoldsBothSidesAndTheClockAndAnEscapeStillHeldEndsTheDrawAtOnce)
 {
     ModeWorld world;
-    int heldRows[2] = {};
+    std::vector<int> held;
     Outcome outcome = RunChallenge(world, [&](int frame) {
         HoldKey(SDLK_p, frame == 0);
         world.clock.Advance(frame == 0 ? 201 : 5000);
         if (frame == 0)
             return;
-        if (frame == 1)
-            heldRows[0] = StoneRow(world.left), heldRows[1] = StoneRow(world.right);
-        EXPECT_EQ(std::vector<int>({StoneRow(world.left), StoneRow(world.right)}),
-                  std::vector<int>(heldRows, heldRows + 2));
+        const std::vector<int> rows = {StoneRow(world.left), StoneRow(world.right)};
+        held = frame == 1 ? rows : held;
+        EXPECT_EQ(rows, held);
         EXPECT_TRUE(FieldShows(world.left, 10, 60, "Paused"));
         EXPECT_TRUE(FieldShows(world.right, 380, 460, "Paused"));
         EXPECT_TRUE(ClockShows(290, "0:0"));

@@ -71,22 +71,15 @@ inline int StoneRow(const TumbloEngine* field)
 // a scratch screen, so the game's frame stays as it was.
 inline bool Shows(int x, int y, int w, const std::function<void()>& draw)
 {
-    const auto capture = [&] {
-        std::vector<Uint32> pixels;
-        for (int row = y; row < y + 20; ++row)
-            for (int column = x; column < x + w; ++column)
-                pixels.push_back(ScreenPixel(column, row));
-        return pixels;
-    };
     SDL_Surface* screen = gEngine.screen;
     const SDL_PixelFormat* format = screen->format;
     SDL_Surface* scratch = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32, format->Rmask,
                                                 format->Gmask, format->Bmask, format->Amask);
     SDL_FillRect(scratch, nullptr, 0);
-    std::vector<Uint32> shown = capture();
+    std::vector<Uint32> shown = CaptureScreen(x, y, w, 20);
     gEngine.screen = scratch;
     draw();
-    bool same = capture() == shown;
+    bool same = CaptureScreen(x, y, w, 20) == shown;
     gEngine.screen = screen;
     SDL_FreeSurface(scratch);
     return same;

@@ -7,6 +7,8 @@
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 
+#include <algorithm>
+
 constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000, STONE_B = 0x0000FF;
 
 // A running playfield on a green screen, with one-colour cell pictures at hand.
@@ -25,11 +27,8 @@ protected:
     static Uint32 Cell(int column, int row) { return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row); }
     static bool AnyPixelOf(Uint32 colour, int x, int y, int w, int h)
     {
-        for (int py = y; py < y + h; ++py)
-            for (int px = x; px < x + w; ++px)
-                if (ScreenPixel(px, py) == colour)
-                    return true;
-        return false;
+        const std::vector<Uint32> pixels = CaptureScreen(x, y, w, h);
+        return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
     }
 
     Sprite empty, stoneA, stoneB;

@@ -60,15 +60,6 @@ std::string RunFormatTool(const std::string& arguments)
     return output;
 }
 
-std::vector<Uint32> CaptureScreen(int x, int y, int w, int h)
-{
-    std::vector<Uint32> pixels;
-    for (int row = y; row < y + h; ++row)
-        for (int column = x; column < x + w; ++column)
-            pixels.push_back(ScreenPixel(column, row));
-    return pixels;
-}
-
 std::vector<Uint32> Rendered(const std::function<void()>& draw, int x, int y, int w, int h)
 {
     SDL_FillRect(gEngine.screen, nullptr, 0);

@@ -16,8 +16,6 @@ constexpr Uint32 CURSOR_GREEN = 0x00FF00;
 // Runs the independent format tool with the arguments and returns what it printed.
 std::string RunFormatTool(const std::string& arguments);
 
-// Every screen pixel (0xRRGGBB) inside the rectangle.
-std::vector<Uint32> CaptureScreen(int x, int y, int w, int h);
 // Clears the screen, lets draw paint on it, and captures the rectangle.
 std::vector<Uint32> Rendered(const std::function<void()>& draw, int x, int y, int w, int h);
 

@@ -50,6 +50,15 @@ Uint32 ScreenPixel(int x, int y)
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
 }
 
+std::vector<Uint32> CaptureScreen(int x, int y, int w, int h)
+{
+    std::vector<Uint32> pixels;
+    for (int row = y; row < y + h; ++row)
+        for (int column = x; column < x + w; ++column)
+            pixels.push_back(ScreenPixel(column, row));
+    return pixels;
+}
+
 FrameScript::FrameScript(std::function<void(int)> step) : step(std::move(step))
 {
     SetFrameHook([this]() { this->step(frames++); });
