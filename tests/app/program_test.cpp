@@ -1,5 +1,5 @@
-// The command line and the start of the real program, run as a separate process in an empty
-// directory: without data/ the fonts cannot load, so the program ends right after its start.
+// The command line of the real program, run as a separate process in an empty directory: without
+// data/ the fonts cannot load, so the program ends right after its start.
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -37,9 +37,8 @@ TEST(CommandLine, HelpWinsOverEverythingAndOtherArgumentsAreHarmless)
         const char* fullscreen;  // nullptr: no log at all
         bool debug;
     };
-    for (Case c : {Case{"--help", 1, nullptr, false}, Case{"-w --help -debug", 1, nullptr, false},
-                   Case{"-w -debug", 0, "fullscreen: 0", true}, Case{"-debug -w", 0, "fullscreen: 0", true},
-                   Case{"-w -w", 0, "fullscreen: 0", false}, Case{"-W --debug extra", 0, "fullscreen: 1", false}}) {
+    for (Case c : {Case{"-w --help -debug", 1, nullptr, false}, Case{"-debug -w", 0, "fullscreen: 0", true},
+                   Case{"-W --debug extra", 0, "fullscreen: 1", false}}) {
         GameRun run = RunGame(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.output.find("usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n") != std::string::npos,
@@ -48,13 +47,4 @@ TEST(CommandLine, HelpWinsOverEverythingAndOtherArgumentsAreHarmless)
         EXPECT_TRUE(!c.fullscreen || run.log.find(c.fullscreen) != std::string::npos) << c.arguments;
         EXPECT_EQ(run.log.find("Debug mode is activated!") != std::string::npos, c.debug) << c.arguments;
     }
-}
-
-TEST(CommandLine, MissingFontEndsInOrderWithTheLogFooter)
-{
-    const std::string log = RunGame("-w").log;
-    size_t at = 0;
-    for (const char* line : {"Engine init was succesfull!", "loading Font data/grafik/font.bmp", "Init Text engine failed!",
-                             "Shutting down Engine", "DONE - Quit SDL", "# Logfile closed."})
-        EXPECT_NE(at = log.find(line, at), std::string::npos) << line << "\n" << log;
 }

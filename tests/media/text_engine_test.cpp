@@ -28,7 +28,7 @@ protected:
     TextEngine font;
 };
 
-TEST_F(TextEngineTest, GlyphBodyStartsAtThePenAndBytesWithoutGlyphTakeNoRoom)
+TEST_F(TextEngineTest, GlyphsStartAtThePenTextIsCutAtTheEdgeAndAMissingPictureIsRefused)
 {
     EXPECT_EQ(font.CharWidth(' ') + font.CharWidth('A') + font.CharWidth(200), 5);
     // Cut from source x 1 and placed at 98: the body covers 100..104, the columns under the half
@@ -39,10 +39,7 @@ TEST_F(TextEngineTest, GlyphBodyStartsAtThePenAndBytesWithoutGlyphTakeNoRoom)
     EXPECT_EQ(Lit(99, 12, 51), ".#####......");
     EXPECT_EQ(Lit(99, 12, 61), "......#####.");
     EXPECT_EQ(Lit(99, 12, 71), ".#####......");
-}
 
-TEST_F(TextEngineTest, FormattedTextIsCutNotOverrunAndAMissingPictureIsRefused)
-{
     // 255 glyphs of 5 pixels reach beyond the screen: the last visible glyph is drawn.
     EXPECT_TRUE(font.PutStringF(0, 0, "%s", std::string(1000, '!').c_str()));
     EXPECT_EQ(ScreenPixel(635, 1), 0xFFFFFFu);
