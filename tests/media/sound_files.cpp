@@ -31,6 +31,11 @@ std::string WriteWav(const std::string& name, int rate, int sides, double second
     return name;
 }
 
+std::string EncodeMp3(const std::string& wav, const std::string& mp3)
+{
+    return std::system(("lame --quiet -b 64 " + wav + " " + mp3).c_str()) == 0 ? mp3 : "";
+}
+
 static long long OutputSize()
 {
     struct stat about;
@@ -59,6 +64,8 @@ LoudSpan FindLoudSpan(const std::vector<int16_t>& samples, int threshold)
     for (long f = 0; f < static_cast<long>(samples.size() / 2); ++f) {
         if (std::abs(samples[2 * f]) <= threshold)
             continue;
+        if (span.first >= 0)
+            span.longestQuiet = std::max(span.longestQuiet, f - span.last - 1);
         span.first = span.first < 0 ? f : span.first;
         span.last = f;
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -36,4 +37,23 @@ TEST(SoundLibrary, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
     EXPECT_NE(endedOn, std::thread::id()) << "the callback came";
     EXPECT_NE(endedOn, std::this_thread::get_id());
     EXPECT_EQ(SoundLibraryOpenStreams(), openBefore);
+}
+
+TEST(SoundLibrary, LoudChannelsSaturateAndTheSixtyFifthFindsNoRoom)
+{
+    StartHeadlessEngine();
+    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+    std::vector<FSOUND_STREAM*> streams;
+    for (int i = 0; i <= FSOUND_MAX_CHANNELS; ++i) {
+        streams.push_back(FSOUND_Stream_Open(level.c_str(), FSOUND_LOOP_NORMAL, 0, 0));
+        FSOUND_Stream_SetLoopCount(streams.back(), -1);
+        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()), i < FSOUND_MAX_CHANNELS ? i : -1);
+    }
+    EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_CHANNEL_ALLOC);
+    DiskOutput out;
+    out.Settle();
+    std::vector<int16_t> heard = out.Next(2048);
+    for (FSOUND_STREAM* stream : streams)
+        FSOUND_Stream_Close(stream);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size())) << "held at the top, never wrapped";
 }

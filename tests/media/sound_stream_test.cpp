@@ -38,6 +38,27 @@ TEST_F(SoundOnDisk, EffectEndsByItselfOnceAndSoundsUntilStoppedWhenLooped)
     EXPECT_EQ(FindLoudSpan(out.Next(8192), 0).first, -1) << "silence";
 }
 
+TEST_F(SoundOnDisk, Mp3MusicComesAtTheMixRateOnBothSidesAndLoopsWithoutASeam)
+{
+    // Half a second of 440 Hz holds whole cycles, so a gapless loop is one unbroken tone.
+    const std::string mp3 = EncodeMp3(WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000), "tune.mp3");
+    if (mp3.empty())
+        GTEST_SKIP() << "lame is not installed";
+    SoundStream music(mp3.c_str());
+    DiskOutput out;
+    ASSERT_TRUE(music.Play(false));
+    std::vector<int16_t> heard = out.Next(OUTPUT_RATE);
+    LoudSpan once = FindLoudSpan(heard, 5000);
+    EXPECT_NEAR(once.last - once.first, OUTPUT_RATE / 2, OUTPUT_RATE / 50);
+    EXPECT_NEAR(heard[2 * once.first], heard[2 * once.first + 1], 1) << "the mono tone on both sides";
+
+    ASSERT_TRUE(music.Play(true));
+    LoudSpan looped = FindLoudSpan(out.Next(2 * OUTPUT_RATE), 1000);
+    music.Stop();
+    EXPECT_GT(looped.last - looped.first, OUTPUT_RATE * 3 / 2) << "still playing after three lengths";
+    EXPECT_LT(looped.longestQuiet, 8) << "no silence where it starts again";
+}
+
 TEST_F(SoundOnDisk, OpeningAgainClosesThePreviousStreamEvenWhenTheNewFileFails)
 {
     const int openBefore = SoundLibraryOpenStreams();
