@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -184,7 +185,9 @@ class StartFiles : public ::testing::TestWithParam<StartCase> {};
 TEST_P(StartFiles, SayWhatFailedAndEndInOrder)
 {
     const StartRow& row = *GetParam().row;
-    Finished run = RunGameIn(PrepareTree(row.file, DataFile(row.file), GetParam().damage));
+    const std::string root = PrepareTree(row.file, DataFile(row.file), GetParam().damage);
+    Finished run = RunGameIn(root);
+    std::filesystem::remove_all(root);
     ASSERT_TRUE(WIFEXITED(run.status)) << "ended by signal " << WTERMSIG(run.status) << "\n" << run.output;
     EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.output;
     EXPECT_TRUE(Has(run.output, row.line)) << row.line << "\n" << run.output;
@@ -269,12 +272,14 @@ struct ScreenCase {
 // A list of three, as the game writes it, for the highscore file's rows.
 static std::string GoodScores()
 {
-    const std::string path = NewDirectory() + "/" + SCORES;
+    const std::string directory = NewDirectory(), path = directory + "/" + SCORES;
     HighscoreList list;
     for (int points : {300, 200, 100})
         list.Add(MakeHighscoreEntry("Ann", points, 2, 90));
     EXPECT_TRUE(list.Save(path.c_str(), HighscoreKey));
-    return ReadWholeFile(path);
+    const std::string contents = ReadWholeFile(path);
+    std::filesystem::remove_all(directory);
+    return contents;
 }
 
 class ScreenFiles : public ::testing::TestWithParam<ScreenCase> {
@@ -307,6 +312,8 @@ TEST_P(ScreenFiles, SayWhatFailedAndLeaveInOrder)
             PushQuit();
     });
     EXPECT_EQ(row.screen(), row.returns) << log.All();
+    ASSERT_EQ(chdir(TestDirectory().c_str()), 0);
+    std::filesystem::remove_all(root);
     bool logged = false;
     for (const LogSink::Line& line : log.lines)
         logged |= line.text.rfind(row.line, 0) == 0;

@@ -121,6 +121,14 @@ void* operator new(std::size_t size)
         return memory;
     throw std::bad_alloc();
 }
+// The non-throwing form too, so that nothing this program allocates comes from another allocator
+// than the one its delete hands memory back to (a sanitizer's would be).
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    allocations += counting;
+    otherSizes += counting && size != sizeof(Block);
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
