@@ -11,14 +11,15 @@ KOLVO_EXTRA_PACKAGES="clang libclang-rt-14-dev" CC=clang CXX=clang++ \
   -DKOLVO_TESTS=OFF -DKOLVO_BENCHMARKS=OFF
 mkdir -p build-fuzz/findings
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+# A small quarantine keeps the peak memory near what the target itself needs.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:quarantine_size_mb=64"
 for program in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$program" _fuzz)
   work="$here/build-fuzz/corpus/$name"
   mkdir -p "$work"
   echo "Fuzzing $name for $seconds s"
   "$program" "$work" "$here/fuzz/corpus/$name" -max_total_time="$seconds" -timeout=10 \
-    -rss_limit_mb=1024 -artifact_prefix="$here/build-fuzz/findings/$name-" -print_final_stats=1 \
+    -rss_limit_mb=512 -artifact_prefix="$here/build-fuzz/findings/$name-" -print_final_stats=1 \
     2>"build-fuzz/$name.log" || { tail -40 "build-fuzz/$name.log"; exit 1; }
   grep -E 'stat::number_of_executed_units|stat::peak_rss_mb' "build-fuzz/$name.log"
 done

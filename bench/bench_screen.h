@@ -1,0 +1,101 @@
+#ifndef KOLVO_BENCH_BENCH_SCREEN_H
+#define KOLVO_BENCH_BENCH_SCREEN_H
+
+// Runs the game's own screens headless and times their frames. A screen's loop ends every frame
+// with FlipScreen; the frame hook turns each flip into the end of one benchmark iteration, so an
+// iteration is exactly one pass of the screen's loop: fill, events, update, draw, flip.
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/ticks.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <functional>
+#include <unistd.h>
+
+// Time stands still while frames are timed, as it nearly does between two frames of the real
+// game: no stone falls, no guard runs out. A screen that waits lets its wait pass at once, and
+// the unpaced game loops do not hand the processor back, so only the work of a frame is timed.
+inline Uint32 benchNow = 100000;
+inline Uint32 BenchTicks() { return benchNow; }
+inline void BenchDelay(Uint32 milliseconds) { benchNow += milliseconds; }
+
+// The engine as the tests start it: dummy video, a 640 x 480 32-bit software screen, both fonts,
+// in a fresh directory that links the game data. Once per process; false when anything failed.
+inline bool StartBenchScreen()
+{
+    static const bool started = [] {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        char directory[] = "/tmp/kolvo-bench-XXXXXX";
+        if (!mkdtemp(directory) || chdir(directory) != 0 || symlink(KOLVO_DATA_DIR, "data") != 0 ||
+            !gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, false, "kolvolog.txt"))
+            return false;
+        gEngine.screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_SWSURFACE);
+        SetTickSource(BenchTicks);
+        SetDelaySink(BenchDelay);
+        return gEngine.screen && gWhiteFont.LoadFont("data/grafik/font.bmp") &&
+               gOrangeFont.LoadFont("data/grafik/font_orange.bmp");
+    }();
+    return started;
+}
+
+inline void HoldBenchKey(SDLKey key, bool held)
+{
+    SDL_GetKeyState(nullptr)[key] = held ? 1 : 0;
+}
+
+inline void PushBenchKey(SDLKey key, Uint16 unicode)
+{
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    SDL_PushEvent(&event);
+}
+
+// What makes any of the screens end: Escape held (the game modes, the highscore list), "h" (the
+// menu), Return (the name entry), and time passing, for the displays that end by the clock. The
+// menu-style screens see only the last key of a frame, so the typed keys take turns.
+inline void AskToLeave(int frame)
+{
+    benchNow += 100;
+    HoldBenchKey(SDLK_ESCAPE, true);
+    if (frame % 2)
+        PushBenchKey(SDLK_h, 'h');
+    else
+        PushBenchKey(SDLK_RETURN, '\r');
+}
+
+// Runs screen() and times its frames after the first `settle` ones; once the benchmark has
+// enough, asks the screen to leave every frame until it returns.
+inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen, int settle = 3)
+{
+    if (!StartBenchScreen()) {
+        state.SkipWithError("the headless screen did not start");
+        return;
+    }
+    SDL_Event leftOver;  // keys pushed for the screen before must not end this one
+    while (SDL_PollEvent(&leftOver)) {
+    }
+    int frame = 0;
+    bool timing = true;
+    SetFrameHook([&] {
+        if (++frame > settle && timing)
+            timing = state.KeepRunning();
+        if (!timing)
+            AskToLeave(frame);
+    });
+    screen();
+    SetFrameHook(nullptr);
+    HoldBenchKey(SDLK_ESCAPE, false);
+    if (timing) {
+        state.SkipWithError("the screen ended before the benchmark had enough frames");
+        while (state.KeepRunning()) {
+        }
+    }
+}
+
+#endif
