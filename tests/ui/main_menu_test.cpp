@@ -2,39 +2,16 @@
 #include "ui/main_menu.h"
 
 #include "app/program.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/headless.h"
-#include "tests/support/log_sink.h"
 #include "tests/ui/menu_world.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-class MainMenuTest : public ::testing::Test {
+// Frame 0 is the "Loading..." frame, so what a step does shows in the next frame.
+class MainMenuTest : public MenuWorldTest {
 protected:
-    void SetUp() override
-    {
-        StartMenuWorld();
-        DrainEvents();
-    }
-    // Runs the menu with step after every flip. Frame 0 is the "Loading..." frame, so what a step
-    // does shows in the next frame. A menu still open after 50 frames is closed.
-    int Run(std::function<void(int)> step = [](int) {})
-    {
-        FrameScript script([&](int frame) {
-            step(frame);
-            if (frame == 50)
-                PushQuit();
-        });
-        int result = RunMainMenu();
-        frames = script.Frames();
-        return result;
-    }
-    FakeClock clock;
-    FakeMouse mouse;
-    LogSink log;
-    int frames = 0;
+    int Run(std::function<void(int)> step = [](int) {}) { return RunScreen(RunMainMenu, 50, step); }
 };
 
 TEST_F(MainMenuTest, OnlyALowerCaseHOrAPointerMovedInsideAButtonChooses)

@@ -1,7 +1,15 @@
 #ifndef KOLVO_TESTS_UI_MENU_WORLD_H
 #define KOLVO_TESTS_UI_MENU_WORLD_H
 
+#include "app/globals.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/headless.h"
+#include "tests/support/log_sink.h"
+
 #include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+#include <functional>
 
 // The looks of the pictures in the tests' own data: every button, normal and hover, and the two
 // pictures of the music switch.
@@ -38,6 +46,34 @@ public:
     HoverSounds& operator=(const HoverSounds&) = delete;
 
     int plays = 0;
+};
+
+// A menu-style screen run whole, with a step after every flip (frame 0 is the first flip). A
+// screen still open after lastFrame frames is closed like a window.
+class MenuWorldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartMenuWorld();
+        DrainEvents();
+        gSoundOn = true;
+    }
+    template <typename Screen>
+    auto RunScreen(Screen screen, int lastFrame, std::function<void(int)> step)
+    {
+        FrameScript script([&](int frame) {
+            step(frame);
+            if (frame == lastFrame)
+                PushQuit();
+        });
+        auto result = screen();
+        frames = script.Frames();
+        return result;
+    }
+    FakeClock clock;
+    FakeMouse mouse;
+    LogSink log;
+    int frames = 0;
 };
 
 #endif

@@ -3,9 +3,6 @@
 #include "ui/options_screen.h"
 
 #include "app/globals.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/headless.h"
-#include "tests/support/log_sink.h"
 #include "tests/ui/menu_world.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +10,12 @@
 #include <functional>
 #include <vector>
 
-class ScreenTest : public ::testing::Test {
+class ScreenTest : public MenuWorldTest {
 protected:
-    void SetUp() override
-    {
-        StartMenuWorld();
-        DrainEvents();
-        gSoundOn = true;
-    }
-    // Runs a screen with step after every flip, from frame 0; a screen still open after 60
-    // frames is closed.
     bool Run(bool (*screen)(), std::function<void(int)> step = [](int) {})
     {
-        FrameScript script([&](int frame) {
-            step(frame);
-            if (frame == 60)
-                PushQuit();
-        });
-        bool result = screen();
-        frames = script.Frames();
-        return result;
+        return RunScreen(screen, 60, step);
     }
-    FakeClock clock;
-    FakeMouse mouse;
-    LogSink log;
-    int frames = 0;
 };
 
 TEST_F(ScreenTest, TheMusicSwitchReactsOnlyInsideItsEdges)
