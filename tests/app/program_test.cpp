@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,6 +27,7 @@ static GameRun RunGame(const std::string& arguments)
         run.output.append(chunk, got);
     run.status = WEXITSTATUS(pclose(pipe));
     run.log = ReadWholeFile(dir + std::string("/kolvolog.txt"));
+    std::filesystem::remove_all(dir);
     return run;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 
 static std::string testDirectory;
@@ -18,6 +19,8 @@ void StartHeadlessEngine()
     char pattern[] = "/tmp/kolvo-test-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     testDirectory = pattern;
+    // The engine's log stays open until the process ends; a removed file can still be written.
+    atexit([] { std::filesystem::remove_all(testDirectory); });
     ASSERT_EQ(chdir(pattern), 0);
     ASSERT_EQ(symlink(KOLVO_DATA_DIR, "data"), 0);
     ASSERT_TRUE(gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, false, "kolvolog.txt"));
