@@ -7,6 +7,7 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/ticks.h"
+#include "tests/support/scripted_input.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,32 +42,17 @@ inline bool StartBenchScreen()
     return started;
 }
 
-inline void HoldBenchKey(SDLKey key, bool held)
-{
-    SDL_GetKeyState(nullptr)[key] = held ? 1 : 0;
-}
-
-inline void PushBenchKey(SDLKey key, Uint16 unicode)
-{
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    event.key.keysym.unicode = unicode;
-    SDL_PushEvent(&event);
-}
-
 // What makes any of the screens end: Escape held (the game modes, the highscore list), "h" (the
 // menu), Return (the name entry), and time passing, for the displays that end by the clock. The
 // menu-style screens see only the last key of a frame, so the typed keys take turns.
 inline void AskToLeave(int frame)
 {
     benchNow += 100;
-    HoldBenchKey(SDLK_ESCAPE, true);
+    HoldKey(SDLK_ESCAPE, true);
     if (frame % 2)
-        PushBenchKey(SDLK_h, 'h');
+        PushKeyDown(SDLK_h, 'h');
     else
-        PushBenchKey(SDLK_RETURN, '\r');
+        PushKeyDown(SDLK_RETURN, '\r');
 }
 
 // Runs screen() and times its frames after the first `settle` ones; once the benchmark has
@@ -90,7 +76,7 @@ inline void TimeScreenFrames(benchmark::State& state, const std::function<void()
     });
     screen();
     SetFrameHook(nullptr);
-    HoldBenchKey(SDLK_ESCAPE, false);
+    HoldKey(SDLK_ESCAPE, false);
     if (timing) {
         state.SkipWithError("the screen ended before the benchmark had enough frames");
         while (state.KeepRunning()) {

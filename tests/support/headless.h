@@ -1,6 +1,8 @@
 #ifndef KOLVO_TESTS_HEADLESS_H
 #define KOLVO_TESTS_HEADLESS_H
 
+#include "tests/support/scripted_input.h"
+
 #include <SDL/SDL.h>
 
 #include <functional>
@@ -36,11 +38,5 @@ private:
     int frames = 0;
 };
 
-// Keyboard and event helpers for scripted frames.
-void HoldKey(SDLKey key, bool held = true);
-void ReleaseAllKeys();
-void PushKeyDown(SDLKey key, Uint16 unicode = 0);
-void PushQuit();
-void DrainEvents();
 
 #endif

@@ -1,0 +1,38 @@
+#include "tests/support/scripted_input.h"
+
+void HoldKey(SDLKey key, bool held)
+{
+    SDL_GetKeyState(nullptr)[key] = held ? 1 : 0;
+}
+
+void ReleaseAllKeys()
+{
+    int count = 0;
+    Uint8* keys = SDL_GetKeyState(&count);
+    for (int i = 0; i < count; ++i)
+        keys[i] = 0;
+}
+
+void PushKeyDown(SDLKey key, Uint16 unicode)
+{
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    SDL_PushEvent(&event);
+}
+
+void PushQuit()
+{
+    SDL_Event event = {};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+}
+
+void DrainEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
