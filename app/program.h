@@ -9,13 +9,4 @@ int KolvoMain(int argc, char** argv);
 // engine and both fonts ready.
 void RunOuterLoop();
 
-// Menu results.
-constexpr int MENU_ERROR = -1;
-constexpr int MENU_GAME = 1;
-constexpr int MENU_CHALLENGE = 2;
-constexpr int MENU_OPTIONS = 3;
-constexpr int MENU_INFO = 4;
-constexpr int MENU_EXIT = 5;
-constexpr int MENU_HIGHSCORE = 6;
-
 #endif

@@ -4,9 +4,10 @@
 // Runs the game's own screens headless and times their frames. A screen's loop ends every frame
 // with FlipScreen; the frame hook turns each flip into the end of one benchmark iteration, so an
 // iteration is exactly one pass of the screen's loop: fill, events, update, draw, flip.
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
+#include "media/text_engine.h"
 #include "tests/support/scripted_input.h"
 
 #include <benchmark/benchmark.h>

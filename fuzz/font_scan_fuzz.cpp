@@ -1,6 +1,6 @@
 // Feeds the font scan arbitrary pictures: any size, any pixel depth, any marker row, and then
 // writes every byte value with the result, as a damaged font file would be used.
-#include "app/globals.h"
+#include "core/engine.h"
 #include "media/text_engine.h"
 
 #include <cstdint>

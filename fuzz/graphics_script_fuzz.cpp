@@ -1,7 +1,7 @@
 // Feeds the graphics script reader arbitrary text, as a damaged "graphic.txt" would be, on a
 // playfield that is then drawn and unloaded. The scripts may name the few pictures that lie in the
 // otherwise empty fuzz directory, one of them not a picture at all.
-#include "app/globals.h"
+#include "core/engine.h"
 #include "game/graphics_script.h"
 #include "game/tumblo_engine.h"
 

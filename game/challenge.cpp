@@ -1,14 +1,16 @@
 #include "game/challenge.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
 #include "game/mode_frame.h"
 #include "game/sidebar.h"
 #include "game/sign_points.h"
 #include "game/tumblo_engine.h"
+#include "media/sound_stream.h"
+#include "media/text_engine.h"
 
 // Where the challenge puts things on the 640 x 480 screen, in pixels.
 static constexpr int CHALLENGE_LEFT_X = 10, CHALLENGE_RIGHT_X = 380, CHALLENGE_FIELD_Y = 10;

@@ -1,8 +1,8 @@
 #include "game/game.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
 #include "game/mode_frame.h"
@@ -12,6 +12,8 @@
 #include "highscore/highscore_screen.h"
 #include "highscore/highscore_table.h"
 #include "highscore/name_entry.h"
+#include "media/sound_stream.h"
+#include "media/text_engine.h"
 
 // Where the single game puts things on the 640 x 480 screen, in pixels.
 static constexpr int GAME_FIELD_X = 200, GAME_FIELD_Y = 10;

@@ -1,6 +1,7 @@
 #include "game/game_clock.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
+#include "media/text_engine.h"
 
 static constexpr Uint32 CLOCK_SECOND_MS = 1000;
 static constexpr Uint8 CLOCK_LAST_MINUTE = 255;

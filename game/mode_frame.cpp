@@ -1,6 +1,6 @@
 #include "game/mode_frame.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
 #include "game/tumblo_engine.h"
 #include "media/sound_stream.h"
 

@@ -1,6 +1,6 @@
 #include "game/sidebar.h"
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "game/tumblo_engine.h"
 #include "media/text_engine.h"
 

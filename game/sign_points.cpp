@@ -1,7 +1,7 @@
 #include "game/sign_points.h"
 
-#include "app/globals.h"
 #include "game/tumblo_engine.h"
+#include "media/text_engine.h"
 
 void SignPoints::Catch(const TumbloEngine& playfield, Uint32 now)
 {

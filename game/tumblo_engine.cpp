@@ -1,6 +1,6 @@
 #include "game/tumblo_engine.h"
 
-#include "app/ticks.h"
+#include "core/ticks.h"
 #include "media/sound_stream.h"
 #include "media/sprite.h"
 

@@ -1,9 +1,11 @@
 #include "highscore/highscore_screen.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
 #include "highscore/highscore_list.h"
+#include "media/text_engine.h"
+#include "ui/version.h"
 
 #include <cstdio>
 

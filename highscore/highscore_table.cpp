@@ -1,6 +1,6 @@
 #include "highscore/highscore_table.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
 
 #include <cstring>
 #include <ctime>

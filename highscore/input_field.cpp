@@ -1,6 +1,6 @@
 #include "highscore/input_field.h"
 
-#include "app/ticks.h"
+#include "core/ticks.h"
 
 #include <cstring>
 #include <new>

@@ -1,10 +1,12 @@
 #include "highscore/name_entry.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "core/engine.h"
+#include "core/frame.h"
 #include "highscore/highscore_list.h"
 #include "highscore/input_field.h"
+#include "media/text_engine.h"
 #include "ui/input_handler.h"
+#include "ui/version.h"
 
 static_assert(NAME_ENTRY_MAX_LENGTH == HIGHSCORE_NAME_MAX, "a typed name is stored whole");
 

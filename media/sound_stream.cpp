@@ -132,6 +132,17 @@ bool SoundStream::Available()
     return soundAvailable;
 }
 
+bool gSoundOn = true;
+
+void ToggleMusic()
+{
+    if (gSoundOn)
+        gMusic.Stop();
+    else
+        gMusic.Play(true);
+    gSoundOn = !gSoundOn;
+}
+
 bool OpenEffect(SoundStream& sound, const char* path)
 {
     return sound.Open(path) || !SoundStream::Available();

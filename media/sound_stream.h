@@ -29,6 +29,16 @@ private:
     FSOUND_STREAM* stream;  // owned: closed by Open and the destructor; null when nothing is open
 };
 
+// The background music. Defined with the other process-wide objects in app/globals.cpp: its
+// construction, before main, starts the sound library, and its destruction shuts it down.
+extern SoundStream gMusic;
+// Whether the music plays; the options screen and the game keys switch it together with the music.
+extern bool gSoundOn;
+
+// Switches the background music and the sound-on flag together: stops the music when it plays,
+// plays it again, looping, when it does not.
+void ToggleMusic();
+
 // Opens an effect for a screen: true when the file opened, and also when the machine has no sound
 // at all, so the screen runs silently. False only when sound works and the file cannot be opened.
 bool OpenEffect(SoundStream& sound, const char* path);

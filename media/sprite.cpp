@@ -1,6 +1,6 @@
 #include "media/sprite.h"
 
-#include "app/engine.h"
+#include "core/engine.h"
 
 #include <SDL/SDL_image.h>
 

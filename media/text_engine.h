@@ -51,4 +51,9 @@ private:
     int runEntries;                   // table entries filled by the scan
 };
 
+// The two fonts of the program, loaded at start-up. Defined with the other process-wide objects in
+// app/globals.cpp, in their order of construction.
+extern TextEngine gWhiteFont;   // all ordinary text
+extern TextEngine gOrangeFont;  // text set off over a playfield ("marked" in the log)
+
 #endif

@@ -2,8 +2,9 @@
 // that its screenshot can be taken from a real window: a score that qualifies needs a cleared row,
 // which random stones make hard to reach by remote control. Run it in a directory that holds data/;
 // it logs to kolvolog.txt there and prints the confirmed name.
-#include "app/globals.h"
+#include "core/engine.h"
 #include "highscore/name_entry.h"
+#include "media/text_engine.h"
 
 #include <cstdio>
 

@@ -1,9 +1,11 @@
 #include "ui/info_screen.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
 #include "media/sprite.h"
+#include "media/text_engine.h"
+#include "ui/version.h"
 
 static const char INFO_LOGO_PICTURE[] = "data/grafik/menu_top.jpg";
 constexpr Uint16 INFO_LOGO_X = 200;

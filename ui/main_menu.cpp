@@ -1,13 +1,14 @@
 #include "ui/main_menu.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/program.h"
-#include "app/ticks.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "core/ticks.h"
+#include "media/text_engine.h"
 #include "ui/button.h"
 #include "ui/input_handler.h"
 #include "ui/label.h"
 #include "ui/pointer.h"
+#include "ui/version.h"
 
 #include <cstdint>
 

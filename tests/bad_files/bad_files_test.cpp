@@ -2,7 +2,6 @@
 // fresh copy of the game data with that one file damaged. Files read before the menu runs are
 // tried on the real program; files read inside a screen are tried on that screen, in this process.
 // Either way the game must say what went wrong and end, or go back, in order.
-#include "app/globals.h"
 #include "game/challenge.h"
 #include "game/game.h"
 #include "highscore/highscore_screen.h"

@@ -1,9 +1,11 @@
 #ifndef KOLVO_TESTS_GAME_MODE_WORLD_H
 #define KOLVO_TESTS_GAME_MODE_WORLD_H
 
-#include "app/globals.h"
+#include "core/engine.h"
 #include "game/mode_frame.h"
 #include "game/tumblo_engine.h"
+#include "media/sound_stream.h"
+#include "media/text_engine.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"

@@ -1,6 +1,6 @@
 #include "game/sidebar.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
 #include "media/sprite.h"
 #include "media/text_engine.h"
 #include "tests/game/playfield_fixture.h"

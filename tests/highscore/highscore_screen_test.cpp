@@ -1,6 +1,7 @@
 #include "highscore/highscore_screen.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
+#include "media/text_engine.h"
 #include "tests/highscore/highscore_test_support.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"

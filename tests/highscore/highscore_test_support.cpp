@@ -1,6 +1,6 @@
 #include "tests/highscore/highscore_test_support.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 

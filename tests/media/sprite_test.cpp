@@ -1,6 +1,6 @@
 #include "media/sprite.h"
 
-#include "app/globals.h"
+#include "core/engine.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
 #include "tests/support/test_files.h"

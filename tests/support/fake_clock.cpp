@@ -1,6 +1,6 @@
 #include "tests/support/fake_clock.h"
 
-#include "app/ticks.h"
+#include "core/ticks.h"
 
 static Uint32 fakeNow = 0;
 

@@ -1,7 +1,8 @@
 #include "tests/support/headless.h"
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "core/engine.h"
+#include "core/frame.h"
+#include "media/text_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/support/log_sink.h"
 
-#include "app/engine.h"
+#include "core/engine.h"
 
 LogSink::LogSink()
 {

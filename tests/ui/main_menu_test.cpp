@@ -1,7 +1,6 @@
 // The main menu, driven frame by frame through the test's own mouse and SDL's event queue.
 #include "ui/main_menu.h"
 
-#include "app/program.h"
 #include "tests/ui/menu_world.h"
 
 #include <gtest/gtest.h>

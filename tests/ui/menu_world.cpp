@@ -1,6 +1,7 @@
 #include "tests/ui/menu_world.h"
 
-#include "app/globals.h"
+#include "media/sound_stream.h"
+#include "media/text_engine.h"
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 #include "ui/button.h"

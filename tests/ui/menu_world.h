@@ -1,7 +1,7 @@
 #ifndef KOLVO_TESTS_UI_MENU_WORLD_H
 #define KOLVO_TESTS_UI_MENU_WORLD_H
 
-#include "app/globals.h"
+#include "media/sound_stream.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"

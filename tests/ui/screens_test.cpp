@@ -2,7 +2,7 @@
 #include "ui/info_screen.h"
 #include "ui/options_screen.h"
 
-#include "app/globals.h"
+#include "media/sound_stream.h"
 #include "tests/ui/menu_world.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "core/engine.h"
 
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"

@@ -1,5 +1,5 @@
-#ifndef KOLVO_APP_FRAME_H
-#define KOLVO_APP_FRAME_H
+#ifndef KOLVO_CORE_FRAME_H
+#define KOLVO_CORE_FRAME_H
 
 #include <SDL/SDL.h>
 

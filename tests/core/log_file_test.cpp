@@ -1,4 +1,4 @@
-#include "app/log_file.h"
+#include "core/log_file.h"
 
 #include "tests/support/test_files.h"
 

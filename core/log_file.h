@@ -1,5 +1,5 @@
-#ifndef KOLVO_APP_LOG_FILE_H
-#define KOLVO_APP_LOG_FILE_H
+#ifndef KOLVO_CORE_LOG_FILE_H
+#define KOLVO_CORE_LOG_FILE_H
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/frame.h"
+#include "core/frame.h"
 
-#include "app/ticks.h"
+#include "core/ticks.h"
 
 static FrameHook frameHook;
 

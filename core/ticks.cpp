@@ -1,4 +1,4 @@
-#include "app/ticks.h"
+#include "core/ticks.h"
 
 #include <time.h>
 

@@ -1,9 +1,10 @@
-#include "app/engine.h"
+#include "core/engine.h"
 
 #include <cstdarg>
 #include <cstdio>
 
 Engine* freeMain = nullptr;
+SDL_Event gEvent;
 
 static LogListener logListener;
 

@@ -1,7 +1,7 @@
-#ifndef KOLVO_APP_ENGINE_H
-#define KOLVO_APP_ENGINE_H
+#ifndef KOLVO_CORE_ENGINE_H
+#define KOLVO_CORE_ENGINE_H
 
-#include "app/log_file.h"
+#include "core/log_file.h"
 
 #include <SDL/SDL.h>
 
@@ -37,6 +37,17 @@ public:
 // The initialised engine, through which sprites and fonts reach the screen and the log. Set at the
 // end of a successful Engine::Init, never cleared.
 extern Engine* freeMain;
+
+// The process's one engine. It is defined with the other process-wide objects in app/globals.cpp,
+// which fixes their order: constructed first, destroyed last, so the log outlives everything.
+extern Engine gEngine;
+
+// The screen every drawing call targets, in pixels.
+constexpr int SCREEN_WIDTH = 640;
+constexpr int SCREEN_HEIGHT = 480;
+
+// The event record that the game modes, the highscore screen and the info screen poll into.
+extern SDL_Event gEvent;
 
 // Tests read the log through a listener that sees every message with its level.
 using LogListener = std::function<void(int level, const char* message)>;

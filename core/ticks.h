@@ -1,5 +1,5 @@
-#ifndef KOLVO_APP_TICKS_H
-#define KOLVO_APP_TICKS_H
+#ifndef KOLVO_CORE_TICKS_H
+#define KOLVO_CORE_TICKS_H
 
 #include <SDL/SDL.h>
 

@@ -1,0 +1,8 @@
+#include "ui/version.h"
+
+#include "media/text_engine.h"
+
+bool DrawVersion()
+{
+    return gWhiteFont.PutStringF(VERSION_X, VERSION_Y, "V%s", GAME_VERSION);
+}
