@@ -6,7 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 seconds="${FUZZ_SECONDS:-60}"
-KOLVO_EXTRA_PACKAGES="clang libclang-rt-14-dev" CC=clang CXX=clang++ \
+KOLVO_FUZZ_TOOLS=1 CC=clang CXX=clang++ \
   scripts/setup.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVO_FUZZ=ON \
   -DKOLVO_TESTS=OFF -DKOLVO_BENCHMARKS=OFF
 mkdir -p build-fuzz/findings
