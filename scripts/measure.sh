@@ -49,7 +49,7 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$e2e_game_pid/stat"; }
 e2e_start_game
 sleep 1
 echo "menu: VmRSS $(status_kib VmRSS) KiB, VmHWM $(status_kib VmHWM) KiB"
-xdotool mousemove 500 300  # the pointer rests away from the buttons
+e2e_point 500 300  # the pointer rests away from the buttons
 before=$(cpu_ticks)
 sleep 10
 after=$(cpu_ticks)

@@ -24,7 +24,7 @@ now=$(date +%s)
 e2e_start_game
 
 # The menu, with the pointer resting on the start button.
-xdotool mousemove 180 172
+e2e_point 180 172
 sleep 0.5
 e2e_screenshot "$out/menu.png"
 

@@ -92,8 +92,7 @@ e2e_try_start_x() {
 e2e_x_answers() { xdotool getmouselocation >/dev/null 2>&1; }
 
 # e2e_start_game [options...]: the game, windowed, in the story's fresh directory with data/ linked;
-# returns when the menu is ready. Without a window manager the window sits at the screen's top-left
-# corner, so screen and window coordinates are the same.
+# returns when the menu is ready and its window is found.
 e2e_start_game() {
   ln -sfn "$E2E_DATA" "$E2E_RUN/data"
   (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_GAME" -w "$@" >game.out 2>&1) &
@@ -101,7 +100,21 @@ e2e_start_game() {
   e2e_menu_or_end() { [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
   e2e_wait_for 300 e2e_menu_or_end
   [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || e2e_fail "the menu never got ready"
+  e2e_find_window
 }
+
+# e2e_find_window: sets E2E_WINDOW to the game's window. Where it sits on the screen is the
+# library's and the window manager's affair (the top-left corner, the middle), so every point the
+# stories use is taken relative to the window.
+e2e_find_window() {
+  e2e_window_shown() { E2E_WINDOW=$(xdotool search --onlyvisible --name '^Kolvo$' 2>/dev/null | head -n 1); [ -n "$E2E_WINDOW" ]; }
+  e2e_wait_for 50 e2e_window_shown || e2e_fail "no window titled Kolvo"
+  # Without a window manager nobody gives the new window the keyboard; a person would click it.
+  xdotool windowfocus "$E2E_WINDOW" 2>/dev/null || true
+}
+
+# e2e_point <x> <y>: puts the pointer on the game's window pixel (x, y).
+e2e_point() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"; }
 
 # e2e_log_count <text>: how many lines of the game's log hold the text.
 e2e_log_count() {
@@ -124,7 +137,7 @@ e2e_expect_log() {
 # e2e_click <x> <y>: a person's click: point, press, hold for a few frames, release. A press is
 # seen only by a frame drawn while it is held, hence the pause.
 e2e_click() {
-  xdotool mousemove "$1" "$2"
+  e2e_point "$1" "$2"
   sleep 0.1
   xdotool mousedown 1
   sleep 0.2

@@ -14,7 +14,7 @@ shot="$E2E_WORK/options.png"
 # switch_shows <green|red>: the switch picture, with the pointer moved off it, has that hue.
 switch_shows() {
   local r g b
-  xdotool mousemove 400 420
+  e2e_point 400 420
   e2e_screenshot "$shot" || return 1
   read -r r g b < <($E2E_X colour "$shot" 225 225)
   case $1 in

@@ -36,6 +36,7 @@ run_installed_game() {
   (cd "$E2E_WORK/elsewhere" && exec env SDL_AUDIODRIVER=dummy "$root/bin/kolvo" -w >game.out 2>&1) &
   e2e_game_pid=$!
   e2e_expect_log "Menue Ready!" 1 30
+  e2e_find_window
 }
 
 # highscore_rows <file.png>: opens the list with "h", shows it to the camera and closes it again.
