@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 
 Engine* freeMain = nullptr;
 SDL_Event gEvent;
@@ -53,6 +54,10 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
     }
     Log(1, "Initialising Engine");
     Log(2, "init SDL");
+    // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
+    // centres it. Centre it on both, as desktops place a new window; a position the player asks
+    // for in SDL_VIDEO_WINDOW_POS still wins.
+    setenv("SDL_VIDEO_CENTERED", "1", 0);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -264,6 +265,10 @@ signed char FSOUND_Init(int mixRate, int channels, unsigned int)
     if (mixRate < MIX_RATE_LOWEST || mixRate > MIX_RATE_HIGHEST || channels < 1 ||
         channels > FSOUND_MAX_CHANNELS)
         return Fail(FSOUND_ERR_INVALID_PARAM);
+    // SDL 2's loader plays what is left of a cut WAV file, the classic SDL 1.2 refuses it. Refuse it
+    // on both, so a damaged effect is reported the same way everywhere. Set here, before the audio
+    // thread exists, since the environment is not safe to change under running threads.
+    setenv("SDL_WAVE_TRUNCATION", "strict", 0);
     if (!OpenDevice(mixRate))
         return Fail(FSOUND_ERR_INIT);
     {
