@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/globals.h"
+#include "core/termination.h"
 #include "game/challenge.h"
 #include "game/game.h"
 #include "highscore/highscore_screen.h"
@@ -98,6 +99,7 @@ int KolvoMain(int argc, char** argv)
 {
     if (!ReadCommandLine(argc, argv))
         return 1;
+    CatchTerminationSignals();
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list

@@ -1,5 +1,6 @@
 #include "core/frame.h"
 
+#include "core/termination.h"
 #include "core/ticks.h"
 
 static FrameHook frameHook;
@@ -9,6 +10,7 @@ int FlipScreen(SDL_Surface* screen)
     int result = SDL_Flip(screen);
     if (frameHook)
         frameHook();
+    EndOnTerminationSignal();
     return result;
 }
 

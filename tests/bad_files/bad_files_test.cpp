@@ -195,8 +195,8 @@ static bool MenuUp(const std::string& log)
     return Has(ReadWholeFile(log), "Menue Ready!");
 }
 
-// Runs the game windowed in root until it ends by itself, or until its menu is up, then asks it
-// to quit the way the desktop does. Standard output also carries every log line.
+// Runs the game windowed in root until it ends by itself, or until its menu is up, then ends it
+// the way a session does, with SIGTERM. Standard output also carries every log line.
 static void CheckProgram(const Row& row, const std::string& root)
 {
     const std::string output = root + "/output.txt", logFile = root + "/kolvolog.txt";
@@ -210,16 +210,18 @@ static void CheckProgram(const Row& row, const std::string& root)
         _exit(98);
     }
     int status = -1;
-    if (!WaitFor(child, &status, MenuUp, logFile) && kill(child, SIGTERM) == 0 &&
-        !WaitFor(child, &status, nullptr, logFile)) {
+    const bool endedItself = WaitFor(child, &status, MenuUp, logFile);
+    if (!endedItself && kill(child, SIGTERM) == 0 && !WaitFor(child, &status, nullptr, logFile)) {
         kill(child, SIGKILL);
         waitpid(child, &status, 0);
     }
     const std::string out = ReadWholeFile(output), log = ReadWholeFile(logFile);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << out;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << out;
+    EXPECT_EQ(WEXITSTATUS(status), endedItself ? 0 : 128 + SIGTERM) << out;
     EXPECT_TRUE(Has(out, row.line)) << row.line << "\n" << out;
-    EXPECT_TRUE(Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!")) << log;
+    const bool endedInOrder = endedItself ? Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!")
+                                          : Has(log, "Ended by SIGTERM - exit");
+    EXPECT_TRUE(endedInOrder) << log;
     EXPECT_TRUE(Has(log, "DONE - Quit SDL") && Has(log, "# Logfile closed.")) << log;
 }
 
