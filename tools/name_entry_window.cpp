@@ -3,6 +3,7 @@
 // which random stones make hard to reach by remote control. Run it in a directory that holds data/;
 // it logs to kolvolog.txt there and prints the confirmed name.
 #include "core/engine.h"
+#include "core/termination.h"
 #include "highscore/name_entry.h"
 #include "media/text_engine.h"
 
@@ -13,6 +14,7 @@ constexpr size_t TOOL_NAME_CAPACITY = 100;
 
 int main()
 {
+    CatchTerminationSignals();  // as the game does: a signal ends the entry in order
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, false, "kolvolog.txt"))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");

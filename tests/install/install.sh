@@ -60,7 +60,7 @@ desktop-file-validate "$root/share/applications/kolvo.desktop" || e2e_fail "the 
 # --- Without a display: one clear line, a non-zero status, and nothing started.
 check_no_display() {
   local status
-  env -u DISPLAY -u SDL_VIDEODRIVER "$@" -w >"$E2E_WORK/out" 2>"$E2E_WORK/err"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" -w >"$E2E_WORK/out" 2>"$E2E_WORK/err"
   status=$?
   [ "$status" -ne 0 ] || e2e_fail "$1 without a display ended with status 0"
   [ "$(cat "$E2E_WORK/out" "$E2E_WORK/err" | wc -l)" -eq 1 ] || e2e_fail "$1 without a display did not say one line"
@@ -70,6 +70,11 @@ check_no_display "$root/bin/kolvo"
 [ ! -e "$E2E_RUN/kolvolog.txt" ] || e2e_fail "the launcher started the game without a display"
 # ./kolvo.sh builds first, then hands over to the same launcher with the build's game and data.
 KOLVO_BINARY="$build/kolvo" KOLVO_DATA="$build/data" check_no_display "$source_dir/dist/kolvo-launch"
+# A Wayland session alone is a display too: the launcher hands over (to a stand-in for the game,
+# as no compositor runs here).
+env -u DISPLAY -u SDL_VIDEODRIVER WAYLAND_DISPLAY=wayland-0 KOLVO_BINARY=/bin/echo "$root/bin/kolvo" -w \
+  >"$E2E_WORK/out" 2>&1
+[ "$(cat "$E2E_WORK/out")" = "-w" ] || e2e_fail "the launcher did not start the game in a Wayland session"
 # Options pass through unchanged, and so does the exit status (the usage ends with 1).
 env -u DISPLAY "$root/bin/kolvo" --help >"$E2E_WORK/out" 2>&1
 [ $? -eq 1 ] && grep -q "^usage:" "$E2E_WORK/out" || e2e_fail "--help did not reach the game"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# A signal from outside (Ctrl+C, kill, the session ending) ends the program from any screen within
+# a second, in order: one log line naming the signal, the log's footer, status 128 plus the
+# signal's number, and the highscore list exactly as it was. Window closes keep their meaning.
+# Usage: signals.sh <game binary> <data directory>
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+e2e_start_x
+E2E_NAME_ENTRY="$(dirname "$E2E_GAME")/tools/kolvo_name_entry"
+
+now=$(date +%s)
+/usr/bin/python3 "$(dirname "$0")/../highscore/highscore_format.py" encode "$E2E_WORK/list" \
+  "$now" "$now" "Wren:730:4:301:$now" "Ola:120:2:99:$now"
+
+# Each row: the screen, how to reach it from the menu (or "tool" for the name entry, which the
+# game reaches only after a cleared row), the log line that says it runs, and the signal.
+ROWS=(
+  "menu|||TERM"
+  "single game|${E2E_MENU_GAME[*]}|Enter inner Mainloop|TERM"
+  "name entry|tool|Name entry opened|TERM"
+  "challenge|${E2E_MENU_CHALLENGE[*]}|Enter inner mainloop...|INT"
+  "options|${E2E_MENU_OPTIONS[*]}|Data loaded!|HUP"
+)
+
+start_name_entry() {
+  ln -sfn "$E2E_DATA" "$E2E_RUN/data"
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_NAME_ENTRY" >game.out 2>&1) &
+  e2e_game_pid=$!
+  e2e_expect_log "Name entry opened"
+  e2e_find_window
+  xdotool type --window "$E2E_WINDOW" Ada
+}
+
+for row in "${ROWS[@]}"; do
+  IFS='|' read -r screen reach running signal <<<"$row"
+  rm -f "$E2E_RUN"/*
+  cp "$E2E_WORK/list" "$E2E_RUN/highscore.txt"
+  if [ "$reach" = tool ]; then
+    start_name_entry
+  else
+    e2e_start_game
+    [ -z "$reach" ] || { e2e_click $reach; e2e_expect_log "$running"; }
+  fi
+  sleep 0.3
+  pid=$e2e_game_pid
+  kill -s "$signal" "$pid"
+  # Within a second: ten looks a tenth of a second apart.
+  e2e_wait_for 10 eval '! kill -0 '"$pid"' 2>/dev/null' || e2e_fail "$screen: SIG$signal did not end the program within a second"
+  wait "$pid"
+  status=$?
+  e2e_game_pid=""
+  expected=$((128 + $(kill -l "$signal")))
+  [ "$status" -eq "$expected" ] || e2e_fail "$screen: SIG$signal ended the program with status $status, not $expected"
+  [ "$(e2e_log_count "Ended by SIG$signal - exit")" -eq 1 ] || e2e_fail "$screen: the log does not name SIG$signal once"
+  tail -n 5 "$E2E_RUN/kolvolog.txt" | grep -qF "# Logfile closed." || e2e_fail "$screen: the log has no footer"
+  cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/list" || e2e_fail "$screen: the highscore list changed"
+  [ -z "$(find "$E2E_RUN" -name 'highscore.txt?*')" ] || e2e_fail "$screen: a half-written list was left behind"
+  echo "$screen: SIG$signal ended the program with status $status"
+done
+echo "every signal ended the program in order"
