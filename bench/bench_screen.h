@@ -18,7 +18,7 @@
 
 // Time stands still while frames are timed, as it nearly does between two frames of the real
 // game: no stone falls, no guard runs out. A screen that waits lets its wait pass at once, and
-// the unpaced game loops do not hand the processor back, so only the work of a frame is timed.
+// the frame pacing sleeps nothing while this clock runs, so only the work of a frame is timed.
 inline Uint32 benchNow = 100000;
 inline Uint32 BenchTicks() { return benchNow; }
 inline void BenchDelay(Uint32 milliseconds) { benchNow += milliseconds; }

@@ -13,13 +13,4 @@ int FlipScreen(SDL_Surface* screen);
 using FrameHook = std::function<void()>;
 void SetFrameHook(FrameHook hook);  // an empty hook removes it
 
-// Paces a screen whose look does not depend on the frame rate: sleeps away what is left of
-// FRAME_PACED_MS since the previous call with the same pace timer.
-constexpr Uint32 FRAME_PACED_MS = 16;
-void PaceFrame(Uint32* lastFrameTick);
-
-// The game modes run unpaced; this hands the processor back for at most one millisecond, which
-// cannot change a rule that compares whole milliseconds.
-void YieldFrame();
-
 #endif

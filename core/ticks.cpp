@@ -1,7 +1,5 @@
 #include "core/ticks.h"
 
-#include <time.h>
-
 static TickSource tickSource = nullptr;
 static DelaySink delaySink = nullptr;
 
@@ -18,12 +16,9 @@ void Delay(Uint32 milliseconds)
         SDL_Delay(milliseconds);
 }
 
-void YieldProcessor()
+bool TestClockRunning()
 {
-    if (tickSource)
-        return;
-    const timespec halfMillisecond = {0, 500000};
-    nanosleep(&halfMillisecond, nullptr);
+    return tickSource != nullptr;
 }
 
 void SetTickSource(TickSource source)

@@ -15,9 +15,9 @@ Uint32 Ticks();
 // test clock can let time pass instead of sleeping.
 void Delay(Uint32 milliseconds);
 
-// Hands the processor back for half a millisecond of real time; does nothing while a test clock
-// is installed, since a test's time only moves when the test moves it.
-void YieldProcessor();
+// True while a test has replaced the tick source: waits that only pace the loop must then not
+// sleep, nor let the test's time pass.
+bool TestClockRunning();
 
 // nullptr restores SDL's own timer and sleep.
 void SetTickSource(TickSource source);

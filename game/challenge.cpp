@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
@@ -56,6 +57,7 @@ private:
     PauseMusicKeys pauseMusicKeys;
     GameClock clock;
     SignPoints leftSign, rightSign;
+    FramePacer pacer;  // one cadence for the running challenge and its result display
     bool quit = false;
     bool paused = false;
 };
@@ -114,7 +116,7 @@ void TwoPlayerChallenge::Play()
             loopFailed = true;
             break;
         }
-        YieldFrame();
+        pacer.Wait();
     }
     EndSoundAndWait();
     if (!loopFailed)
@@ -235,7 +237,7 @@ void TwoPlayerChallenge::ShowResult()
     while (!quit) {
         if (!ResultFrame())
             return;
-        YieldFrame();
+        pacer.Wait();
     }
 }
 

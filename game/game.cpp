@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
@@ -55,6 +56,7 @@ private:
     PauseMusicKeys pauseMusicKeys;
     GameClock clock;
     SignPoints signPoints;
+    FramePacer pacer;  // one cadence for the running game, the level banners and "Game Over"
     bool quit = false;
     bool paused = false;
     int level = 0;
@@ -98,7 +100,7 @@ bool SingleGame::Play()
     while (!quit) {
         if (!Frame())
             break;  // quit stays as it was: a frame that fails before the game ended goes to the release
-        YieldFrame();
+        pacer.Wait();
     }
     return EndOfGame();
 }
@@ -191,7 +193,7 @@ void SingleGame::ShowLevelBanner()
         clock.Hold(Ticks());
         if (!BannerFrame())
             return;
-        YieldFrame();
+        pacer.Wait();
     }
 }
 
@@ -229,7 +231,7 @@ void SingleGame::ShowGameOver()
             quit = false;  // the game still ends in order, but reports the failure
             return;
         }
-        YieldFrame();
+        pacer.Wait();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "highscore/highscore_list.h"
 #include "media/text_engine.h"
@@ -140,11 +141,11 @@ bool ShowHighscore()
     HighscoreList list;
     LoadList(&list);
     Uint32 startTick = Ticks();
-    Uint32 paceTick = startTick;
+    FramePacer pacer(FRAME_PERIOD_MENU_MS);
     bool leave = false;
     gEngine.Log(2, "Enter inner mainloop...");
     // The frame in which the player asks to leave is still drawn and shown.
     while (RunFrame(&list, &startTick, &leave) && !leave)
-        PaceFrame(&paceTick);
+        pacer.Wait();
     return leave;
 }

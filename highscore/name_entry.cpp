@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_pacer.h"
 #include "highscore/highscore_list.h"
 #include "highscore/input_field.h"
 #include "media/text_engine.h"
@@ -23,8 +24,9 @@ static bool Fail(const char* message)
     return false;
 }
 
-// One frame: one key reaches the field. False when a step failed or the window was closed. The
-// frame that confirms the name is still drawn in full, without the cursor.
+// One frame: one typed key reaches the field; keys typed faster wait for the next frames, so none
+// is lost. False when a step failed or the window was closed. The frame that confirms the name is
+// still drawn in full, without the cursor.
 static bool RunFrame(InputHandler* input, InputField* field, Sint32* keyCode, const char* prompt,
                      bool* confirmed)
 {
@@ -32,7 +34,7 @@ static bool RunFrame(InputHandler* input, InputField* field, Sint32* keyCode, co
         return Fail("Fill Screen failed!");
     if (!input->Poll())
         return Fail("User closed windoe!");
-    input->GetKey(keyCode);
+    *keyCode = input->TakeTypedKey();
     if (!field->Run())
         return Fail("Run input failed!");
     if (field->GetState() == INPUT_CONFIRMED)
@@ -60,9 +62,9 @@ bool GetName(const char* prompt, char* name, size_t capacity)
     Sint32 keyCode = 0;
     field.SetKeySource(&keyCode);
     bool confirmed = false;
-    // Unpaced: a slower loop would let keys pile up between frames, and only one reaches the field.
+    FramePacer pacer;
     while (RunFrame(&input, &field, &keyCode, prompt ? prompt : "", &confirmed) && !confirmed)
-        YieldFrame();
+        pacer.Wait();
     input.Release();
     field.GetText(name, capacity);
     field.Reset();

@@ -68,9 +68,7 @@ e2e_expect_log "Menue Ready!" 4
 e2e_quit_from_menu
 
 # The name entry, with a name half typed.
-(cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$build/tools/kolvo_name_entry" >tool.out 2>&1) &
-e2e_game_pid=$!
-e2e_expect_log "Name entry opened"
+e2e_start_name_entry
 for key in shift+m a r; do e2e_key "$key"; sleep 0.05; done
 sleep 0.5
 e2e_screenshot "$out/name_entry.png"

@@ -2,7 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
-#include "core/ticks.h"
+#include "core/frame_pacer.h"
 #include "media/sprite.h"
 #include "media/text_engine.h"
 #include "ui/version.h"
@@ -75,7 +75,7 @@ bool InfoScreen()
     }
     gEngine.Log(2, "Logo loaded!");
     bool leave = false;
-    Uint32 paceTick = Ticks();
+    FramePacer pacer(FRAME_PERIOD_MENU_MS);
     for (;;) {
         if (const char* failure = InfoFrame(logo, &leave)) {
             gEngine.Log(2, "%s", failure);
@@ -83,6 +83,6 @@ bool InfoScreen()
         }
         if (leave)
             return true;
-        PaceFrame(&paceTick);
+        pacer.Wait();
     }
 }

@@ -1,11 +1,15 @@
 #include "ui/input_handler.h"
 
-InputHandler::InputHandler() : event(), savedUnicode(0), lastKey(0) {}
+InputHandler::InputHandler()
+    : event(), savedUnicode(0), lastKey(0), typed{}, typedFirst(0), typedCount(0)
+{
+}
 
 bool InputHandler::Init()
 {
     savedUnicode = SDL_EnableUNICODE(1);
     lastKey = 0;
+    typedFirst = typedCount = 0;
     return true;
 }
 
@@ -15,10 +19,20 @@ bool InputHandler::Poll()
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT)
             return false;
-        if (event.type == SDL_KEYDOWN)
+        if (event.type == SDL_KEYDOWN) {
             lastKey = event.key.keysym.unicode;
+            KeepTyped(lastKey);
+        }
     }
     return true;
+}
+
+void InputHandler::KeepTyped(int32_t key)
+{
+    if (key == 0 || typedCount == INPUT_TYPED_KEYS)
+        return;
+    typed[(typedFirst + typedCount) % INPUT_TYPED_KEYS] = key;
+    ++typedCount;
 }
 
 void InputHandler::GetKey(int32_t* key) const
@@ -26,8 +40,19 @@ void InputHandler::GetKey(int32_t* key) const
     *key = lastKey;
 }
 
+int32_t InputHandler::TakeTypedKey()
+{
+    if (typedCount == 0)
+        return 0;
+    const int32_t key = typed[typedFirst];
+    typedFirst = (typedFirst + 1) % INPUT_TYPED_KEYS;
+    --typedCount;
+    return key;
+}
+
 void InputHandler::Release()
 {
     SDL_EnableUNICODE(savedUnicode);
     lastKey = 0;
+    typedFirst = typedCount = 0;
 }

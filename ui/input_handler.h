@@ -5,9 +5,14 @@
 
 #include <cstdint>
 
+// Characters typed and not yet taken; more are dropped. At one character per frame of 8 ms it
+// takes a typist half a second of keys arriving all at once to fill it.
+constexpr int INPUT_TYPED_KEYS = 64;
+
 // The event pump of the menu-style screens (menu, options, name entry): drains SDL's event queue
 // once per frame, reports a request to close the window and keeps the character of the last key
-// pressed in that frame.
+// pressed in that frame, and every character typed, in order, for a screen that takes them one
+// by one.
 class InputHandler {
 public:
     InputHandler();
@@ -22,14 +27,22 @@ public:
     // The character (unicode, zero-extended) of the last key-down of the latest Poll; 0 when there
     // was none, or when that key gives no character (arrows, shift).
     void GetKey(int32_t* key) const;
-    // Gives SDL's character translation back its setting from before Init.
+    // The oldest character typed (over all polls) and not yet taken, or 0. Keys that give no
+    // character are not kept. Several keys that reach one frame wait here for the next frames.
+    int32_t TakeTypedKey();
+    // Gives SDL's character translation back its setting from before Init; forgets waiting keys.
     void Release();
 
     SDL_Event event;  // the record every poll reads into
 
 private:
+    void KeepTyped(int32_t key);
+
     int32_t savedUnicode;
     int32_t lastKey;
+    int32_t typed[INPUT_TYPED_KEYS];  // a ring: typedCount keys from typedFirst on
+    int typedFirst;
+    int typedCount;
 };
 
 #endif

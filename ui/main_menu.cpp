@@ -2,7 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
-#include "core/ticks.h"
+#include "core/frame_pacer.h"
 #include "media/text_engine.h"
 #include "ui/button.h"
 #include "ui/input_handler.h"
@@ -148,7 +148,7 @@ void MainMenu::Draw(MenuOutcome& outcome)
 int MainMenu::Run()
 {
     MenuOutcome outcome;
-    Uint32 paceTick = Ticks();
+    FramePacer pacer(FRAME_PERIOD_MENU_MS);
     while (!outcome.finished) {
         if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1) {
             gEngine.Log(2, "Fill Screen failed!");
@@ -161,7 +161,7 @@ int MainMenu::Run()
             gEngine.Log(2, "Flip Buffers failed!");
             return MENU_ERROR;
         }
-        PaceFrame(&paceTick);
+        pacer.Wait();
     }
     return outcome.result;
 }

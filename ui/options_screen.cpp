@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "media/sound_stream.h"
 #include "media/sprite.h"
@@ -126,7 +127,7 @@ const char* OptionsPage::Frame()
 
 void OptionsPage::Run()
 {
-    Uint32 paceTick = Ticks();
+    FramePacer pacer(FRAME_PERIOD_MENU_MS);
     for (;;) {
         if (const char* failure = Frame()) {
             gEngine.Log(2, "%s", failure);
@@ -134,7 +135,7 @@ void OptionsPage::Run()
         }
         if (leave)
             return;
-        PaceFrame(&paceTick);
+        pacer.Wait();
     }
 }
 

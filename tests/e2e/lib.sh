@@ -103,6 +103,18 @@ e2e_start_game() {
   e2e_find_window
 }
 
+# e2e_start_name_entry: the name entry screen alone, windowed, as the end of a qualifying game
+# opens it (tools/name_entry_window.cpp, built beside the game); returns when it is shown. It
+# prints the confirmed name and ends with status 0 when Return confirmed it.
+e2e_start_name_entry() {
+  ln -sfn "$E2E_DATA" "$E2E_RUN/data"
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+    "$(dirname "$E2E_GAME")/tools/kolvo_name_entry" >game.out 2>&1) &
+  e2e_game_pid=$!
+  e2e_expect_log "Name entry opened"
+  e2e_find_window
+}
+
 # e2e_find_window: sets E2E_WINDOW to the game's window. Where it sits on the screen is the
 # library's and the window manager's affair (the top-left corner, the middle), so every point the
 # stories use is taken relative to the window.

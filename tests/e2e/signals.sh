@@ -6,7 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 e2e_start_x
-E2E_NAME_ENTRY="$(dirname "$E2E_GAME")/tools/kolvo_name_entry"
 
 now=$(date +%s)
 /usr/bin/python3 "$(dirname "$0")/../highscore/highscore_format.py" encode "$E2E_WORK/list" \
@@ -22,21 +21,13 @@ ROWS=(
   "options|${E2E_MENU_OPTIONS[*]}|Data loaded!|HUP"
 )
 
-start_name_entry() {
-  ln -sfn "$E2E_DATA" "$E2E_RUN/data"
-  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_NAME_ENTRY" >game.out 2>&1) &
-  e2e_game_pid=$!
-  e2e_expect_log "Name entry opened"
-  e2e_find_window
-  xdotool type --window "$E2E_WINDOW" Ada
-}
-
 for row in "${ROWS[@]}"; do
   IFS='|' read -r screen reach running signal <<<"$row"
   rm -f "$E2E_RUN"/*
   cp "$E2E_WORK/list" "$E2E_RUN/highscore.txt"
   if [ "$reach" = tool ]; then
-    start_name_entry
+    e2e_start_name_entry
+    xdotool type Ada
   else
     e2e_start_game
     [ -z "$reach" ] || { e2e_click $reach; e2e_expect_log "$running"; }
