@@ -6,6 +6,7 @@
 // iteration is exactly one pass of the screen's loop: fill, events, update, draw, flip.
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/ticks.h"
 #include "media/text_engine.h"
 #include "tests/support/scripted_input.h"
@@ -57,9 +58,12 @@ inline void AskToLeave(int frame)
 }
 
 // Runs screen() and times its frames after the first `settle` ones; once the benchmark has
-// enough, asks the screen to leave every frame until it returns.
-inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen, int settle = 3)
+// enough, asks the screen to leave every frame until it returns. Every frame is drawn, unless
+// `kept` asks for the frames as the game modes run them while nothing changes: kept, not drawn.
+inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen, int settle = 3,
+                             bool kept = false)
 {
+    ForceFrameDrawing(!kept);
     if (!StartBenchScreen()) {
         state.SkipWithError("the headless screen did not start");
         return;
@@ -77,6 +81,7 @@ inline void TimeScreenFrames(benchmark::State& state, const std::function<void()
     });
     screen();
     SetFrameHook(nullptr);
+    ForceFrameDrawing(false);
     HoldKey(SDLK_ESCAPE, false);
     if (timing) {
         state.SkipWithError("the screen ended before the benchmark had enough frames");

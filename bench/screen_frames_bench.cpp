@@ -31,6 +31,13 @@ static void BM_GameFrame(benchmark::State& state)
 }
 BENCHMARK(BM_GameFrame)->Unit(benchmark::kMicrosecond);
 
+// The same game, in the frames between two changes of the picture: most of a running game's.
+static void BM_GameFrameKept(benchmark::State& state)
+{
+    TimeScreenFrames(state, [] { Game(); }, 3, true);
+}
+BENCHMARK(BM_GameFrameKept)->Unit(benchmark::kMicrosecond);
+
 // The game's loop cannot be handed a playfield from outside, so this is its frame rebuilt from
 // the same objects over a full playfield: 18 settled rows, each with one gap so that none clears,
 // under a falling stone. Same steps as the loop: fill, events, keys, step, draw the playfield,
@@ -53,7 +60,7 @@ static void BM_GameFrameFullPlayfield(benchmark::State& state)
     clock.Start(benchNow);
     sign.Start(benchNow);
     for (auto _ : state) {
-        SDL_FillRect(gEngine.screen, nullptr, 0);
+        ClearScreen(gEngine.screen);
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }

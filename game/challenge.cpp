@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "game/game_clock.h"
@@ -30,6 +31,9 @@ static constexpr Uint32 CHALLENGE_END_WAIT_MS = 300;
 
 static const int CHALLENGE_GRAPHIC_SLOTS[] = {-1, 0, 1};
 
+// What the screen of the challenge shows; part of a frame's look.
+enum ChallengeShows { CHALLENGE_SHOWS_PLAY, CHALLENGE_SHOWS_RESULT };
+
 // One challenge: two playfields that share one set of pictures and the effect sounds. Members are
 // declared in the order of construction and destroyed in reverse, the right playfield first.
 class TwoPlayerChallenge {
@@ -41,6 +45,7 @@ public:
 private:
     bool LoadGraphics();
     bool Frame();
+    bool LooksNew(ChallengeShows shows);
     bool Step(TumbloEngine& playfield, Uint32 keyBits, SignPoints& sign, const char* lost,
               const char* failed);
     void BalanceSpeeds();
@@ -58,6 +63,7 @@ private:
     GameClock clock;
     SignPoints leftSign, rightSign;
     FramePacer pacer;  // one cadence for the running challenge and its result display
+    FrameLook look;
     bool quit = false;
     bool paused = false;
 };
@@ -127,28 +133,32 @@ void TwoPlayerChallenge::Play()
 // One frame of play. False when a step failed (logged).
 bool TwoPlayerChallenge::Frame()
 {
-    // 1-3: a clean screen, the window's events, both players' keys.
-    if (!FillScreen())
-        return false;
+    // 1-2: the window's events, both players' keys.
     quit |= DrainEventsForQuit();
     Uint32 leftBits = LetterKeyBits(), rightBits = ArrowKeyBits();
     if (KeyHeld(SDLK_ESCAPE)) {
         gEngine.Log(2, "User exits!");
         quit = true;
     }
-    // 4: pause and music, throttled.
+    // 3: pause and music, throttled.
     pauseMusicKeys.Check(Ticks(), &paused);
-    // 5-7: both playfields step in the same frame, the left first, so both can be lost at once.
-    if (!paused) {
+    // 4-6: both playfields step in the same frame, the left first, so both can be lost at once.
+    if (paused) {
+        clock.Hold(Ticks());
+    } else {
         if (!Step(left, leftBits, leftSign, "Left Player lost!", "Run PlayerLeft failed!") ||
             !Step(right, rightBits, rightSign, "Right Player lost!", "Run PlayerRight failed!"))
             return false;
         quit |= !clock.Update(Ticks());
     }
-    // 8: the trailing player's stones fall faster, paused or not.
+    // 7: the trailing player's stones fall faster, paused or not.
     BalanceSpeeds();
-    // 9-13: draw and flip.
-    if (!DrawFields() || !DrawMessages())
+    // 8-13: a clean screen, drawn and flipped; a frame that would look as the one shown is kept.
+    if (!LooksNew(CHALLENGE_SHOWS_PLAY)) {
+        KeepFrame();
+        return true;
+    }
+    if (!FillScreen() || !DrawFields() || !DrawMessages())
         return false;
     if (!clock.Draw(CHALLENGE_CLOCK_X, CHALLENGE_CLOCK_Y))
         Fail("Draw Clock failed!");
@@ -190,11 +200,27 @@ bool TwoPlayerChallenge::DrawFields()
     return true;
 }
 
+// Everything a frame of the challenge draws: what the screen shows, both playfields with their
+// panels, the clock, and the messages over the playfields.
+bool TwoPlayerChallenge::LooksNew(ChallengeShows shows)
+{
+    const Uint32 now = Ticks();
+    look.Add(shows);
+    for (const TumbloEngine* playfield : {&left, &right}) {
+        playfield->AddLook(look);
+        look.Add(playfield->IsGameOver());
+    }
+    clock.AddLook(look);
+    look.Add(paused);
+    leftSign.AddLook(look, now);
+    rightSign.AddLook(look, now);
+    return look.NeedsDrawing(now);
+}
+
 // "Paused" over both playfields while paused, else each side's latest row clear for a while.
 bool TwoPlayerChallenge::DrawMessages()
 {
     if (paused) {
-        clock.Hold(Ticks());
         bool drawn = gOrangeFont.PutString(CHALLENGE_LEFT_TEXT_X, CHALLENGE_TEXT_Y, "Paused") &&
                      gOrangeFont.PutString(CHALLENGE_RIGHT_TEXT_X, CHALLENGE_TEXT_Y, "Paused");
         return drawn || Fail("Draw Paused failed!");
@@ -264,14 +290,16 @@ static ChallengeResult JudgeChallenge(const TumbloEngine& left, const TumbloEngi
 
 bool TwoPlayerChallenge::ResultFrame()
 {
-    if (!FillScreen())
-        return false;
     quit |= DrainEventsForQuit();
     if (KeyHeld(SDLK_RETURN) || KeyHeld(SDLK_SPACE) || KeyHeld(SDLK_ESCAPE)) {
         gEngine.Log(2, "User exits!");
         quit = true;
     }
-    if (!DrawFields())
+    if (!LooksNew(CHALLENGE_SHOWS_RESULT)) {
+        KeepFrame();
+        return true;
+    }
+    if (!FillScreen() || !DrawFields())
         return false;
     if (!clock.Draw(CHALLENGE_CLOCK_X, CHALLENGE_CLOCK_Y))
         Fail("Draw Clock failed!");

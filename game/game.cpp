@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "game/game_clock.h"
@@ -29,6 +30,9 @@ static constexpr Uint32 GAME_BANNER_MS = 2000;
 static constexpr Uint32 GAME_OVER_MS = 2000;
 static constexpr int GAME_NAME_SIZE = 100;
 
+// What the screen of the single game shows; part of a frame's look.
+enum GameShows { GAME_SHOWS_PLAY, GAME_SHOWS_BANNER, GAME_SHOWS_OVER };
+
 // One single game: its playfield, its four sounds and the state of its frame loop. The members are
 // declared in the order of construction; they are destroyed in reverse, the playfield first.
 class SingleGame {
@@ -40,6 +44,7 @@ public:
 private:
     bool Frame();
     bool Step(Uint32 keyBits);
+    bool LooksNew(GameShows shows);
     void LevelRule();
     void ShowLevelBanner();
     bool BannerFrame();
@@ -57,6 +62,7 @@ private:
     GameClock clock;
     SignPoints signPoints;
     FramePacer pacer;  // one cadence for the running game, the level banners and "Game Over"
+    FrameLook look;
     bool quit = false;
     bool paused = false;
     int level = 0;
@@ -108,20 +114,26 @@ bool SingleGame::Play()
 // One frame, in the order the player sees it handled. False when a step failed (logged).
 bool SingleGame::Frame()
 {
-    // 1-3: a clean screen, the window's events, the keys held now.
-    if (!FillScreen())
-        return false;
+    // 1-2: the window's events, the keys held now.
     quit |= DrainEventsForQuit();
     Uint32 keyBits = ArrowKeyBits();
     quit |= KeyHeld(SDLK_ESCAPE);
-    // 4: pause and music, throttled.
+    // 3: pause and music, throttled.
     pauseMusicKeys.Check(Ticks(), &paused);
-    // 5-7: the playfield, its points and the clock move only while the game runs.
-    if (!paused && !Step(keyBits))
+    // 4-6: the playfield, its points and the clock move only while the game runs.
+    if (paused)
+        clock.Hold(Ticks());
+    else if (!Step(keyBits))
         return false;
-    // 8: a new level may begin, paused or not.
+    // 7: a new level may begin, paused or not.
     LevelRule();
-    // 9-13: draw and flip.
+    // 8-13: a clean screen, drawn and flipped; a frame that would look as the one shown is kept.
+    if (!LooksNew(GAME_SHOWS_PLAY)) {
+        KeepFrame();
+        return true;
+    }
+    if (!FillScreen())
+        return false;
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
         return Fail("Draw Tumblo failed!");
     return DrawMessage() && DrawPanel(false);
@@ -142,14 +154,26 @@ bool SingleGame::Step(Uint32 keyBits)
     return true;
 }
 
+// Everything a frame of the game draws: what the screen shows, the playfield with its panel and
+// clock, and the message over the playfield.
+bool SingleGame::LooksNew(GameShows shows)
+{
+    const Uint32 now = Ticks();
+    look.Add(shows);
+    look.Add(level);
+    playfield.AddLook(look);
+    clock.AddLook(look);
+    look.Add(paused);
+    signPoints.AddLook(look, now);
+    return look.NeedsDrawing(now);
+}
+
 // "Paused" while paused, else the points of the latest row clear for a while.
 bool SingleGame::DrawMessage()
 {
-    if (paused) {
-        clock.Hold(Ticks());
+    if (paused)
         return gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Paused") ||
                Fail("Draw Paused failed!");
-    }
     return signPoints.Draw(GAME_MESSAGE_X, GAME_MESSAGE_Y, Ticks()) ||
            Fail("Draw sign points failed!");
 }
@@ -199,9 +223,13 @@ void SingleGame::ShowLevelBanner()
 
 bool SingleGame::BannerFrame()
 {
+    quit |= DrainEventsForQuit();
+    if (!LooksNew(GAME_SHOWS_BANNER)) {
+        KeepFrame();
+        return true;
+    }
     if (!FillScreen())
         return false;
-    quit |= DrainEventsForQuit();
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
         return Fail("Draw Tumblo failed!");
     if (!gOrangeFont.PutStringF(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Level %i", level))
@@ -237,9 +265,13 @@ void SingleGame::ShowGameOver()
 
 bool SingleGame::GameOverFrame()
 {
+    DrainEventsForQuit();  // a closed window cannot end the game twice; the display goes on
+    if (!LooksNew(GAME_SHOWS_OVER)) {
+        KeepFrame();
+        return true;
+    }
     if (!FillScreen())
         return false;
-    DrainEventsForQuit();  // a closed window cannot end the game twice; the display goes on
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
         return Fail("Draw Tumblo failed!");
     if (!clock.Draw(GAME_CLOCK_X, GAME_CLOCK_Y))

@@ -1,5 +1,6 @@
 #include "game/game_clock.h"
 
+#include "core/frame_look.h"
 #include "core/engine.h"
 #include "media/text_engine.h"
 
@@ -28,4 +29,10 @@ bool GameClock::Update(Uint32 now)
 bool GameClock::Draw(int x, int y) const
 {
     return gWhiteFont.PutStringF(x, y, "%i:%i", minutes, seconds);
+}
+
+void GameClock::AddLook(FrameLook& look) const
+{
+    look.Add(minutes);
+    look.Add(seconds);
 }

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL.h>
 
+class FrameLook;
+
 // The game clock of both game modes: minutes and seconds in 8 bits each, counted in whole seconds
 // of at least 1000 ms. It stands still while it is held (pause, level banner).
 class GameClock {
@@ -15,6 +17,7 @@ public:
     void Hold(Uint32 now) { tick = now; }
     // Writes "minutes:seconds", unpadded, in the white font. False when the write fails.
     bool Draw(int x, int y) const;
+    void AddLook(FrameLook& look) const;  // what Draw shows
     int PlayTime() const { return minutes * 60 + seconds; }  // in seconds
 
     Uint8 minutes = 0;

@@ -1,6 +1,7 @@
 #include "game/mode_frame.h"
 
 #include "core/engine.h"
+#include "core/frame.h"
 #include "game/tumblo_engine.h"
 #include "media/sound_stream.h"
 
@@ -27,7 +28,7 @@ bool Fail(const char* message)
 
 bool FillScreen()
 {
-    return SDL_FillRect(gEngine.screen, nullptr, 0) != -1 || Fail("Fill Screen failed!");
+    return ClearScreen(gEngine.screen) == 0 || Fail("Fill Screen failed!");
 }
 
 static Uint32 KeyBits(SDLKey turn, SDLKey right, SDLKey down, SDLKey left)

@@ -1,5 +1,6 @@
 #include "game/sign_points.h"
 
+#include "core/frame_look.h"
 #include "game/tumblo_engine.h"
 #include "media/text_engine.h"
 
@@ -14,7 +15,13 @@ void SignPoints::Catch(const TumbloEngine& playfield, Uint32 now)
 
 bool SignPoints::Draw(int x, int y, Uint32 now) const
 {
-    if (points == 0 || now - tick >= SIGN_POINTS_SHOW_MS)
+    if (!Shown(now))
         return true;
     return gOrangeFont.PutStringF(x, y, "%i x %i = %i", lines, lines * 10, points);
+}
+
+void SignPoints::AddLook(FrameLook& look, Uint32 now) const
+{
+    look.Add(Shown(now) ? points : 0);
+    look.Add(Shown(now) ? lines : 0);
 }

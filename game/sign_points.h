@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+class FrameLook;
 class TumbloEngine;
 
 // How long the points of a row clear stay on screen, in milliseconds.
@@ -16,8 +17,11 @@ public:
     void Catch(const TumbloEngine& playfield, Uint32 now);
     // Writes the sign in the orange font while it is fresh; true when nothing needed writing.
     bool Draw(int x, int y, Uint32 now) const;
+    void AddLook(FrameLook& look, Uint32 now) const;  // what Draw shows at now
 
 private:
+    bool Shown(Uint32 now) const { return points != 0 && now - tick < SIGN_POINTS_SHOW_MS; }
+
     int points = 0;
     int lines = 0;
     Uint32 tick = 0;

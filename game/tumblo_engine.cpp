@@ -1,5 +1,6 @@
 #include "game/tumblo_engine.h"
 
+#include "core/frame_look.h"
 #include "core/ticks.h"
 #include "media/sound_stream.h"
 #include "media/sprite.h"
@@ -385,4 +386,16 @@ bool TumbloEngine::DrawNext(int x, int y)
         if (!sprite->Draw(Uint16(x + CELL_SIZE * cell.column), Uint16(y + CELL_SIZE * cell.row)))
             return false;
     return true;
+}
+
+void TumbloEngine::AddLook(FrameLook& look) const
+{
+    for (const std::unique_ptr<Block>& cell : grid)
+        look.Add(cell ? cell->graphic : GRAPHIC_EMPTY);
+    look.Add(nextType);
+    look.Add(colour);
+    look.Add(score);
+    look.Add(lines);
+    for (const Sprite* sprite : graphics)
+        look.Add(reinterpret_cast<intptr_t>(sprite));
 }

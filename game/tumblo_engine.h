@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class FrameLook;
 class Sprite;
 class SoundStream;
 
@@ -124,6 +125,9 @@ public:
     // Draws the next stone in the picture it will get, its reference cell at (x, y). False when a
     // blit fails or the next type is unknown.
     bool DrawNext(int x, int y);
+    // Adds to a frame's look what Draw, DrawNext and a sidebar show of this playfield: every cell,
+    // the next stone and its picture, score, rows and the pictures in the slots.
+    void AddLook(FrameLook& look) const;
 
     // Inspection for tests and tools; the game itself never calls these.
     const Block* BlockAt(int column, int row) const;  // null when empty or outside the grid

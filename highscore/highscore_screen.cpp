@@ -122,7 +122,7 @@ static void DrawRows(HighscoreList* list)
 // One frame; false when a step failed and the screen must end.
 static bool RunFrame(HighscoreList* list, Uint32* startTick, bool* leave)
 {
-    if (SDL_FillRect(gEngine.screen, nullptr, 0) != 0)
+    if (ClearScreen(gEngine.screen) != 0)
         return Fail("Fill Screen failed!");
     PollEvents(leave);
     CheckLeaveKeys(startTick, leave);

@@ -30,7 +30,7 @@ static bool Fail(const char* message)
 static bool RunFrame(InputHandler* input, InputField* field, Sint32* keyCode, const char* prompt,
                      bool* confirmed)
 {
-    if (SDL_FillRect(gEngine.screen, nullptr, 0) != 0)
+    if (ClearScreen(gEngine.screen) != 0)
         return Fail("Fill Screen failed!");
     if (!input->Poll())
         return Fail("User closed windoe!");

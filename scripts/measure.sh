@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the windowed game on a virtual X server: start-up time to the menu (median of 10 runs),
-# resident memory in the menu and in a single game, and the processor time the idle menu takes.
+# resident memory in the menu and in a single game, and the processor time that the idle menu, a
+# running single game and a running challenge take.
 # Usage: scripts/measure.sh [build directory, default build]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -45,24 +46,35 @@ PY
 status_kib() { awk -v field="$1:" '$1 == field { print $2 }' "/proc/$e2e_game_pid/status"; }
 # cpu_ticks: user plus system time of the game so far, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$e2e_game_pid/stat"; }
+# cpu_share <what> <seconds>: the game's processor time over the next seconds, as a share of one core.
+cpu_share() {
+  local before after
+  before=$(cpu_ticks)
+  sleep "$2"
+  after=$(cpu_ticks)
+  echo "$1: $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" \
+    'BEGIN { printf "%.1f", 100 * t / hz / s }')% of one core over $2 s"
+}
 
 e2e_start_game
 sleep 1
 echo "menu: VmRSS $(status_kib VmRSS) KiB, VmHWM $(status_kib VmHWM) KiB"
 e2e_point 500 300  # the pointer rests away from the buttons
-before=$(cpu_ticks)
-sleep 10
-after=$(cpu_ticks)
-echo "idle menu: $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" \
-  'BEGIN { printf "%.1f", 100 * t / hz / 10 }')% of one core over 10 s"
+cpu_share "idle menu" 10
 
+# A single game, running: past its first level banner, a few moves, then nothing held while the
+# stones fall (at the start a stone takes about ten seconds to come down).
 e2e_click "${E2E_MENU_GAME[@]}"
 e2e_expect_log "Start Level 1"
 sleep 2.5
-for key in Left Left Up Right Down Down; do e2e_key "$key"; done
+for key in Left Left Up Right Down; do e2e_key "$key"; done
 echo "single game: VmRSS $(status_kib VmRSS) KiB, VmHWM $(status_kib VmHWM) KiB"
-before=$(cpu_ticks)
-sleep 5
-after=$(cpu_ticks)
-echo "single game: $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" \
-  'BEGIN { printf "%.1f", 100 * t / hz / 5 }')% of one core over 5 s"
+cpu_share "running single game" 10
+e2e_key Escape
+e2e_expect_log "Menue Ready!" 2 10
+
+# A challenge, running, both playfields falling.
+e2e_click "${E2E_MENU_CHALLENGE[@]}"
+e2e_expect_log "Enter inner mainloop..."
+sleep 0.5
+cpu_share "running challenge" 10

@@ -51,7 +51,7 @@ static bool DrawLines()
 // One frame; the message of the step that failed, or nullptr.
 static const char* InfoFrame(Sprite& logo, bool* leave)
 {
-    if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1)
+    if (ClearScreen(gEngine.screen) != 0)
         return "Fill Screen failed!";
     ReadEvents(leave);
     if (!logo.Draw(INFO_LOGO_X, INFO_LOGO_Y))

@@ -76,7 +76,7 @@ private:
 
 static bool ShowLoadingMessage()
 {
-    if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1)
+    if (ClearScreen(gEngine.screen) != 0)
         return false;
     if (!gWhiteFont.PutString(MENU_LOADING_X, MENU_LOADING_Y, "Loading..."))
         return false;
@@ -150,7 +150,7 @@ int MainMenu::Run()
     MenuOutcome outcome;
     FramePacer pacer(FRAME_PERIOD_MENU_MS);
     while (!outcome.finished) {
-        if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1) {
+        if (ClearScreen(gEngine.screen) != 0) {
             gEngine.Log(2, "Fill Screen failed!");
             outcome.Finish(MENU_ERROR);
         }

@@ -103,7 +103,7 @@ const char* OptionsPage::DrawFrame()
 // One frame; the message of the step that failed, or nullptr.
 const char* OptionsPage::Frame()
 {
-    if (SDL_FillRect(gEngine.screen, nullptr, 0) == -1)
+    if (ClearScreen(gEngine.screen) != 0)
         return "Fill Screen failed!";
     if (!input.Poll())
         return "User closed window!";

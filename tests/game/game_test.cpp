@@ -84,6 +84,39 @@ TEST(Game, HeldPauseTogglesEvery200MsAndHoldsStoneAndClockUntilEscape)
     EXPECT_EQ(toggles, (std::vector<int>{23, 44, 65}));
 }
 
+TEST(Game, AFrameThatLooksLikeTheOneShownIsKeptAndEveryChangeIsDrawn)
+{
+    ModeWorld world;
+    KeepHighscoresOutOfReach();
+    const SDL_Rect corner = {639, 479, 1, 1};  // a pixel the game never draws on
+    Position before = {}, moved = {};
+    int drawn = 0, kept = 0, movedUndrawn = 0;
+    FrameScript script([&](int frame) {
+        if (frame < BANNER_FRAMES)
+            return world.clock.Advance(100);
+        // A frame drawn anew clears the screen, and the mark set after the previous frame with it.
+        const bool marked = ScreenPixel(corner.x, corner.y) == 0xFFFFFF;
+        const Position now = world.left->StonePosition(0);
+        if (frame > BANNER_FRAMES) {
+            marked ? ++kept : ++drawn;
+            movedUndrawn += marked && (now.row != before.row || now.column != before.column);
+            moved = now.row != before.row ? now : moved;
+        }
+        before = now;
+        SDL_FillRect(gEngine.screen, const_cast<SDL_Rect*>(&corner), 0xFFFFFFFF);
+        HoldKey(SDLK_LEFT, frame % 60 == 30);
+        HoldKey(SDLK_ESCAPE, frame == BANNER_FRAMES + 250);
+        world.clock.Advance(8);
+    });
+    EXPECT_TRUE(Game());
+    // 2 s of play: a few falls, a few moves, two clock seconds and eight refreshes are drawn.
+    EXPECT_EQ(movedUndrawn, 0);
+    EXPECT_GT(moved.row, 0);
+    EXPECT_GE(drawn, 8);
+    EXPECT_LE(drawn, 25);
+    EXPECT_GE(kept, 225);
+}
+
 TEST(Game, TwoLinesShowTheirPointsForOneSecond)
 {
     ModeWorld world;
