@@ -1,8 +1,13 @@
 #include "core/engine.h"
 
+#include "core/ticks.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+
+constexpr int ENGINE_VIDEO_TRIES = 10;
+constexpr Uint32 ENGINE_VIDEO_RETRY_MS = 50;
 
 Engine* freeMain = nullptr;
 SDL_Event gEvent;
@@ -42,6 +47,19 @@ bool Engine::Log(int level, const char* format, ...)
     return log.Write(static_cast<uint16_t>(level), message);
 }
 
+// xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens
+// and closes a connection to try the display before it opens its own, which can then come while
+// the server restarts. Trying again a moment later finds the server back.
+static bool StartVideo()
+{
+    for (int tries = 1; SDL_Init(SDL_INIT_VIDEO) < 0; ++tries) {
+        if (tries == ENGINE_VIDEO_TRIES)
+            return false;
+        Delay(ENGINE_VIDEO_RETRY_MS);
+    }
+    return true;
+}
+
 bool Engine::Init(int width, int height, bool fullscreen, const char* logFileName)
 {
     if (freeMain) {
@@ -67,7 +85,7 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
         setenv("SDL_RENDER_DRIVER", "software", 0);
         setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     }
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+    if (!StartVideo()) {
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;
     }
