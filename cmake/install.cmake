@@ -30,7 +30,11 @@ configure_file(dist/kolvo-launch ${CMAKE_BINARY_DIR}/kolvo-launch @ONLY)
 install(TARGETS kolvo RUNTIME DESTINATION ${KOLVO_INSTALL_PROGRAMDIR})
 install(PROGRAMS ${CMAKE_BINARY_DIR}/kolvo-launch DESTINATION ${KOLVO_INSTALL_LAUNCHERDIR} RENAME kolvo)
 install(DIRECTORY ${KOLVO_DATA_DIR}/ DESTINATION ${KOLVO_INSTALL_DATADIR})
-install(FILES dist/kolvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry carries the game's AppStream id as its name, and the metainfo names the entry
+# back, so that software centres show the description and screenshots with the menu's entry.
+install(FILES dist/example.mossbrook.kolvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES dist/example.mossbrook.kolvo.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES dist/kolvo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${KOLVO_DATA_DIR}/grafik/kolvo.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
 install(FILES ${KOLVO_DATA_DIR}/grafik/kolvo-48.png
