@@ -13,7 +13,6 @@
 # root, no debootstrap, no mounts allowed) it says why and exits 0.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-here="$top/tests/package"
 started=$SECONDS
 
 skip() { echo "package test skipped: $1"; exit 0; }
@@ -68,6 +67,8 @@ in_root() {
 echo "building the package in a fresh Debian $suite root"
 fresh_root "$work/build" || fail "could not copy the minimal root"
 git clone -q "$top" "$work/build/root/kolvo" || fail "could not clone $top"
+[ -z "$(git -C "$top" status --porcelain --untracked-files=no)" ] \
+  || echo "note: the package is built from the last commit; uncommitted changes are not in it"
 in_root "$work/build" 1800 /bin/sh -c 'cd /root/kolvo && scripts/package.sh' >"$work/build.log" 2>&1 \
   || fail "scripts/package.sh failed in the fresh root" "$work/build.log"
 deb=$(cd "$work/build/root/kolvo" && ls kolvo_*.deb 2>/dev/null)
@@ -88,7 +89,7 @@ grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/  /'
 echo "installing and playing it in another fresh Debian $suite root"
 fresh_root "$work/play" || fail "could not copy the minimal root"
 mkdir -p "$work/play/tmp/kolvo-package"
-cp "$work/build/root/kolvo/$deb" "$here/in_root.sh" "$work/play/tmp/kolvo-package/"
+cp "$work/build/root/kolvo/$deb" "$work/build/root/kolvo/tests/package/in_root.sh" "$work/play/tmp/kolvo-package/"
 rm -rf "$work/build"
 in_root "$work/play" 1200 /bin/bash /tmp/kolvo-package/in_root.sh >"$work/play.log" 2>&1
 status=$?
