@@ -52,10 +52,11 @@ highscore_rows() {
 # --- The install lays out a desktop game, and its desktop entry is valid.
 install_game
 for file in bin/kolvo libexec/kolvo/kolvo share/kolvo/data/grafik/font.bmp \
-            share/applications/kolvo.desktop share/icons/hicolor/48x48/apps/kolvo.png; do
+            share/applications/example.mossbrook.kolvo.desktop share/icons/hicolor/48x48/apps/kolvo.png \
+            share/metainfo/example.mossbrook.kolvo.metainfo.xml share/man/man6/kolvo.6; do
   [ -e "$root/$file" ] || e2e_fail "the install lacks $file"
 done
-desktop-file-validate "$root/share/applications/kolvo.desktop" || e2e_fail "the desktop entry is not valid"
+desktop-file-validate "$root/share/applications/example.mossbrook.kolvo.desktop" || e2e_fail "the desktop entry is not valid"
 
 # --- Without a display: one clear line, a non-zero status, and nothing started.
 check_no_display() {
