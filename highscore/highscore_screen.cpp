@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "highscore/highscore_list.h"
@@ -119,13 +120,18 @@ static void DrawRows(HighscoreList* list)
             return;
 }
 
-// One frame; false when a step failed and the screen must end.
-static bool RunFrame(HighscoreList* list, Uint32* startTick, bool* leave)
+// One frame; false when a step failed and the screen must end. The list does not change while it
+// is shown, so after the first frame only the refreshes are drawn.
+static bool RunFrame(HighscoreList* list, FrameLook* look, Uint32* startTick, bool* leave)
 {
-    if (ClearScreen(gEngine.screen) != 0)
-        return Fail("Fill Screen failed!");
     PollEvents(leave);
     CheckLeaveKeys(startTick, leave);
+    if (!look->NeedsDrawing(Ticks())) {
+        KeepFrame();
+        return true;
+    }
+    if (ClearScreen(gEngine.screen) != 0)
+        return Fail("Fill Screen failed!");
     if (!DrawHeads())
         return false;
     DrawRows(list);
@@ -142,10 +148,11 @@ bool ShowHighscore()
     LoadList(&list);
     Uint32 startTick = Ticks();
     FramePacer pacer(FRAME_PERIOD_MENU_MS);
+    FrameLook look;
     bool leave = false;
     gEngine.Log(2, "Enter inner mainloop...");
     // The frame in which the player asks to leave is still drawn and shown.
-    while (RunFrame(&list, &startTick, &leave) && !leave)
+    while (RunFrame(&list, &look, &startTick, &leave) && !leave)
         pacer.Wait();
     return leave;
 }

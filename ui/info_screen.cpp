@@ -2,7 +2,9 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/ticks.h"
 #include "media/sprite.h"
 #include "media/text_engine.h"
 #include "ui/version.h"
@@ -48,12 +50,17 @@ static bool DrawLines()
     return true;
 }
 
-// One frame; the message of the step that failed, or nullptr.
-static const char* InfoFrame(Sprite& logo, bool* leave)
+// One frame; the message of the step that failed, or nullptr. Nothing on the screen changes, so
+// after the first frame only the refreshes are drawn.
+static const char* InfoFrame(Sprite& logo, FrameLook& look, bool* leave)
 {
+    ReadEvents(leave);
+    if (!look.NeedsDrawing(Ticks())) {
+        KeepFrame();
+        return nullptr;
+    }
     if (ClearScreen(gEngine.screen) != 0)
         return "Fill Screen failed!";
-    ReadEvents(leave);
     if (!logo.Draw(INFO_LOGO_X, INFO_LOGO_Y))
         return "Draw Logo failed!";
     if (!DrawVersion())
@@ -76,8 +83,9 @@ bool InfoScreen()
     gEngine.Log(2, "Logo loaded!");
     bool leave = false;
     FramePacer pacer(FRAME_PERIOD_MENU_MS);
+    FrameLook look;
     for (;;) {
-        if (const char* failure = InfoFrame(logo, &leave)) {
+        if (const char* failure = InfoFrame(logo, look, &leave)) {
             gEngine.Log(2, "%s", failure);
             return leave;  // a user who asked to leave is not kept by a failing frame
         }

@@ -2,7 +2,9 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/ticks.h"
 #include "media/text_engine.h"
 #include "ui/button.h"
 #include "ui/input_handler.h"
@@ -65,6 +67,7 @@ public:
 private:
     void ReadInput(MenuOutcome& outcome);
     void CheckButtons(MenuOutcome& outcome);
+    bool LooksNew();
     void Draw(MenuOutcome& outcome);
 
     Pointer pointer;
@@ -72,6 +75,7 @@ private:
     Label title;
     Button buttons[MENU_BUTTON_COUNT];
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
+    FrameLook look;
 };
 
 static bool ShowLoadingMessage()
@@ -144,18 +148,34 @@ void MainMenu::Draw(MenuOutcome& outcome)
     }
 }
 
-// The frame in which the user chooses is still drawn, with the pressed button in its hover look.
+// What the menu shows besides its fixed pictures: the pointer and the look of every button.
+bool MainMenu::LooksNew()
+{
+    look.Add(pointerX);
+    look.Add(pointerY);
+    for (const Button& button : buttons)
+        look.Add(button.GetState());
+    return look.NeedsDrawing(Ticks());
+}
+
+// The frame in which the user chooses is still shown, with the pressed button in its hover look.
+// A frame that would look as the one shown is kept.
 int MainMenu::Run()
 {
     MenuOutcome outcome;
     FramePacer pacer(FRAME_PERIOD_MENU_MS);
     while (!outcome.finished) {
+        ReadInput(outcome);
+        CheckButtons(outcome);
+        if (!LooksNew()) {
+            KeepFrame();
+            pacer.Wait();
+            continue;
+        }
         if (ClearScreen(gEngine.screen) != 0) {
             gEngine.Log(2, "Fill Screen failed!");
             outcome.Finish(MENU_ERROR);
         }
-        ReadInput(outcome);
-        CheckButtons(outcome);
         Draw(outcome);
         if (FlipScreen(gEngine.screen) != 0) {
             gEngine.Log(2, "Flip Buffers failed!");

@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/frame.h"
+#include "core/frame_look.h"
 #include "core/frame_pacer.h"
 #include "core/ticks.h"
 #include "media/sound_stream.h"
@@ -34,6 +35,7 @@ public:
 
 private:
     const char* Frame();
+    bool LooksNew();
     const char* DrawFrame();
     void RunSwitch();
     bool InSwitchArea() const;
@@ -46,6 +48,7 @@ private:
     Uint32 lastSwitch = 0;
     int32_t key = 0;
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
+    FrameLook look;
 };
 
 bool OptionsPage::SetUp()
@@ -100,11 +103,20 @@ const char* OptionsPage::DrawFrame()
     return nullptr;
 }
 
-// One frame; the message of the step that failed, or nullptr.
+// What the screen shows besides its fixed pictures: the pointer, the back button and the switch.
+bool OptionsPage::LooksNew()
+{
+    look.Add(pointerX);
+    look.Add(pointerY);
+    look.Add(back.GetState());
+    look.Add(gSoundOn);
+    return look.NeedsDrawing(Ticks());
+}
+
+// One frame; the message of the step that failed, or nullptr. A frame that would look as the one
+// shown is kept.
 const char* OptionsPage::Frame()
 {
-    if (ClearScreen(gEngine.screen) != 0)
-        return "Fill Screen failed!";
     if (!input.Poll())
         return "User closed window!";
     if (!pointer.Update())
@@ -122,6 +134,12 @@ const char* OptionsPage::Frame()
         leave = true;
     }
     RunSwitch();
+    if (!LooksNew()) {
+        KeepFrame();
+        return nullptr;
+    }
+    if (ClearScreen(gEngine.screen) != 0)
+        return "Fill Screen failed!";
     return DrawFrame();
 }
 
