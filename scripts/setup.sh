@@ -15,7 +15,6 @@ KOLVO_NEEDS=(
   "command cmake cmake"
   "command g++ g++"
   "command make make"
-  "command pkg-config pkgconf"
   "module sdl libsdl1.2-dev"
   "module SDL_image libsdl-image1.2-dev"
   "module libmpg123 libmpg123-dev"
@@ -63,6 +62,8 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends --no-remove "$@"
 }
 
+# pkg-config answers for the modules, so it comes first; without it every module would look missing.
+has command pkg-config || install_packages pkgconf
 missing=()
 for need in "${KOLVO_NEEDS[@]}"; do
   read -r kind what package <<<"$need"
