@@ -14,17 +14,12 @@
 #include "ui/info_screen.h"
 #include "ui/options_screen.h"
 
-#include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -32,37 +27,36 @@ namespace fs = std::filesystem;
 static const char DAMAGES[] = "METG";
 static const char* const DAMAGE_NAMES[] = {"Missing", "Empty", "Truncated", "Garbage"};
 
-static std::string Damaged(const std::string& contents, char damage)
+static std::string Damaged(std::string contents, char damage)
 {
-    std::string noise(contents.size(), '\0');
     unsigned seed = 12345;
-    for (char& c : noise)
-        c = char((seed = seed * 1103515245 + 12345) >> 16);
-    return damage == 'T' ? contents.substr(0, contents.size() / 2) : damage == 'G' ? noise : "";
+    for (char& c : contents)
+        c = damage == 'G' ? char((seed = seed * 1103515245 + 12345) >> 16) : c;
+    return damage == 'T' ? contents.substr(0, contents.size() / 2) : damage == 'G' ? contents : "";
 }
 
-static std::string NewDirectory()
+static const char SCORES[] = "highscore.txt";
+
+// A fresh directory whose data/grafik and data/sound link the game's files, beside a list of three
+// results as the game writes it; then one file (relative to the directory) is damaged or removed.
+static std::string PrepareTree(const std::string& file, char damage)
 {
     char pattern[] = "/tmp/kolvo-bad-XXXXXX";
     EXPECT_NE(mkdtemp(pattern), nullptr);
-    return pattern;
-}
-
-// A fresh directory whose data/grafik and data/sound link the game's files, but for one file
-// (relative to the directory) that is written damaged or left out.
-static std::string PrepareTree(const std::string& file, const std::string& original, char damage)
-{
-    const std::string root = NewDirectory();
-    for (const std::string sub : {"grafik/", "sound/"}) {
-        fs::create_directories(root + "/data/" + sub);
-        for (const fs::directory_entry& entry : fs::directory_iterator(KOLVO_DATA_DIR "/" + sub)) {
-            const std::string name = "data/" + sub + entry.path().filename().string();
-            if (name != file)
-                fs::create_symlink(entry.path(), root + "/" + name);
-        }
+    const std::string root = pattern;
+    for (const std::string sub : {"/data/grafik/", "/data/sound/"}) {
+        fs::create_directories(root + sub);
+        for (const fs::directory_entry& entry : fs::directory_iterator(KOLVO_DATA_DIR + sub.substr(5)))
+            fs::create_symlink(entry.path(), root + sub + entry.path().filename().string());
     }
+    HighscoreList list;
+    for (int points : {300, 200, 100})
+        list.Add(MakeHighscoreEntry("Ann", points, 2, 90));
+    EXPECT_TRUE(list.Save((root + "/" + SCORES).c_str(), HighscoreKey));
+    const std::string path = root + "/" + file, good = ReadWholeFile(path);
+    fs::remove(path);
     if (damage != 'M')
-        WriteTextFile(root + "/" + file, Damaged(original, damage));
+        WriteTextFile(path, Damaged(good, damage));
     return root;
 }
 
@@ -73,35 +67,30 @@ static bool Has(const std::string& text, const std::string& part)
 
 // ---- The cases. A screen of nullptr is the real program, ended by SIGTERM once its menu is up.
 
-static const char SCORES[] = "highscore.txt";
 static const char LOAD_FAILED[] = "";  // "Couldn't load <file>: ", the picture loader's line
-
-static bool ReachHighscore()
-{
-    return ReachesHighscore(10, 1, 60);
-}
-
-static bool EnterName()
-{
-    char name[32] = "";
-    return GetName("Enter your name", name, sizeof name);
-}
 
 struct Row {
     const char* where;
     bool (*screen)();
     std::string file;
-    std::string damages;
-    std::string line;  // logged (or, for the program, on its output); a screen's line starts so
-    bool returns;      // what the screen returns: true goes back to the menu
+    std::string damages;  // one case per damage
+    std::string line;     // logged (or, for the program, on its output); a screen's line starts so
+    bool returns;         // what the screen returns: true goes back to the menu
+};
+struct Case {
+    Row row;
+    char damage;
 };
 
-static std::vector<Row> Rows()
+static std::vector<Case> Cases()
 {
+    const auto enterName = [] {
+        char name[32] = "";
+        return GetName("Enter your name", name, sizeof name);
+    };
     std::vector<Row> rows = {
         {"Start", nullptr, "data/grafik/font.bmp", "METG", "Init Text engine failed!", false},
-        {"Start", nullptr, "data/grafik/font_orange.bmp", "METG", "Init Text marked engine failed!",
-         false},
+        {"Start", nullptr, "data/grafik/font_orange.bmp", "METG", "Init Text marked engine failed!", false},
         {"Start", nullptr, "data/grafik/mouse.bmp", "METG", LOAD_FAILED, false},
         {"Start", nullptr, "data/grafik/menu_top.jpg", "MEG", LOAD_FAILED, false},
         // The JPEG decoder draws what it has and greys out the rest: half a picture is a picture.
@@ -131,10 +120,10 @@ static std::vector<Row> Rows()
         {"Options", OptionsScreen, "data/grafik/mouse.bmp", "G", LOAD_FAILED, false},
         {"Info", InfoScreen, "data/grafik/menu_top.jpg", "MEG", "Load Logo failed!", false},
         {"Info", InfoScreen, "data/grafik/menu_top.jpg", "T", "Logo loaded!", true},
-        {"NameEntry", EnterName, "data/grafik/cursor.bmp", "METG", "Init Input failed!", false},
-        {"NameEntry", EnterName, "data/grafik/font.bmp", "METG", LOAD_FAILED, false},
+        {"NameEntry", enterName, "data/grafik/cursor.bmp", "METG", "Init Input failed!", false},
+        {"NameEntry", enterName, "data/grafik/font.bmp", "METG", LOAD_FAILED, false},
         {"Highscore", ShowHighscore, SCORES, "METG", "Open Highscore failed!", true},
-        {"Qualify", ReachHighscore, SCORES, "METG", "Load Highscore failed!", true},
+        {"Qualify", [] { return ReachesHighscore(10, 1, 60); }, SCORES, "METG", "Load Highscore failed!", true},
     };
     // The menu's button pictures all go through one loader: one kind of damage each will do.
     int kind = 0;
@@ -143,57 +132,16 @@ static std::vector<Row> Rows()
             const std::string file = "data/grafik/menu_" + std::string(button) + state + ".jpg";
             rows.push_back({"Start", nullptr, file, {"MEG"[kind++ % 3]}, LOAD_FAILED, false});
         }
-    for (Row& row : rows)
-        if (row.line.empty())
-            row.line = "Couldn't load " + row.file + ": ";
-    return rows;
-}
-
-struct Case {
-    Row row;
-    char damage;
-};
-
-static std::vector<Case> Cases()
-{
     std::vector<Case> cases;
-    for (const Row& row : Rows())
+    for (Row& row : rows) {
+        row.line = row.line.empty() ? "Couldn't load " + row.file + ": " : row.line;
         for (char damage : row.damages)
             cases.push_back({row, damage});
+    }
     return cases;
 }
 
 // ---- Running a case.
-
-// A list of three, as the game writes it, for the highscore file's cases.
-static std::string GoodScores()
-{
-    const std::string directory = NewDirectory(), path = directory + "/" + SCORES;
-    HighscoreList list;
-    for (int points : {300, 200, 100})
-        list.Add(MakeHighscoreEntry("Ann", points, 2, 90));
-    EXPECT_TRUE(list.Save(path.c_str(), HighscoreKey));
-    const std::string contents = ReadWholeFile(path);
-    fs::remove_all(directory);
-    return contents;
-}
-
-// Waits up to 30 s for the child to end by itself (true), or until stopEarly says so.
-static bool WaitFor(pid_t child, int* status, bool (*stopEarly)(const std::string&),
-                    const std::string& log)
-{
-    for (int waited = 0; waited < 30000 && !(stopEarly && stopEarly(log)); waited += 10) {
-        if (waitpid(child, status, WNOHANG) == child)
-            return true;
-        usleep(10000);
-    }
-    return false;
-}
-
-static bool MenuUp(const std::string& log)
-{
-    return Has(ReadWholeFile(log), "Menue Ready!");
-}
 
 // Runs the game windowed in root until it ends by itself, or until its menu is up, then ends it
 // the way a session does, with SIGTERM. Standard output also carries every log line.
@@ -209,18 +157,22 @@ static void CheckProgram(const Row& row, const std::string& root)
         execl(KOLVO_GAME_BINARY, KOLVO_GAME_BINARY, "-w", static_cast<char*>(nullptr));
         _exit(98);
     }
+    // 30 s each for the game to end by itself or bring its menu up, and to end on SIGTERM.
     int status = -1;
-    const bool endedItself = WaitFor(child, &status, MenuUp, logFile);
-    if (!endedItself && kill(child, SIGTERM) == 0 && !WaitFor(child, &status, nullptr, logFile)) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
+    bool ended = false, terminated = false;
+    for (int waited = 0; !ended && waited < 60000; waited += 10, usleep(10000)) {
+        ended = waitpid(child, &status, WNOHANG) == child;
+        if (!ended && !terminated && (waited >= 30000 || Has(ReadWholeFile(logFile), "Menue Ready!")))
+            terminated = kill(child, SIGTERM) == 0;
     }
+    if (!ended)
+        kill(child, SIGKILL), waitpid(child, &status, 0);
     const std::string out = ReadWholeFile(output), log = ReadWholeFile(logFile);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << out;
-    EXPECT_EQ(WEXITSTATUS(status), endedItself ? 0 : 128 + SIGTERM) << out;
+    EXPECT_EQ(WEXITSTATUS(status), terminated ? 128 + SIGTERM : 0) << out;
     EXPECT_TRUE(Has(out, row.line)) << row.line << "\n" << out;
-    const bool endedInOrder = endedItself ? Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!")
-                                          : Has(log, "Ended by SIGTERM - exit");
+    const bool endedInOrder = terminated ? Has(log, "Ended by SIGTERM - exit")
+                                         : Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!");
     EXPECT_TRUE(endedInOrder) << log;
     EXPECT_TRUE(Has(log, "DONE - Quit SDL") && Has(log, "# Logfile closed.")) << log;
 }
@@ -244,7 +196,7 @@ static void CheckScreen(const Row& row, const std::string& root)
     });
     EXPECT_EQ(row.screen(), row.returns) << log.All();
     ReleaseAllKeys();
-    ASSERT_EQ(chdir(TestDirectory().c_str()), 0);
+    ASSERT_EQ(chdir(testDirectory.c_str()), 0);
     bool logged = false;
     for (const LogSink::Line& line : log.lines)
         logged |= line.text.rfind(row.line, 0) == 0;
@@ -256,21 +208,16 @@ class BadFiles : public ::testing::TestWithParam<Case> {};
 TEST_P(BadFiles, SayWhatFailedAndEndOrLeaveInOrder)
 {
     const Row& row = GetParam().row;
-    const std::string good = row.file == SCORES ? GoodScores()
-                                                : ReadWholeFile(KOLVO_DATA_DIR + row.file.substr(4));
-    const std::string root = PrepareTree(row.file, good, GetParam().damage);
+    const std::string root = PrepareTree(row.file, GetParam().damage);
     row.screen ? CheckScreen(row, root) : CheckProgram(row, root);
     fs::remove_all(root);
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, BadFiles, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                             const Row& row = info.param.row;
-                             std::string name = std::string(row.where) + "_" +
-                                                row.file.substr(row.file.rfind('/') + 1) + "_" +
-                                                DAMAGE_NAMES[strchr(DAMAGES, info.param.damage) -
-                                                             DAMAGES];
-                             for (char& c : name)
-                                 c = isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name + (Has(row.line, "Menue Ready") ? "_Plays" : "");
-                         });
+INSTANTIATE_TEST_SUITE_P(Data, BadFiles, ::testing::ValuesIn(Cases()), [](const auto& info) {
+    const Row& row = info.param.row;
+    std::string name = std::string(row.where) + "_" + row.file.substr(row.file.rfind('/') + 1) + "_" +
+                       DAMAGE_NAMES[strchr(DAMAGES, info.param.damage) - DAMAGES];
+    for (char& c : name)
+        c = isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name + (Has(row.line, "Menue Ready") ? "_Plays" : "");
+});

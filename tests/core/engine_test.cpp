@@ -7,10 +7,7 @@
 
 #include <unistd.h>
 
-using ::testing::internal::CaptureStderr;
-using ::testing::internal::CaptureStdout;
-using ::testing::internal::GetCapturedStderr;
-using ::testing::internal::GetCapturedStdout;
+using namespace ::testing::internal;  // capturing the console
 
 // The process-wide engine starts only once per process, so its whole life is one story.
 TEST(Engine, StartsOnceLogsByLevelAndRefusesASecondStart)
@@ -32,7 +29,7 @@ TEST(Engine, StartsOnceLogsByLevelAndRefusesASecondStart)
     CaptureStdout();
     EXPECT_TRUE(gEngine.Log(1, "level one") && gEngine.Log(4, "level four") && gEngine.Log(2, "%s", "a % sign"));
     EXPECT_EQ(GetCapturedStdout(), "level one\n   level four\n a % sign\n");
-    sink.Clear();
+    sink.lines.clear();
     CaptureStdout();
     gEngine.Log(2, "%s", std::string(5000, 'x').c_str());
     GetCapturedStdout();

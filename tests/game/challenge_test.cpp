@@ -1,9 +1,7 @@
-// The challenge run whole: who wins, the speed balance, pause and the result display.
+// The challenge run whole: who wins, the result display and the speed balance.
 #include "game/challenge.h"
 
 #include "tests/game/mode_world.h"
-
-#include <gtest/gtest.h>
 
 using Texts = std::vector<std::string>;
 
@@ -14,23 +12,21 @@ struct Outcome {
     int resultFrames = 0;
 };
 
-static std::string TextOver(TumbloEngine* field, int fieldX, int textX)
-{
-    for (const char* text : {"You Won", "You Lost", "Patt"})
-        if (FieldShows(field, fieldX, textX, text))
-            return text;
-    return "?";
-}
-
 // Runs a challenge whose frames of play follow play(frame); the result display is left with Return.
 static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame)>& play)
 {
     Outcome outcome;
+    const auto textOver = [](TumbloEngine* field, int fieldX, int textX) -> std::string {
+        for (const char* text : {"You Won", "You Lost", "Patt"})
+            if (FieldShows(field, fieldX, textX, text))
+                return text;
+        return "?";
+    };
     FrameScript script([&](int frame) {
         if (world.log.Count("Tumblo Sound loaded!") < 2)  // the second one comes with the end sound
             return play(frame);
         if (outcome.resultFrames++ == 0)
-            outcome.texts = {TextOver(world.left, 10, 60), TextOver(world.right, 380, 460)};
+            outcome.texts = {textOver(world.left, 10, 60), textOver(world.right, 380, 460)};
         HoldKey(SDLK_RETURN);
     });
     EXPECT_TRUE(Challenge());
@@ -38,56 +34,40 @@ static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame
     return outcome;
 }
 
-TEST(Challenge, TheHigherScoreWinsAndAnEvenTopOutCountsAgainstTheLeftFirst)
+TEST(Challenge, TheHigherScoreWinsAtAnEvenScoreTheSideThatToppedOutLosesAndLeftEarlyItIsADraw)
 {
-    // The left clears two rows at once, then tops out: still ahead on points.
-    ModeWorld ahead([](TumbloEngine* left, TumbloEngine*) { FillRows(left, 19, 20); });
-    Outcome outcome = RunChallenge(ahead, [&](int frame) {
-        if (frame == 0)
-            Bury(ahead.left);
-        ahead.clock.Advance(601);
-    });
-    EXPECT_EQ(outcome.texts, (Texts{"You Won", "You Lost"}));
-    EXPECT_EQ(ahead.endSounds, Texts{MODE_HIGHSCORE_SOUND});
-
-    ModeWorld even;
-    outcome = RunChallenge(even, [&](int frame) {
-        if (frame == 0)
-            Bury(even.left), Bury(even.right);
-        even.clock.Advance(601);
-    });
-    EXPECT_TRUE(even.log.InOrder({"Left Player lost!", "Right Player lost!"}));
-    EXPECT_EQ(outcome.texts, (Texts{"You Lost", "You Won"}));
-    EXPECT_EQ(even.endSounds, LOSE_SOUND_ONLY);
+    const struct {
+        bool leftScores;   // the left clears two rows at once first
+        const char* ends;  // then the sides named bury themselves and top out; none: Escape, held on
+        Texts texts;
+        const char* sound;
+    } cases[] = {
+        {true, "L", {"You Won", "You Lost"}, MODE_HIGHSCORE_SOUND},  // still ahead on points
+        {false, "L", {"You Lost", "You Won"}, MODE_LOSE_SOUND},
+        {false, "R", {"You Won", "You Lost"}, MODE_LOSE_SOUND},
+        {false, "LR", {"You Lost", "You Won"}, MODE_LOSE_SOUND},  // both at once: the left first
+        {false, "", {"Patt", "Patt"}, MODE_LOSE_SOUND},           // the held Escape ends the display too
+    };
+    for (const auto& c : cases) {
+        ModeWorld world([&](TumbloEngine* left, TumbloEngine*) {
+            if (c.leftScores)
+                FillRows(left, 19, 20);
+        });
+        Outcome outcome = RunChallenge(world, [&](int frame) {
+            for (char side : std::string(frame == 0 ? c.ends : ""))
+                Bury(side == 'L' ? world.left : world.right);
+            HoldKey(SDLK_ESCAPE, !*c.ends);
+            world.clock.Advance(601);
+        });
+        EXPECT_EQ(outcome.texts, c.texts) << c.ends;
+        EXPECT_EQ(world.endSounds, Texts{c.sound});
+        EXPECT_EQ(outcome.resultFrames, *c.ends ? 2 : 1);
+    }
 }
 
-TEST(Challenge, PauseHoldsBothSidesAndTheClockAndAnEscapeStillHeldEndsTheDrawAtOnce)
-{
-    ModeWorld world;
-    std::vector<int> held;
-    Outcome outcome = RunChallenge(world, [&](int frame) {
-        HoldKey(SDLK_p, frame == 0);
-        world.clock.Advance(frame == 0 ? 201 : 5000);
-        if (frame == 0)
-            return;
-        const std::vector<int> rows = {StoneRow(world.left), StoneRow(world.right)};
-        held = frame == 1 ? rows : held;
-        EXPECT_EQ(rows, held);
-        EXPECT_TRUE(FieldShows(world.left, 10, 60, "Paused"));
-        EXPECT_TRUE(FieldShows(world.right, 380, 460, "Paused"));
-        EXPECT_TRUE(ClockShows(290, "0:0"));
-        HoldKey(SDLK_ESCAPE, frame >= 4);  // and never let go
-    });
-    EXPECT_EQ(outcome.texts, (Texts{"Patt", "Patt"}));
-    EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
-    EXPECT_EQ(outcome.resultFrames, 1);
-    EXPECT_EQ(world.log.Count("User exits!"), 2);
-}
-
-// Starts with the given rows full on each side, then fills more on one side once the first frame
-// has cleared them; returns the speeds of both sides after that second clear.
-static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft, int againRows,
-                                             std::vector<int>* firstSpeeds)
+// Both sides start with rows full; once the first frame has cleared them, again fills more on one
+// side. The speeds of both sides after the first and after the second clear.
+static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft, int againRows)
 {
     ModeWorld world([&](TumbloEngine* left, TumbloEngine* right) {
         FillRows(left, FIELD_ROWS - leftRows, FIELD_ROWS - 1);
@@ -97,26 +77,20 @@ static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool a
     RunChallenge(world, [&](int frame) {
         TumbloEngine* again = againLeft ? world.left : world.right;
         world.clock.Advance(601);
-        if (frame == 0) {
-            *firstSpeeds = {world.left->GetSpeed(), world.right->GetSpeed()};
+        if (frame == 0 || again->GetLastPoints() != 0)
+            speeds.insert(speeds.end(), {world.left->GetSpeed(), world.right->GetSpeed()});
+        if (frame == 0)
             FillRows(again, FIELD_ROWS - againRows, FIELD_ROWS - 1);
-        } else if (again->GetLastPoints() != 0) {
-            speeds = {world.left->GetSpeed(), world.right->GetSpeed()};
+        else if (again->GetLastPoints() != 0)
             HoldKey(SDLK_ESCAPE);
-        }
     });
     return speeds;
 }
 
 TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000)
 {
-    std::vector<int> first;
     // 40 to 10, then the right clears two rows and leads 50 to 40.
-    std::vector<int> then = SpeedsAfterTwoClears(2, 1, false, 2, &first);
-    EXPECT_EQ(first, (std::vector<int>{400, 550}));
-    EXPECT_EQ(then, (std::vector<int>{450, 550}));
+    EXPECT_EQ(SpeedsAfterTwoClears(2, 1, false, 2), (std::vector<int>{400, 550, 450, 550}));
     // 160 to 40 asks for 1000; one more row on the left makes a lead of 130, which is ignored.
-    then = SpeedsAfterTwoClears(4, 2, true, 1, &first);
-    EXPECT_EQ(first, (std::vector<int>{400, 1000}));
-    EXPECT_EQ(then, (std::vector<int>{400, 1000}));
+    EXPECT_EQ(SpeedsAfterTwoClears(4, 2, true, 1), (std::vector<int>{400, 1000, 400, 1000}));
 }

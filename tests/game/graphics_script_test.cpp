@@ -5,8 +5,6 @@
 #include "tests/support/log_sink.h"
 #include "tests/support/test_files.h"
 
-#include <gtest/gtest.h>
-
 static const std::string HEADER = "MBKLoadGraphicsScriptFile\n";
 
 class GraphicsScript : public ::testing::Test {
@@ -44,12 +42,14 @@ TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
     } cases[] = {
         {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true, "EAB"},  // last line too
         {"", true, ""},
-        // other keywords skip only their own line
-        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nNote\nSetGraphic -1 empty.bmp\n# end",
+        // other keywords skip only their own line, even one that merely begins like the real one
+        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nSetGraphics 1 far.bmp\n"
+         "SetGraphic -1 empty.bmp\n# end",
          true, "EAB"},
-        // C integers; slots out of range are skipped unopened
+        // C integers; slots out of range are skipped unopened, and so is a record cut after its keyword,
+        // which repeats the one before
         {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 far.bmp\n"
-         "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\n",
+         "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\nSetGraphic",
          true, "EB"},
         {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp", false, "AB"},
         {"SetGraphic 1 b.bmp\nSetGraphic 0 gone.bmp\n", false, "B"},
@@ -62,7 +62,7 @@ TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
     for (const auto& c : cases)
         EXPECT_EQ(Load(HEADER + c.records, c.loads), c.slots) << c.records;
     EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
-    EXPECT_EQ(sink.LevelOf("loading sprite gone.bmp"), 1);
+    EXPECT_TRUE(sink.Contains("loading sprite gone.bmp"));
     EXPECT_EQ(Load(ReadWholeFile("data/grafik/graphic.txt")), "EAB") << "the game's own script";
     UnloadGraphics(&engine);
     EXPECT_EQ(engine.GetGraphic(1), nullptr);

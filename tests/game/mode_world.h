@@ -1,11 +1,8 @@
 #ifndef KOLVO_TESTS_GAME_MODE_WORLD_H
 #define KOLVO_TESTS_GAME_MODE_WORLD_H
 
-#include "core/engine.h"
 #include "game/mode_frame.h"
 #include "game/tumblo_engine.h"
-#include "media/sound_stream.h"
-#include "media/text_engine.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
@@ -31,12 +28,7 @@ struct ModeWorld {
                          },
                          [this](const char* file) { endSounds.push_back(file); }});
     }
-    ~ModeWorld()
-    {
-        SetModeObserver({});
-        ReleaseAllKeys();
-        DrainEvents();
-    }
+    ~ModeWorld() { SetModeObserver({}), ReleaseAllKeys(), DrainEvents(); }
 
     FakeClock clock;
     LogSink log;
@@ -64,26 +56,18 @@ inline void Bury(TumbloEngine* field)
             field->PlaceBlock(column, row, 1);
 }
 
-inline int StoneRow(const TumbloEngine* field)
-{
-    return field->StonePosition(0).row;
-}
-
 // Whether the w x 20 pixels at (x, y) look as draw makes them on black. The reference is drawn on
 // a scratch screen, so the game's frame stays as it was.
 inline bool Shows(int x, int y, int w, const std::function<void()>& draw)
 {
     SDL_Surface* screen = gEngine.screen;
-    const SDL_PixelFormat* format = screen->format;
-    SDL_Surface* scratch = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32, format->Rmask,
-                                                format->Gmask, format->Bmask, format->Amask);
-    SDL_FillRect(scratch, nullptr, 0);
-    std::vector<Uint32> shown = CaptureScreen(x, y, w, 20);
-    gEngine.screen = scratch;
+    const std::vector<Uint32> shown = CaptureScreen(x, y, w, 20);
+    gEngine.screen = SDL_ConvertSurface(screen, screen->format, SDL_SWSURFACE);
+    SDL_FillRect(gEngine.screen, nullptr, 0);
     draw();
-    bool same = CaptureScreen(x, y, w, 20) == shown;
+    const bool same = CaptureScreen(x, y, w, 20) == shown;
+    SDL_FreeSurface(gEngine.screen);
     gEngine.screen = screen;
-    SDL_FreeSurface(scratch);
     return same;
 }
 

@@ -1,13 +1,8 @@
-#include "game/sidebar.h"
-
 #include "core/engine.h"
 #include "media/sprite.h"
-#include "media/text_engine.h"
 #include "tests/game/playfield_fixture.h"
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
-
-#include <algorithm>
 
 constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000, STONE_B = 0x0000FF;
 
@@ -22,13 +17,12 @@ protected:
             ASSERT_TRUE(sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
         SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
     }
-    void Attach(Sprite* e, Sprite* a, Sprite* b) { engine.SetGraphic(-1, e), engine.SetGraphic(0, a), engine.SetGraphic(1, b); }
+    void Attach() { engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB); }
     // The middle of a cell of the playfield drawn at (200, 10).
     static Uint32 Cell(int column, int row) { return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row); }
-    static bool AnyPixelOf(Uint32 colour, int x, int y, int w, int h)
+    static bool Untouched(int x, int y, int w, int h)
     {
-        const std::vector<Uint32> pixels = CaptureScreen(x, y, w, h);
-        return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
+        return CaptureScreen(x, y, w, h) == std::vector<Uint32>(w * h, BACKGROUND);
     }
 
     Sprite empty, stoneA, stoneB;
@@ -37,11 +31,10 @@ protected:
 TEST_F(PlayfieldDrawing, CellsShowTheirPicturesAndEmptySlotsDrawNothing)
 {
     Build({"XO........."});
-    EXPECT_TRUE(engine.Draw(200, 10));
-    EXPECT_TRUE(engine.DrawNext(20, 260));
-    EXPECT_TRUE(AnyPixelOf(BACKGROUND, 0, 0, 640, 480) && !AnyPixelOf(STONE_A, 0, 0, 640, 480));
+    EXPECT_TRUE(engine.Draw(200, 10) && engine.DrawNext(20, 260));
+    EXPECT_TRUE(Untouched(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT));
 
-    Attach(&empty, &stoneA, &stoneB);
+    Attach();
     EXPECT_TRUE(engine.Draw(200, 10));
     EXPECT_EQ((std::vector{Cell(0, 20), Cell(1, 20), Cell(2, 20), Cell(10, 0), ScreenPixel(442, 15), ScreenPixel(205, 472)}),
               (std::vector{STONE_A, STONE_B, EMPTY_CELL, EMPTY_CELL, BACKGROUND, BACKGROUND}));
@@ -49,7 +42,7 @@ TEST_F(PlayfieldDrawing, CellsShowTheirPicturesAndEmptySlotsDrawNothing)
 
 TEST_F(PlayfieldDrawing, TheNextStoneShowsThePictureItWillGet)
 {
-    Attach(&empty, &stoneA, &stoneB);
+    Attach();
     Spawn(1);
     engine.SetNextType(0);
     const Uint8 falling = engine.BlockAt(4, 0)->graphic;
@@ -60,24 +53,4 @@ TEST_F(PlayfieldDrawing, TheNextStoneShowsThePictureItWillGet)
     FallUntilLanded();
     Fall(1);
     EXPECT_EQ(engine.BlockAt(4, 0)->graphic, 1 - falling);
-}
-
-TEST_F(PlayfieldDrawing, TheSidebarLeavesTheLevelLineOutForMinusOne)
-{
-    TextEngine font;  // 3-pixel white glyphs from "!" to "z"
-    std::vector<FontRun> runs;
-    for (int k = 0; k <= 'z' - '!' + 1; ++k)
-        runs.push_back({4 * k, 1});
-    ASSERT_TRUE(font.LoadFont(WriteFontPicture("font3.bmp", 4 * ('z' - '!' + 1) + 1, 8, runs).c_str()));
-    Attach(&empty, &stoneA, &stoneB);
-    const auto lines = [] {
-        std::string shown;
-        for (int line = 0; line <= 3; ++line)
-            shown += AnyPixelOf(0xFFFFFF, 20, 100 + line * SIDEBAR_LINE_STEP, 100, 8) ? '#' : '.';
-        return shown;
-    };
-    ASSERT_TRUE(DrawSidebar(20, 100, SIDEBAR_NO_LEVEL, &engine, &font));
-    EXPECT_EQ(lines(), ".###");
-    ASSERT_TRUE(DrawSidebar(20, 100, 0, &engine, &font));
-    EXPECT_EQ(lines(), "####");
 }

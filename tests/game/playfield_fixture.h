@@ -21,11 +21,10 @@ protected:
     // Settled blocks from a picture whose last row is the bottom row.
     void Build(const Picture& rows)
     {
-        const int top = FIELD_ROWS - int(rows.size());
         for (int r = 0; r < int(rows.size()); ++r)
-            for (int column = 0; column < int(rows[r].size()); ++column)
+            for (int column = 0; column < FIELD_COLUMNS; ++column)
                 if (rows[r][column] != '.')
-                    engine.PlaceBlock(column, top + r, rows[r][column] == 'O');
+                    engine.PlaceBlock(column, FIELD_ROWS - int(rows.size()) + r, rows[r][column] == 'O');
     }
     // The playfield from row first to the bottom, every block shown as 'X'.
     Picture Rows(int first) const

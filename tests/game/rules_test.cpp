@@ -3,22 +3,21 @@
 #include "media/sound_stream.h"
 #include "media/sprite.h"
 
-#include <cstdlib>
-#include <new>
-
 TEST(TumbloEngine, SpeedsUpToOneThousandAreTakenOnlyByInitAndByARunningGame)
 {
     FakeClock clock;
     TumbloEngine engine;
-    Sprite picture;
     engine.SetSpeed(500);
-    EXPECT_EQ(engine.FallInterval(), 0u) << "no game runs before Init";
-    engine.SetGraphic(-1, &picture);
     EXPECT_FALSE(engine.Run(0) || engine.Init(1001));
-    EXPECT_EQ(engine.State(), 0);
-    ASSERT_TRUE(engine.Init(400));
-    EXPECT_EQ(engine.FallInterval(), 600u);
-    EXPECT_EQ(engine.GetGraphic(-1), nullptr) << "Init empties the slots";
+    EXPECT_EQ(engine.FallInterval(), 0u) << "no game runs before Init, nor after a refused one";
+    Sprite picture;
+    for (auto [speed, interval] : {std::pair{1000, 0u}, {-200, 1200u}, {400, 600u}}) {
+        engine.Reset();
+        engine.SetGraphic(-1, &picture);
+        ASSERT_TRUE(engine.Init(speed)) << speed;
+        EXPECT_EQ(engine.FallInterval(), interval);
+        EXPECT_EQ(engine.GetGraphic(-1), nullptr) << "Init empties the slots";
+    }
     ASSERT_TRUE(engine.Run(0));  // the first stone comes at once
     EXPECT_FALSE(engine.Init(100));
     EXPECT_EQ(engine.State(), STATE_RUNNING | STATE_STONE) << "the first game goes on at speed 400";
@@ -26,9 +25,6 @@ TEST(TumbloEngine, SpeedsUpToOneThousandAreTakenOnlyByInitAndByARunningGame)
     EXPECT_EQ(engine.GetSpeed(), 400);
     engine.SetSpeed(1000);
     EXPECT_EQ(engine.FallInterval(), 0u);
-    engine.Reset();
-    ASSERT_TRUE(engine.Init(-200));
-    EXPECT_EQ(engine.FallInterval(), 1200u);
 }
 
 TEST_F(PlayfieldTest, FourRowsScore160WithOneClearSoundOnTheClearingCallOnly)
@@ -57,12 +53,13 @@ TEST_F(PlayfieldTest, FourRowsScore160WithOneClearSoundOnTheClearingCallOnly)
     EXPECT_EQ(counters(), (std::vector{0, 0, 4, 160, 1}));
 }
 
+// A row with a gap at either end stays; the full ones around it go.
 TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
 {
-    Build({"X..........", "XX.........", "XXXXXXXXXXX", "..X.X......", "XXOXXXXXXXX", "...X......."});
+    Build({"X..........", "XX.........", "XXXXXXXXXXX", ".XXXXXXXXXX", "XXOXXXXXXXX", "...X......."});
     ASSERT_TRUE(engine.Run(0));
     EXPECT_EQ(engine.GetLastPoints(), 40);
-    EXPECT_EQ(Rows(15), (Picture{"...........", "...........", "X..........", "XX.........", "..X.X......",
+    EXPECT_EQ(Rows(15), (Picture{"...........", "...........", "X..........", "XX.........", ".XXXXXXXXXX",
                                  "...X......."}));
 }
 
@@ -100,48 +97,4 @@ TEST_F(PlayfieldTest, ABlockInRowZeroOrASpawnOntoABlockEndsTheGameUntilTheNextIn
     EXPECT_FALSE(engine.Run(0));
     EXPECT_TRUE(engine.IsGameOver());
     EXPECT_EQ(Rows(0)[0], "....XX.....");
-}
-
-// Every allocation of this test program passes here (the library's other forms call these); a
-// test turns the count on around the calls it watches.
-static bool counting = false;
-static int allocations = 0, otherSizes = 0;
-
-void* operator new(std::size_t size)
-{
-    allocations += counting;
-    otherSizes += counting && size != sizeof(Block);
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-// The non-throwing form too, so that nothing this program allocates comes from another allocator
-// than the one its delete hands memory back to (a sanitizer's would be).
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    allocations += counting;
-    otherSizes += counting && size != sizeof(Block);
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
-TEST_F(PlayfieldTest, RunAllocatesOnlyTheFourBlocksOfEachNewStone)
-{
-    engine.SetSpeed(900);
-    srand(7);
-    int spawns = 0;
-    for (int call = 0; call < 200000 && !engine.IsGameOver(); ++call) {
-        const bool falling = engine.State() & STATE_STONE;
-        clock.Advance(Uint32(rand() % 40));
-        counting = true;
-        engine.Run(Uint32(rand()) & (KEY_LEFT | KEY_RIGHT | KEY_ROTATE | KEY_DOWN));
-        counting = false;
-        spawns += !falling && (engine.State() & STATE_STONE);
-    }
-    EXPECT_GT(spawns, 10);
-    EXPECT_EQ(otherSizes, 0);
-    // The spawn that ends the game allocates up to four blocks before it finds a cell taken.
-    EXPECT_GE(allocations, 4 * spawns);
-    EXPECT_LE(allocations, 4 * spawns + 4);
 }

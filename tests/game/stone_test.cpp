@@ -1,6 +1,8 @@
 #include "tests/game/playfield_fixture.h"
 
-TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopWithCounterOneInAlternatePictures)
+// In free space every turn is a quarter turn clockwise on screen about block 0; the square only
+// counts its turns.
+TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePicturesAndTurnsAQuarterAboutBlockZero)
 {
     const std::string pictures[STONE_TYPES] = {"....XX.....|....XX.....", "...XXXX....|...........",
                                                "...XXX.....|...X.......", "...XXX.....|.....X.....",
@@ -10,23 +12,11 @@ TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopWithCounterOneInAlternatePictures)
     for (int type = 0; type < STONE_TYPES; ++type) {
         engine.Reset();
         ASSERT_TRUE(engine.Init(400));
-        Spawn(type);
-        EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]);
-        EXPECT_EQ(engine.RotationCounter(), 1);
-        EXPECT_NE(engine.BlockAt(4, 0)->graphic, previous) << "Reset keeps the colour counter";
-        previous = engine.BlockAt(4, 0)->graphic;
-    }
-}
-
-// In free space every turn is a quarter turn clockwise on screen about block 0; the square only
-// counts its turns.
-TEST_F(PlayfieldTest, EveryTurnIsAQuarterTurnAboutBlockZeroAndTheSquareOnlyCounts)
-{
-    for (int type = 0; type < STONE_TYPES; ++type) {
-        engine.Reset();
-        ASSERT_TRUE(engine.Init(400));
         StopFalling();
         Spawn(type);
+        EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]);
+        EXPECT_NE(engine.BlockAt(4, 0)->graphic, previous) << "Reset keeps the colour counter";
+        previous = engine.BlockAt(4, 0)->graphic;
         Fall(2);
         Cells turned = Stone();
         for (int turn = 1; turn <= STONE_TURNS; ++turn) {

@@ -1,19 +1,11 @@
+// The list of results, its file, and the rules by which a result enters it.
 #include "highscore/highscore_list.h"
+#include "highscore/highscore_table.h"
 
 #include "tests/highscore/highscore_test_support.h"
-#include "tests/support/test_files.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/log_sink.h"
 
 #include <ctime>
-
-static HighscoreEntry Entry(const char* name, int points)
-{
-    HighscoreEntry entry = {};
-    snprintf(entry.name, sizeof entry.name, "%s", name);
-    entry.points = points;
-    return entry;
-}
 
 static std::string NamesInOrder(HighscoreList& list)
 {
@@ -26,11 +18,14 @@ static std::string NamesInOrder(HighscoreList& list)
 TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
 {
     EnterFreshDirectory();
-    // Equal points A, B in the file come back as B, A; the stray bytes behind are never read.
-    RunFormatTool("encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13");
+    // Equal points A, B in the file come back as B, A; the stray bytes behind are never read. A
+    // name that fills its field without a zero is read whole, and saved with its zero.
+    const std::string full = "Twentycharacterlongs";
+    RunFormatTool("encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13 " + full +
+                  ":40:1:10:14");
     HighscoreList list;
     ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey));
-    EXPECT_EQ(NamesInOrder(list), "C B A ");
+    EXPECT_EQ(NamesInOrder(list), "C B A " + full + " ");
     const HighscoreEntry* b = list.GetEntry(2);
     EXPECT_TRUE(b->level == 3 && b->playTime == 59 && b->date == 12u);
 
@@ -38,11 +33,13 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
     unsigned created = 0, written = 0;
     const std::string decoded = RunFormatTool("decode highscore.txt");
-    sscanf(decoded.c_str(), "header MossbrookHighscore 0 3 %u %u", &created, &written);
+    sscanf(decoded.c_str(), "header MossbrookHighscore 0 4 %u %u", &created, &written);
     EXPECT_EQ(created, 1000u) << "a save keeps the date the file was first written\n" << decoded;
     EXPECT_GE(written, before);
-    EXPECT_NE(decoded.find("entry 70 4 61 13 C\nentry 50 3 59 12 B\nentry 50 2 65 11 A\n"), std::string::npos);
-    EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE).size(), 36u + 3 * 40);
+    EXPECT_NE(decoded.find("entry 70 4 61 13 C\nentry 50 3 59 12 B\nentry 50 2 65 11 A\nentry 40 1 10 14 " +
+                           full.substr(0, 19) + "\n"),
+              std::string::npos) << decoded;
+    EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE).size(), 36u + 4 * 40);
 
     RunFormatTool("encode highscore.txt 1 2");
     EXPECT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey)) << "no entries is still a good file";
@@ -83,6 +80,13 @@ TEST(HighscoreList, RanksANewEntryAheadOfItsEqualsAndCountsPastAByteWithoutWrapp
     EXPECT_EQ(list.Count(), 255);
     EXPECT_EQ(list.GetEntry(255)->points, 1035);
     EXPECT_EQ(list.Position(Entry("x", 1)), 256);
+
+    // However many share their points, the newest stands first.
+    HighscoreList ties;
+    std::string added;
+    for (int i = 0; i < 40; ++i)
+        ties.Add(Entry(std::to_string(i).c_str(), 7)), added = std::to_string(i) + " " + added;
+    EXPECT_EQ(NamesInOrder(ties), added);
 }
 
 TEST(HighscoreFile, DamageFailsTheLoadAFailedSaveKeepsTheOldFileAndScramblingUndoesItself)
@@ -115,4 +119,36 @@ TEST(HighscoreFile, DamageFailsTheLoadAFailedSaveKeepsTheOldFileAndScramblingUnd
     ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey) && CryptBlock(back, scrambled, 40, HighscoreKey));
     EXPECT_EQ(memcmp(back, clear, 40), 0);
     EXPECT_EQ(scrambled[37], clear[37]) << "the key's zero is part of the stream";
+}
+
+TEST(HighscoreTable, FirstResultStartsTheFileAndNothingBelowOnePointQualifies)
+{
+    EnterFreshDirectory();
+    EXPECT_FALSE(ReachesHighscore(0, 1, 30));
+    EXPECT_TRUE(ReachesHighscore(1, 1, 30));
+    ASSERT_TRUE(EnterHighscore("Ann", 1, 1, 30));
+    EXPECT_NE(RunFormatTool("decode highscore.txt").find("entry 1 1 30 "), std::string::npos);
+}
+
+// Ten stored results of 100 to 1000 points: the tenth place is open to a tie, not to less.
+TEST(HighscoreTable, TenthPlaceIsOpenToATieOnly)
+{
+    EnterFreshDirectory();
+    std::string records;
+    for (int points = 1000; points >= 100; points -= 100)
+        records += " P" + std::to_string(points) + ":" + std::to_string(points) + ":2:90:5";
+    RunFormatTool("encode highscore.txt 1 2" + records);
+    LogSink log;
+    EXPECT_FALSE(ReachesHighscore(99, 1, 30));
+    EXPECT_TRUE(log.Contains("User didn't reach highscore!"));
+    EXPECT_TRUE(ReachesHighscore(100, 1, 30));
+
+    ASSERT_TRUE(EnterHighscore("Zed", 100, 3, 45));
+    std::string decoded = RunFormatTool("decode highscore.txt");
+    EXPECT_NE(decoded.find("header MossbrookHighscore 0 11 1 "), std::string::npos) << decoded;
+    EXPECT_NE(decoded.find("entry 200 2 90 5 P200\nentry 100 3 45 "), std::string::npos) << decoded;
+    EXPECT_NE(decoded.find(" Zed\nentry 100 2 90 5 P100\n"), std::string::npos) << decoded;
+    EXPECT_EQ(decoded.find("testuser"), std::string::npos);
+    EXPECT_FALSE(EnterHighscore("Low", 50, 1, 30));
+    EXPECT_EQ(RunFormatTool("decode highscore.txt"), decoded) << "a result that misses is not written";
 }

@@ -1,22 +1,55 @@
 #ifndef KOLVO_TESTS_HIGHSCORE_SUPPORT_H
 #define KOLVO_TESTS_HIGHSCORE_SUPPORT_H
 
-#include <SDL/SDL.h>
+#include "highscore/highscore_list.h"
+#include "tests/support/headless.h"
+#include "tests/support/test_files.h"
 
-#include <functional>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
-// Starts the engine and moves into a new empty working directory (so no highscore file) holding
-// its own data/grafik/font.bmp, a font whose every glyph shows its character code as a bit
-// column (so equal screens mean equal texts), and data/grafik/cursor.bmp, a green bar.
-void EnterFreshDirectory();
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
 constexpr Uint32 CURSOR_GREEN = 0x00FF00;
 
-// Runs the independent format tool with the arguments and returns what it printed.
-std::string RunFormatTool(const std::string& arguments);
+// Starts the engine and moves into a new empty working directory (so no highscore file) holding
+// its own data/grafik/font.bmp, whose glyph for character 33 + k is 3 + k % 3 pixels wide, and
+// data/grafik/cursor.bmp, a green bar.
+inline void EnterFreshDirectory()
+{
+    static int count = 0;
+    StartHeadlessEngine();
+    const std::string directory = testDirectory + "/case" + std::to_string(++count);
+    ASSERT_EQ(mkdir(directory.c_str(), 0755), 0);
+    ASSERT_EQ(chdir(directory.c_str()), 0);
+    ASSERT_EQ(mkdir("data", 0755) + mkdir("data/grafik", 0755), 0);
+    std::vector<FontRun> runs = {{0, 1}};
+    for (int k = 0; k < 95; ++k)
+        runs.push_back({runs.back().start + 4 + k % 3, 1});
+    WriteFontPicture("data/grafik/font.bmp", runs.back().start + 1, 10, runs);
+    WritePicture("data/grafik/cursor.bmp", 3, 8, CURSOR_GREEN);
+}
 
-// Clears the screen, lets draw paint on it, and captures the rectangle.
-std::vector<Uint32> Rendered(const std::function<void()>& draw, int x, int y, int w, int h);
+// Runs the independent format tool with the arguments and returns what it printed.
+inline std::string RunFormatTool(const std::string& arguments)
+{
+    const std::string command = "/usr/bin/python3 " KOLVO_HIGHSCORE_FORMAT_TOOL " " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[256];
+    while (pipe && fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    EXPECT_TRUE(pipe && pclose(pipe) == 0) << command;
+    return output;
+}
+
+inline HighscoreEntry Entry(const char* name, int points)
+{
+    HighscoreEntry entry = {};
+    snprintf(entry.name, sizeof entry.name, "%s", name);
+    entry.points = points;
+    return entry;
+}
 
 #endif

@@ -1,23 +1,13 @@
 #include "highscore/name_entry.h"
 
+#include "core/engine.h"
+#include "media/text_engine.h"
 #include "tests/highscore/highscore_test_support.h"
-#include "tests/support/headless.h"
+#include "tests/support/fake_clock.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
 
 constexpr Uint16 RETURN = 13, BACKSPACE = 8, ESCAPE = 27;
-
-// Presses one key per frame (unicode values), then Return; returns what GetName returned.
-static bool Type(std::vector<Uint16> keys, char* name, size_t capacity = 100)
-{
-    keys.push_back(RETURN);
-    PushKeyDown(SDLK_a, keys[0]);
-    FrameScript script([&](int frame) {
-        if (size_t(frame + 1) < keys.size())
-            PushKeyDown(SDLK_a, keys[frame + 1]);
-    });
-    return GetName("Enter your name", name, capacity);
-}
 
 TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharacters)
 {
@@ -29,16 +19,25 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharacters)
     // change nothing.
     for (Uint16 key : {BACKSPACE, Uint16(200), Uint16(0xE9), Uint16(1), ESCAPE, Uint16('!')})
         keys.push_back(key);
-    char name[100] = "junk";
-    EXPECT_TRUE(Type(keys, name));
-    EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQR!");
-
-    EXPECT_TRUE(Type({'a', 'b', 'c', 'd'}, name, 3));
-    EXPECT_STREQ(name, "ab") << "never more than the buffer holds";
-    EXPECT_TRUE(Type({}, name));
-    EXPECT_STREQ(name, "");
-    EXPECT_TRUE(Type({BACKSPACE, ' ', 'x'}, name));
-    EXPECT_STREQ(name, " x");
+    const struct {
+        std::vector<Uint16> keys;
+        size_t capacity;
+        const char* name;
+    } cases[] = {{keys, 100, "ABCDEFGHIJKLMNOPQR!"},
+                 {{'a', 'b', 'c', 'd'}, 3, "ab"},  // never more than the buffer holds
+                 {{}, 100, ""},
+                 {{BACKSPACE, ' ', 'x'}, 100, " x"}};
+    for (auto c : cases) {  // one key a frame (unicode values), then Return
+        c.keys.push_back(RETURN);
+        PushKeyDown(SDLK_a, c.keys[0]);
+        FrameScript script([&](int frame) {
+            if (size_t(frame + 1) < c.keys.size())
+                PushKeyDown(SDLK_a, c.keys[frame + 1]);
+        });
+        char name[100] = "junk";
+        EXPECT_TRUE(GetName("Enter your name", name, c.capacity));
+        EXPECT_STREQ(name, c.name);
+    }
 }
 
 TEST(NameEntry, KeysTypedWithinOneFrameWaitTheirTurnAndAHeldKeyDoesNotRepeat)
@@ -63,4 +62,29 @@ TEST(NameEntry, KeysTypedWithinOneFrameWaitTheirTurnAndAHeldKeyDoesNotRepeat)
         PushKeyDown(SDLK_a, static_cast<Uint16>(*c));
     EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
     EXPECT_STREQ(name, "Quick Brown Fox 42");
+}
+
+// The field starts at x 120; a hidden cursor counts as -1.
+TEST(NameEntry, TheCursorBlinksEvery400msRightBehindTheName)
+{
+    EnterFreshDirectory();
+    TextEngine font;
+    ASSERT_TRUE(font.LoadFont("data/grafik/font.bmp"));
+    FakeClock clock;
+    std::vector<int> cursorAt;
+    PushKeyDown(SDLK_a, 'a');
+    PushKeyDown(SDLK_b, 'b');
+    FrameScript script([&](int frame) {
+        const std::vector<Uint32> line = CaptureScreen(0, 181, SCREEN_WIDTH, 1);
+        const auto green = std::find(line.begin(), line.end(), CURSOR_GREEN);
+        cursorAt.push_back(green == line.end() ? -1 : int(green - line.begin()));
+        clock.Advance(100);
+        if (frame == 11)
+            PushKeyDown(SDLK_RETURN, RETURN);
+    });
+    char name[100];
+    EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
+    const int behind = 120 + font.CharWidth('a') + font.CharWidth('b'), hidden = -1;
+    EXPECT_EQ(cursorAt, (std::vector{hidden, hidden, hidden, hidden, hidden, behind, behind, behind, behind, behind,
+                                     hidden, hidden, hidden}));
 }

@@ -7,23 +7,25 @@
 
 #include <gtest/gtest.h>
 
-// Marker runs at x 0-2 and 8-10 frame one glyph ("!") of 5 pixels at x 3-7; the second run
-// touches the right edge of the 11-pixel picture.
+// Marker runs at x 0-2 and 8-10 frame one glyph ("!") of 5 pixels at x 3-7 and rows 1 to 4; its
+// bottom row 5 is background. The second run touches the right edge of the 11-pixel picture.
 class TextEngineTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         StartHeadlessEngine();
         ASSERT_TRUE(font.LoadFont(WriteFontPicture("one_glyph.bmp", 11, 6, {{0, 3}, {8, 3}}).c_str()));
-        SDL_FillRect(gEngine.screen, nullptr, 0);
+        SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 0, 255));
     }
-    // Which of the screen columns x0..x0+n-1 on row y are lit, as '#' and '.'.
-    static std::string Lit(int x0, int n, int y)
+    // The screen's rows from y on, 12 columns from x 99: '#' the glyph's white, '.' the blue
+    // screen, '?' anything else.
+    static std::vector<std::string> Shown(int y, int rows)
     {
-        std::string lit;
-        for (int x = x0; x < x0 + n; ++x)
-            lit += ScreenPixel(x, y) ? '#' : '.';
-        return lit;
+        std::vector<std::string> shown(rows);
+        for (int row = 0; row < rows; ++row)
+            for (int x = 99; x < 99 + 12; ++x)
+                shown[row] += ScreenPixel(x, y + row) == 0xFFFFFF ? '#' : ScreenPixel(x, y + row) == 0x0000FF ? '.' : '?';
+        return shown;
     }
     TextEngine font;
 };
@@ -31,14 +33,15 @@ protected:
 TEST_F(TextEngineTest, GlyphsStartAtThePenTextIsCutAtTheEdgeAndAMissingPictureIsRefused)
 {
     EXPECT_EQ(font.CharWidth(' ') + font.CharWidth('A') + font.CharWidth(200), 5);
-    // Cut from source x 1 and placed at 98: the body covers 100..104, the columns under the half
-    // marker runs are transparent.
+    // Cut from source x 1 and row 1, placed at 98: the body covers 100..104; the columns under the
+    // half marker runs and the background below are transparent.
     EXPECT_TRUE(font.PutString(100, 50, "!"));
+    const std::string body = ".#####......", none = "............";
+    EXPECT_EQ(Shown(49, 7), (std::vector{none, body, body, body, body, none, none}));
+    // A space moves the pen by the glyph's width; bytes without a glyph draw nothing and stay put.
     EXPECT_TRUE(font.PutString(100, 60, " !"));
     EXPECT_TRUE(font.PutString(100, 70, "A\t\xC3\xA9!"));
-    EXPECT_EQ(Lit(99, 12, 51), ".#####......");
-    EXPECT_EQ(Lit(99, 12, 61), "......#####.");
-    EXPECT_EQ(Lit(99, 12, 71), ".#####......");
+    EXPECT_EQ(Shown(61, 1)[0] + "|" + Shown(71, 1)[0], "......#####.|" + body);
 
     // 255 glyphs of 5 pixels reach beyond the screen: the last visible glyph is drawn.
     EXPECT_TRUE(font.PutStringF(0, 0, "%s", std::string(1000, '!').c_str()));

@@ -1,6 +1,9 @@
 #ifndef KOLVO_TESTS_LOG_SINK_H
 #define KOLVO_TESTS_LOG_SINK_H
 
+#include "core/engine.h"
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,19 +14,31 @@ public:
         int level;
         std::string text;
     };
-
-    LogSink();
-    ~LogSink();
+    LogSink() { SetLogListener([this](int level, const char* text) { lines.push_back({level, text}); }); }
+    ~LogSink() { SetLogListener(nullptr); }
     LogSink(const LogSink&) = delete;
     LogSink& operator=(const LogSink&) = delete;
 
-    bool Contains(const std::string& text) const { return Count(text) > 0; }  // a line equal to text
-    int Count(const std::string& text) const;
-    int LevelOf(const std::string& text) const;    // level of the first such line, -1 if none
-    // True when the lines equal to each given text appear in this order (others may lie between).
-    bool InOrder(const std::vector<std::string>& texts) const;
-    std::string All() const;  // every line, for failure messages
-    void Clear() { lines.clear(); }
+    int Count(const std::string& text) const
+    {
+        return int(std::count_if(lines.begin(), lines.end(), [&](const Line& line) { return line.text == text; }));
+    }
+    bool Contains(const std::string& text) const { return Count(text) > 0; }
+    // True when lines equal to the texts appear in this order (others may lie between).
+    bool InOrder(const std::vector<std::string>& texts) const
+    {
+        size_t next = 0;
+        for (const Line& line : lines)
+            next += next < texts.size() && line.text == texts[next];
+        return next == texts.size();
+    }
+    std::string All() const  // level and text of every line, for failure messages
+    {
+        std::string all;
+        for (const Line& line : lines)
+            all += std::to_string(line.level) + " " + line.text + "\n";
+        return all;
+    }
 
     std::vector<Line> lines;
 };

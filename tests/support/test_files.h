@@ -2,27 +2,77 @@
 #define KOLVO_TESTS_TEST_FILES_H
 
 #include <SDL/SDL.h>
+#include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-// Files that tests make in the working directory. Paths returned are relative to it.
-std::string WriteTextFile(const std::string& name, const std::string& contents);
-std::string ReadWholeFile(const std::string& name);
+// Files that tests make in the working directory. Paths returned are as given.
+inline std::string WriteTextFile(const std::string& name, const std::string& contents)
+{
+    std::ofstream out(name, std::ios::binary);
+    out << contents;
+    EXPECT_TRUE(out.good()) << name;
+    return name;
+}
 
-// A 24-bit picture of w x h pixels filled with colour (0xRRGGBB); optional square of another
-// colour at its top-left corner, side pixels wide.
-std::string WritePicture(const std::string& name, int w, int h, Uint32 colour, Uint32 squareColour = 0,
-                         int side = 0);
+inline std::string ReadWholeFile(const std::string& name)
+{
+    std::ostringstream all;
+    all << std::ifstream(name, std::ios::binary).rdbuf();
+    return all.str();
+}
+
+// Pictures are 24-bit; colours are 0xRRGGBB.
+inline void FillArea(SDL_Surface* picture, int x, int y, int w, int h, Uint32 colour)
+{
+    SDL_Rect area = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
+    SDL_FillRect(picture, &area, SDL_MapRGB(picture->format, colour >> 16, colour >> 8, colour));
+}
+
+inline SDL_Surface* NewPicture(int w, int h, Uint32 colour)
+{
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    FillArea(picture, 0, 0, w, h, colour);
+    return picture;
+}
+
+inline std::string SavePicture(SDL_Surface* picture, const std::string& name)  // and frees it
+{
+    EXPECT_EQ(SDL_SaveBMP(picture, name.c_str()), 0) << name;
+    SDL_FreeSurface(picture);
+    return name;
+}
+
+// w x h pixels of colour, with a square of another colour, side pixels wide, at the top left.
+inline std::string WritePicture(const std::string& name, int w, int h, Uint32 colour, Uint32 squareColour = 0,
+                                int side = 0)
+{
+    SDL_Surface* picture = NewPicture(w, h, colour);
+    FillArea(picture, 0, 0, side, side, squareColour);
+    return SavePicture(picture, name);
+}
 
 // A font picture: its marker row holds the given marker runs (first pixel, length); every glyph
-// pixel of rows 1 and below is glyphColour, the rest background (black, which becomes transparent).
+// pixel of rows 1 to height - 2 is glyphColour, the rest background (black, which becomes transparent).
 struct FontRun {
     int start;
     int length;
 };
-std::string WriteFontPicture(const std::string& name, int width, int height,
-                             const std::vector<FontRun>& runs, Uint32 glyphColour = 0xFFFFFF);
+inline std::string WriteFontPicture(const std::string& name, int width, int height, const std::vector<FontRun>& runs,
+                                    Uint32 glyphColour = 0xFFFFFF)
+{
+    SDL_Surface* picture = NewPicture(width, height, 0x000000);
+    FillArea(picture, 0, 0, width, 1, 0x404040);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        FillArea(picture, runs[i].start, 0, runs[i].length, 1, 0xFF00FF);
+        const int glyphStart = runs[i].start + runs[i].length;
+        if (i + 1 < runs.size())
+            FillArea(picture, glyphStart, 1, runs[i + 1].start - glyphStart, height - 2, glyphColour);
+    }
+    return SavePicture(picture, name);
+}
 
 #endif

@@ -1,0 +1,146 @@
+// The sound layer heard through SDL's disk driver, which CTest chooses before main.
+#include "media/sound_library.h"
+#include "media/sound_stream.h"
+
+#include "tests/media/sound_files.h"
+#include "tests/support/headless.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+constexpr int OUTPUT_RATE = 44100;
+
+// The mix as SDL's disk driver writes it to SDL_DISKAUDIOFILE, from the moment this is built.
+class DiskOutput {
+public:
+    DiskOutput() : mark(Size() / 4 * 4) {}
+    // Waits for the next frames and returns them, both sides interleaved.
+    std::vector<int16_t> Next(int frames)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (Size() < mark + 4LL * frames && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::vector<int16_t> samples(2 * size_t(frames));
+        std::ifstream in(std::getenv("SDL_DISKAUDIOFILE"), std::ios::binary);
+        in.seekg(mark);
+        in.read(reinterpret_cast<char*>(samples.data()), 4LL * frames);
+        EXPECT_EQ(in.gcount(), 4LL * frames) << "the disk driver stopped writing";
+        mark += in.gcount();
+        return samples;
+    }
+    void Settle() { Next(4096); }  // lets the buffers mixed before a change pass by
+
+private:
+    static long long Size()
+    {
+        struct stat about;
+        return stat(std::getenv("SDL_DISKAUDIOFILE"), &about) == 0 ? about.st_size : 0;
+    }
+    long long mark;
+};
+
+// The first and last frame louder than threshold on the left side (-1 when none is), and the
+// longest quiet run between them.
+struct LoudSpan {
+    long first = -1, last = -1, longestQuiet = 0;
+};
+inline LoudSpan FindLoudSpan(const std::vector<int16_t>& samples, int threshold)
+{
+    LoudSpan span;
+    for (long f = 0; f < long(samples.size() / 2); ++f) {
+        if (std::abs(samples[2 * f]) <= threshold)
+            continue;
+        if (span.first >= 0)
+            span.longestQuiet = std::max(span.longestQuiet, f - span.last - 1);
+        span.first = span.first < 0 ? f : span.first;
+        span.last = f;
+    }
+    return span;
+}
+
+class SoundOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartHeadlessEngine();
+        ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk") << "run through ctest, which chooses it";
+        ASSERT_TRUE(SoundStream::Available());
+    }
+};
+
+// Ends the way a careless caller might: stops and closes the very stream it is told about, on
+// the library's own thread, which it records.
+static signed char CloseWhenEnded(FSOUND_STREAM* stream, void*, int, void* userData)
+{
+    FSOUND_Stream_Stop(stream);
+    FSOUND_Stream_Close(stream);
+    *static_cast<std::atomic<std::thread::id>*>(userData) = std::this_thread::get_id();
+    return 1;
+}
+
+TEST_F(SoundOnDisk, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
+{
+    const int openBefore = SoundLibraryOpenStreams();
+    FSOUND_STREAM* stream = FSOUND_Stream_Open(WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000).c_str(), FSOUND_LOOP_NORMAL, 0, 0);
+    std::atomic<std::thread::id> endedOn{};
+    ASSERT_TRUE(FSOUND_Stream_SetEndCallback(stream, CloseWhenEnded, &endedOn));
+    FSOUND_Stream_SetLoopCount(stream, 2);
+    DiskOutput out;
+    ASSERT_GE(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
+    LoudSpan heard = FindLoudSpan(out.Next(OUTPUT_RATE / 2), 1000);
+    EXPECT_NEAR(heard.last - heard.first, 3 * OUTPUT_RATE / 20, 100) << "played once and looped twice";
+    for (int waited = 0; endedOn == std::thread::id() && waited < 5000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_NE(endedOn, std::thread::id()) << "the callback came";
+    EXPECT_NE(endedOn, std::this_thread::get_id());
+    EXPECT_EQ(SoundLibraryOpenStreams(), openBefore);
+}
+
+TEST_F(SoundOnDisk, LoudChannelsSaturateAndTheSixtyFifthFindsNoRoom)
+{
+    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+    std::vector<FSOUND_STREAM*> streams;
+    for (int i = 0; i <= FSOUND_MAX_CHANNELS; ++i) {
+        streams.push_back(FSOUND_Stream_Open(level.c_str(), FSOUND_LOOP_NORMAL, 0, 0));
+        FSOUND_Stream_SetLoopCount(streams.back(), -1);
+        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()), i < FSOUND_MAX_CHANNELS ? i : -1);
+    }
+    EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_CHANNEL_ALLOC);
+    EXPECT_TRUE(strcmp(SoundErrorText(19), "Unknown error") == 0 && strcmp(SoundErrorText(-1), "Unknown error") == 0)
+        << "codes outside the table of names";
+    DiskOutput out;
+    out.Settle();
+    std::vector<int16_t> heard = out.Next(2048);
+    for (FSOUND_STREAM* stream : streams)
+        FSOUND_Stream_Close(stream);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size())) << "held at the top, never wrapped";
+}
+
+// Half a second of 440 Hz holds whole cycles, so a gapless loop is one unbroken tone.
+TEST_F(SoundOnDisk, Mp3MusicComesAtTheMixRateOnBothSidesOnceOrLoopedWithoutASeamUntilStopped)
+{
+    WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000);
+    if (std::system("lame --quiet -b 64 tune.wav tune.mp3") != 0)
+        GTEST_SKIP() << "lame is not installed";
+    SoundStream music("tune.mp3");
+    DiskOutput out;
+    ASSERT_TRUE(music.Play(false));
+    std::vector<int16_t> heard = out.Next(OUTPUT_RATE);
+    LoudSpan once = FindLoudSpan(heard, 5000);
+    EXPECT_NEAR(once.last - once.first, OUTPUT_RATE / 2, OUTPUT_RATE / 50);
+    EXPECT_NEAR(heard[2 * once.first], heard[2 * once.first + 1], 1) << "the mono tone on both sides";
+    EXPECT_EQ(FSOUND_GetChannelsPlaying(), 0) << "its channel is free once it ended";
+
+    ASSERT_TRUE(music.Play(true));
+    LoudSpan looped = FindLoudSpan(out.Next(2 * OUTPUT_RATE), 1000);
+    music.Stop();
+    EXPECT_GT(looped.last - looped.first, OUTPUT_RATE * 3 / 2) << "still playing after three lengths";
+    EXPECT_LT(looped.longestQuiet, 8) << "no silence where it starts again";
+    out.Settle();
+    EXPECT_EQ(FindLoudSpan(out.Next(8192), 0).first, -1) << "silence once stopped";
+}
