@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The command line of the real program, run in an empty directory: without data/ the fonts cannot
+# load, so the program ends right after its start, and what it logged tells what it understood.
+# --help wins over everything; only -w and -debug count, spelled exactly so; the rest is harmless.
+set -u
+game=$(realpath "$1")
+work=$(mktemp -d /tmp/kolvo-cmdline-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+failed=0
+
+# check <arguments> <status> <fullscreen line, or - for no log at all> <debug: yes|no>
+check() {
+  rm -f "$work/kolvolog.txt"
+  local out status
+  out=$(cd "$work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$game" $1 2>&1)
+  status=$?
+  local usage=no debug=no
+  [[ "$out" == *$'usage:\n -w: windowed\n -debug: debug mode\n --help: this text'* ]] && usage=yes
+  grep -q "Debug mode is activated!" "$work/kolvolog.txt" 2>/dev/null && debug=yes
+  if [ "$3" = - ]; then
+    [ "$usage" = yes ] && [ ! -e "$work/kolvolog.txt" ] || { echo "'$1': no usage, or a log"; failed=1; }
+  else
+    [ "$usage" = no ] && grep -qs "$3" "$work/kolvolog.txt" || { echo "'$1': usage, or no '$3' logged"; failed=1; }
+  fi
+  [ "$status" -eq "$2" ] || { echo "'$1': exit status $status, not $2"; failed=1; }
+  [ "$debug" = "$4" ] || { echo "'$1': debug mode $debug, not $4"; failed=1; }
+}
+
+check "-w --help -debug" 1 - no
+check "-debug -w" 0 "fullscreen: 0" yes
+check "-W --debug extra" 0 "fullscreen: 1" no
+[ "$failed" -eq 0 ] && echo "the command line is understood"
+exit "$failed"
