@@ -89,7 +89,8 @@ grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/  /'
 echo "installing and playing it in another fresh Debian $suite root"
 fresh_root "$work/play" || fail "could not copy the minimal root"
 mkdir -p "$work/play/tmp/kolvo-package"
-cp "$work/build/root/kolvo/$deb" "$work/build/root/kolvo/tests/package/in_root.sh" "$work/play/tmp/kolvo-package/"
+cp "$work/build/root/kolvo/$deb" "$work/build/root/kolvo/tests/package/in_root.sh" \
+  "$work/build/root/kolvo/tests/e2e/lib.sh" "$work/play/tmp/kolvo-package/"
 rm -rf "$work/build"
 in_root "$work/play" 1200 /bin/bash /tmp/kolvo-package/in_root.sh >"$work/play.log" 2>&1
 status=$?

@@ -22,16 +22,8 @@ fail() {
   exit 1
 }
 
-# wait_for <tenths of a second> <command...>: true as soon as the command succeeds.
-wait_for() {
-  local tenths=$1 i
-  shift
-  for ((i = 0; i < tenths; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# The window stories' shared steps, copied beside this script; only e2e_wait_for is used here.
+source "$(dirname "$0")/lib.sh"
 
 # --- The player's part. The game runs in its own network and process namespaces: its virtual X
 # server cannot meet another one on this machine, and nothing it started outlives this part.
@@ -41,7 +33,7 @@ if [ "${1:-}" = play ]; then
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
     xvfb-run -a kolvo -w >/tmp/game.out 2>&1 &
   runner=$!
-  wait_for 600 menu_or_end
+  e2e_wait_for 600 menu_or_end
   grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
   echo "ok: the menu is ready, and the log is in the player's directory"
 
@@ -68,7 +60,7 @@ if [ "${1:-}" = play ]; then
     xdotool mousedown 1
     sleep 0.2
     xdotool mouseup 1 2>/dev/null  # the game may be gone with its X server already
-    wait_for 100 game_gone && break
+    e2e_wait_for 100 game_gone && break
   done
   game_gone || fail "the game did not end when its quit button was clicked"
   wait "$runner"
