@@ -63,11 +63,11 @@ inline void AskToLeave(int frame)
 inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen, int settle = 3,
                              bool kept = false)
 {
-    ForceFrameDrawing(!kept);
     if (!StartBenchScreen()) {
         state.SkipWithError("the headless screen did not start");
         return;
     }
+    ForceFrameDrawing(!kept);
     SDL_Event leftOver;  // keys pushed for the screen before must not end this one
     while (SDL_PollEvent(&leftOver)) {
     }

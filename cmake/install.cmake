@@ -13,16 +13,9 @@ set(KOLVO_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/kolvo/data CACHE STRING
 
 # The launcher finds the program and the data relative to itself, so that the installed tree can
 # be moved; it learns the way from its own directory to theirs here.
-function(kolvo_install_path out dir)
-  if(IS_ABSOLUTE "${dir}")
-    set(${out} "${dir}" PARENT_SCOPE)
-  else()
-    set(${out} "${CMAKE_INSTALL_PREFIX}/${dir}" PARENT_SCOPE)
-  endif()
-endfunction()
-kolvo_install_path(launcher_dir ${KOLVO_INSTALL_LAUNCHERDIR})
-kolvo_install_path(program_dir ${KOLVO_INSTALL_PROGRAMDIR})
-kolvo_install_path(data_dir ${KOLVO_INSTALL_DATADIR})
+get_filename_component(launcher_dir ${KOLVO_INSTALL_LAUNCHERDIR} ABSOLUTE BASE_DIR ${CMAKE_INSTALL_PREFIX})
+get_filename_component(program_dir ${KOLVO_INSTALL_PROGRAMDIR} ABSOLUTE BASE_DIR ${CMAKE_INSTALL_PREFIX})
+get_filename_component(data_dir ${KOLVO_INSTALL_DATADIR} ABSOLUTE BASE_DIR ${CMAKE_INSTALL_PREFIX})
 file(RELATIVE_PATH KOLVO_LAUNCHER_TO_PROGRAM ${launcher_dir} ${program_dir}/kolvo)
 file(RELATIVE_PATH KOLVO_LAUNCHER_TO_DATA ${launcher_dir} ${data_dir})
 configure_file(dist/kolvo-launch ${CMAKE_BINARY_DIR}/kolvo-launch @ONLY)

@@ -1,5 +1,7 @@
 #include "core/frame_look.h"
 
+#include "core/frame.h"
+
 static bool drawingForced = false;
 
 void ForceFrameDrawing(bool forced)
@@ -26,4 +28,12 @@ bool FrameLook::NeedsDrawing(Uint32 now)
     }
     digest = LOOK_START;
     return needed;
+}
+
+bool FrameLook::Keeps(Uint32 now)
+{
+    if (NeedsDrawing(now))
+        return false;
+    KeepFrame();
+    return true;
 }

@@ -24,6 +24,9 @@ public:
     // True when the look added since the previous call differs from the one drawn last, or the
     // refresh is due: the frame must then be drawn, and counts as drawn. Starts the next look.
     bool NeedsDrawing(Uint32 now);
+    // NeedsDrawing, and when the frame need not be drawn, keeps the one shown (KeepFrame): true
+    // when the frame is done, false when it is to be drawn and presented.
+    bool Keeps(Uint32 now);
 
 private:
     static constexpr uint64_t LOOK_START = 0xCBF29CE484222325u;  // FNV-1a's offset basis

@@ -45,7 +45,7 @@ public:
 private:
     bool LoadGraphics();
     bool Frame();
-    bool LooksNew(ChallengeShows shows);
+    bool KeepsFrame(ChallengeShows shows);
     bool Step(TumbloEngine& playfield, Uint32 keyBits, SignPoints& sign, const char* lost,
               const char* failed);
     void BalanceSpeeds();
@@ -154,10 +154,8 @@ bool TwoPlayerChallenge::Frame()
     // 7: the trailing player's stones fall faster, paused or not.
     BalanceSpeeds();
     // 8-13: a clean screen, drawn and flipped; a frame that would look as the one shown is kept.
-    if (!LooksNew(CHALLENGE_SHOWS_PLAY)) {
-        KeepFrame();
+    if (KeepsFrame(CHALLENGE_SHOWS_PLAY))
         return true;
-    }
     if (!FillScreen() || !DrawFields() || !DrawMessages())
         return false;
     if (!clock.Draw(CHALLENGE_CLOCK_X, CHALLENGE_CLOCK_Y))
@@ -201,8 +199,9 @@ bool TwoPlayerChallenge::DrawFields()
 }
 
 // Everything a frame of the challenge draws: what the screen shows, both playfields with their
-// panels, the clock, and the messages over the playfields.
-bool TwoPlayerChallenge::LooksNew(ChallengeShows shows)
+// panels, the clock, and the messages over the playfields. True when that is as shown and the
+// frame was kept.
+bool TwoPlayerChallenge::KeepsFrame(ChallengeShows shows)
 {
     const Uint32 now = Ticks();
     look.Add(shows);
@@ -214,7 +213,7 @@ bool TwoPlayerChallenge::LooksNew(ChallengeShows shows)
     look.Add(paused);
     leftSign.AddLook(look, now);
     rightSign.AddLook(look, now);
-    return look.NeedsDrawing(now);
+    return look.Keeps(now);
 }
 
 // "Paused" over both playfields while paused, else each side's latest row clear for a while.
@@ -295,10 +294,8 @@ bool TwoPlayerChallenge::ResultFrame()
         gEngine.Log(2, "User exits!");
         quit = true;
     }
-    if (!LooksNew(CHALLENGE_SHOWS_RESULT)) {
-        KeepFrame();
+    if (KeepsFrame(CHALLENGE_SHOWS_RESULT))
         return true;
-    }
     if (!FillScreen() || !DrawFields())
         return false;
     if (!clock.Draw(CHALLENGE_CLOCK_X, CHALLENGE_CLOCK_Y))

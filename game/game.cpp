@@ -44,7 +44,7 @@ public:
 private:
     bool Frame();
     bool Step(Uint32 keyBits);
-    bool LooksNew(GameShows shows);
+    bool KeepsFrame(GameShows shows);
     void LevelRule();
     void ShowLevelBanner();
     bool BannerFrame();
@@ -128,10 +128,8 @@ bool SingleGame::Frame()
     // 7: a new level may begin, paused or not.
     LevelRule();
     // 8-13: a clean screen, drawn and flipped; a frame that would look as the one shown is kept.
-    if (!LooksNew(GAME_SHOWS_PLAY)) {
-        KeepFrame();
+    if (KeepsFrame(GAME_SHOWS_PLAY))
         return true;
-    }
     if (!FillScreen())
         return false;
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
@@ -155,8 +153,8 @@ bool SingleGame::Step(Uint32 keyBits)
 }
 
 // Everything a frame of the game draws: what the screen shows, the playfield with its panel and
-// clock, and the message over the playfield.
-bool SingleGame::LooksNew(GameShows shows)
+// clock, and the message over the playfield. True when that is as shown and the frame was kept.
+bool SingleGame::KeepsFrame(GameShows shows)
 {
     const Uint32 now = Ticks();
     look.Add(shows);
@@ -165,7 +163,7 @@ bool SingleGame::LooksNew(GameShows shows)
     clock.AddLook(look);
     look.Add(paused);
     signPoints.AddLook(look, now);
-    return look.NeedsDrawing(now);
+    return look.Keeps(now);
 }
 
 // "Paused" while paused, else the points of the latest row clear for a while.
@@ -224,10 +222,8 @@ void SingleGame::ShowLevelBanner()
 bool SingleGame::BannerFrame()
 {
     quit |= DrainEventsForQuit();
-    if (!LooksNew(GAME_SHOWS_BANNER)) {
-        KeepFrame();
+    if (KeepsFrame(GAME_SHOWS_BANNER))
         return true;
-    }
     if (!FillScreen())
         return false;
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
@@ -266,10 +262,8 @@ void SingleGame::ShowGameOver()
 bool SingleGame::GameOverFrame()
 {
     DrainEventsForQuit();  // a closed window cannot end the game twice; the display goes on
-    if (!LooksNew(GAME_SHOWS_OVER)) {
-        KeepFrame();
+    if (KeepsFrame(GAME_SHOWS_OVER))
         return true;
-    }
     if (!FillScreen())
         return false;
     if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))

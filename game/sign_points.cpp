@@ -22,6 +22,7 @@ bool SignPoints::Draw(int x, int y, Uint32 now) const
 
 void SignPoints::AddLook(FrameLook& look, Uint32 now) const
 {
-    look.Add(Shown(now) ? points : 0);
-    look.Add(Shown(now) ? lines : 0);
+    const bool shown = Shown(now);
+    look.Add(shown ? points : 0);
+    look.Add(shown ? lines : 0);
 }

@@ -396,6 +396,4 @@ void TumbloEngine::AddLook(FrameLook& look) const
     look.Add(colour);
     look.Add(score);
     look.Add(lines);
-    for (const Sprite* sprite : graphics)
-        look.Add(reinterpret_cast<intptr_t>(sprite));
 }

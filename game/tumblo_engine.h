@@ -126,7 +126,8 @@ public:
     // blit fails or the next type is unknown.
     bool DrawNext(int x, int y);
     // Adds to a frame's look what Draw, DrawNext and a sidebar show of this playfield: every cell,
-    // the next stone and its picture, score, rows and the pictures in the slots.
+    // the next stone and its picture, score and rows. The pictures in the slots are left out: they
+    // are attached before a frame loop starts and stay until it ends.
     void AddLook(FrameLook& look) const;
 
     // Inspection for tests and tools; the game itself never calls these.

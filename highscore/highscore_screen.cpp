@@ -126,10 +126,8 @@ static bool RunFrame(HighscoreList* list, FrameLook* look, Uint32* startTick, bo
 {
     PollEvents(leave);
     CheckLeaveKeys(startTick, leave);
-    if (!look->NeedsDrawing(Ticks())) {
-        KeepFrame();
+    if (look->Keeps(Ticks()))
         return true;
-    }
     if (ClearScreen(gEngine.screen) != 0)
         return Fail("Fill Screen failed!");
     if (!DrawHeads())

@@ -17,6 +17,6 @@ else
 fi
 tests=$(grep '^tests/' <<<"$files" | count)
 code=$(grep -v '^tests/' <<<"$files" | count)
-percent=$((100 * tests / code))
-echo "test lines $tests, code lines $code: ${percent}% (at most ${TEST_SHARE_LIMIT_PERCENT}%)"
+percent=$((1000 * tests / code))
+echo "test lines $tests, code lines $code: $((percent / 10)).$((percent % 10))% (at most ${TEST_SHARE_LIMIT_PERCENT}%)"
 [ $((100 * tests)) -le $((TEST_SHARE_LIMIT_PERCENT * code)) ]

@@ -55,10 +55,8 @@ static bool DrawLines()
 static const char* InfoFrame(Sprite& logo, FrameLook& look, bool* leave)
 {
     ReadEvents(leave);
-    if (!look.NeedsDrawing(Ticks())) {
-        KeepFrame();
+    if (look.Keeps(Ticks()))
         return nullptr;
-    }
     if (ClearScreen(gEngine.screen) != 0)
         return "Fill Screen failed!";
     if (!logo.Draw(INFO_LOGO_X, INFO_LOGO_Y))

@@ -67,7 +67,7 @@ public:
 private:
     void ReadInput(MenuOutcome& outcome);
     void CheckButtons(MenuOutcome& outcome);
-    bool LooksNew();
+    bool KeepsFrame();
     void Draw(MenuOutcome& outcome);
 
     Pointer pointer;
@@ -148,14 +148,15 @@ void MainMenu::Draw(MenuOutcome& outcome)
     }
 }
 
-// What the menu shows besides its fixed pictures: the pointer and the look of every button.
-bool MainMenu::LooksNew()
+// What the menu shows besides its fixed pictures: the pointer and the look of every button. True
+// when that is as shown and the frame was kept.
+bool MainMenu::KeepsFrame()
 {
     look.Add(pointerX);
     look.Add(pointerY);
     for (const Button& button : buttons)
         look.Add(button.GetState());
-    return look.NeedsDrawing(Ticks());
+    return look.Keeps(Ticks());
 }
 
 // The frame in which the user chooses is still shown, with the pressed button in its hover look.
@@ -167,19 +168,16 @@ int MainMenu::Run()
     while (!outcome.finished) {
         ReadInput(outcome);
         CheckButtons(outcome);
-        if (!LooksNew()) {
-            KeepFrame();
-            pacer.Wait();
-            continue;
-        }
-        if (ClearScreen(gEngine.screen) != 0) {
-            gEngine.Log(2, "Fill Screen failed!");
-            outcome.Finish(MENU_ERROR);
-        }
-        Draw(outcome);
-        if (FlipScreen(gEngine.screen) != 0) {
-            gEngine.Log(2, "Flip Buffers failed!");
-            return MENU_ERROR;
+        if (!KeepsFrame()) {
+            if (ClearScreen(gEngine.screen) != 0) {
+                gEngine.Log(2, "Fill Screen failed!");
+                outcome.Finish(MENU_ERROR);
+            }
+            Draw(outcome);
+            if (FlipScreen(gEngine.screen) != 0) {
+                gEngine.Log(2, "Flip Buffers failed!");
+                return MENU_ERROR;
+            }
         }
         pacer.Wait();
     }

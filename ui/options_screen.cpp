@@ -35,7 +35,7 @@ public:
 
 private:
     const char* Frame();
-    bool LooksNew();
+    bool KeepsFrame();
     const char* DrawFrame();
     void RunSwitch();
     bool InSwitchArea() const;
@@ -104,13 +104,14 @@ const char* OptionsPage::DrawFrame()
 }
 
 // What the screen shows besides its fixed pictures: the pointer, the back button and the switch.
-bool OptionsPage::LooksNew()
+// True when that is as shown and the frame was kept.
+bool OptionsPage::KeepsFrame()
 {
     look.Add(pointerX);
     look.Add(pointerY);
     look.Add(back.GetState());
     look.Add(gSoundOn);
-    return look.NeedsDrawing(Ticks());
+    return look.Keeps(Ticks());
 }
 
 // One frame; the message of the step that failed, or nullptr. A frame that would look as the one
@@ -134,10 +135,8 @@ const char* OptionsPage::Frame()
         leave = true;
     }
     RunSwitch();
-    if (!LooksNew()) {
-        KeepFrame();
+    if (KeepsFrame())
         return nullptr;
-    }
     if (ClearScreen(gEngine.screen) != 0)
         return "Fill Screen failed!";
     return DrawFrame();
