@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A player starts the game and clicks quit in the menu: the game ends in order, with
-# "User chose Exit!", the goodbye line and exit status 0.
+# "User chose Exit!", the goodbye line and exit status 0, and leaves a log shaped as players and
+# their tools know it.
 # Usage: menu_quit.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -9,4 +10,14 @@ e2e_start_game
 e2e_quit_from_menu
 e2e_expect_log "Outer Mainloop finished, Goodbye!"
 e2e_expect_log "Logfile closed"
+
+# The log opens and closes with a dated stamp between rules; each entry is indented two spaces per
+# level and stamped with the time; lines end in CR LF.
+log=$E2E_RUN/kolvolog.txt cr=$'\r' clock='[0-9]{1,2}:[0-9]{1,2}:[0-9]{1,2}'
+stamp="# Date: [0-9]{1,2}\.[0-9]{1,2}\.[0-9]{4}$cr|# Time: $clock$cr|#-{40}$cr"
+[ "$(head -n 5 "$log" | grep -cxE "# Logfile opened\.$cr|$stamp")" = 5 ] || e2e_fail "the log's header is not as written"
+[ "$(tail -n 5 "$log" | grep -cxE "# Logfile closed\.$cr|$stamp")" = 5 ] || e2e_fail "the log's footer is not as written"
+for entry in "  -$clock:   Initialising Engine$cr" "    -$clock:   init SDL$cr"; do
+  grep -qxE "$entry" "$log" || e2e_fail "no log line '$entry'"
+done
 echo "the quit button ended the game"
