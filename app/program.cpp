@@ -13,7 +13,8 @@
 #include <cstring>
 
 static const char PROGRAM_LOG_FILE[] = "kolvolog.txt";
-static const char PROGRAM_USAGE[] = "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n";
+static const char PROGRAM_USAGE[] =
+    "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n";
 
 // A screen the menu can choose: the line logged before it and the line logged when it fails.
 struct ScreenChoice {

@@ -21,8 +21,14 @@
 // game: no stone falls, no guard runs out. A screen that waits lets its wait pass at once, and
 // the frame pacing sleeps nothing while this clock runs, so only the work of a frame is timed.
 inline Uint32 benchNow = 100000;
-inline Uint32 BenchTicks() { return benchNow; }
-inline void BenchDelay(Uint32 milliseconds) { benchNow += milliseconds; }
+inline Uint32 BenchTicks()
+{
+    return benchNow;
+}
+inline void BenchDelay(Uint32 milliseconds)
+{
+    benchNow += milliseconds;
+}
 
 // The engine as the tests start it: dummy video, a 640 x 480 32-bit software screen, both fonts,
 // in a fresh directory that links the game data. Once per process; false when anything failed.
@@ -60,8 +66,8 @@ inline void AskToLeave(int frame)
 // Runs screen() and times its frames after the first `settle` ones; once the benchmark has
 // enough, asks the screen to leave every frame until it returns. Every frame is drawn, unless
 // `kept` asks for the frames as the game modes run them while nothing changes: kept, not drawn.
-inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen, int settle = 3,
-                             bool kept = false)
+inline void TimeScreenFrames(benchmark::State& state, const std::function<void()>& screen,
+                             int settle = 3, bool kept = false)
 {
     if (!StartBenchScreen()) {
         state.SkipWithError("the headless screen did not start");

@@ -30,8 +30,9 @@ static std::string MusicPath()
     }
     fclose(out);
     std::string made = "/tmp/kolvo_bench_music.mp3";
-    std::string command = std::string("lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -b 128 ") +
-                          raw + " " + made;
+    std::string command =
+        std::string("lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -b 128 ") +
+        raw + " " + made;
     return std::system(command.c_str()) == 0 ? made : std::string();
 }
 

@@ -89,7 +89,8 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;
     }
-    Log(3, "set video mode %ix%i @ [optimal] bpp, fullscreen: %i", width, height, fullscreen ? 1 : 0);
+    Log(3, "set video mode %ix%i @ [optimal] bpp, fullscreen: %i", width, height,
+        fullscreen ? 1 : 0);
     Uint32 flags = fullscreen ? SDL_DOUBLEBUF | SDL_FULLSCREEN : SDL_DOUBLEBUF;
     screen = SDL_SetVideoMode(width, height, 0, flags);
     if (!screen) {

@@ -19,8 +19,8 @@ void FrameLook::Add(int64_t value)
 
 bool FrameLook::NeedsDrawing(Uint32 now)
 {
-    const bool needed = drawingForced || !drawnOnce || digest != drawn ||
-                        now - drawnAt >= FRAME_REFRESH_MS;
+    const bool needed =
+        drawingForced || !drawnOnce || digest != drawn || now - drawnAt >= FRAME_REFRESH_MS;
     if (needed) {
         drawn = digest;
         drawnOnce = true;

@@ -48,8 +48,8 @@ bool LogFile::Write(uint16_t level, const char* text)
     for (uint16_t i = 0; i < level; ++i)
         fputs("  ", stream);
     ReadClock();
-    fprintf(stream, "-%i:%i:%i:   %s\r\n", localTime->tm_hour, localTime->tm_min,
-            localTime->tm_sec, text);
+    fprintf(stream, "-%i:%i:%i:   %s\r\n", localTime->tm_hour, localTime->tm_min, localTime->tm_sec,
+            text);
     fflush(stream);
     return true;
 }

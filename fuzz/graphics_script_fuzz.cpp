@@ -15,7 +15,8 @@ static const char FUZZ_SCRIPT[] = "graphic.txt";
 
 static void WritePicture(const char* name, Uint32 colour)
 {
-    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, CELL_SIZE, CELL_SIZE, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_Surface* picture =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, CELL_SIZE, CELL_SIZE, 24, 0xFF0000, 0xFF00, 0xFF, 0);
     if (!picture || SDL_FillRect(picture, nullptr, colour) != 0 || SDL_SaveBMP(picture, name) != 0)
         abort();
     SDL_FreeSurface(picture);

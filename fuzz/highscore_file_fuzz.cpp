@@ -78,7 +78,8 @@ static std::vector<HighscoreEntry> ExpectedAfterReload(std::vector<HighscoreEntr
     for (HighscoreEntry& entry : entries)
         entry.name[HIGHSCORE_NAME_MAX] = '\0';
     for (auto run = entries.begin(); run != entries.end();) {
-        auto end = std::find_if(run, entries.end(), [&](const HighscoreEntry& e) { return e.points != run->points; });
+        auto end = std::find_if(run, entries.end(),
+                                [&](const HighscoreEntry& e) { return e.points != run->points; });
         std::reverse(run, end);
         run = end;
     }
@@ -100,7 +101,8 @@ static void CheckSaveRoundTrip(HighscoreList& list)
     Check(reloaded.Load(FUZZ_FILE, HighscoreKey));
     Check(reloaded.Header()->created == created);
     const std::vector<HighscoreEntry> got = Entries(reloaded);
-    Check(got.size() == expected.size() && std::equal(got.begin(), got.end(), expected.begin(), SameEntry));
+    Check(got.size() == expected.size() &&
+          std::equal(got.begin(), got.end(), expected.begin(), SameEntry));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,7 +1,7 @@
 #include "game/game_clock.h"
 
-#include "core/frame_look.h"
 #include "core/engine.h"
+#include "core/frame_look.h"
 #include "media/text_engine.h"
 
 static constexpr Uint32 CLOCK_SECOND_MS = 1000;

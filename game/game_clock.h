@@ -17,7 +17,7 @@ public:
     void Hold(Uint32 now) { tick = now; }
     // Writes "minutes:seconds", unpadded, in the white font. False when the write fails.
     bool Draw(int x, int y) const;
-    void AddLook(FrameLook& look) const;  // what Draw shows
+    void AddLook(FrameLook& look) const;                     // what Draw shows
     int PlayTime() const { return minutes * 60 + seconds; }  // in seconds
 
     Uint8 minutes = 0;

@@ -9,7 +9,8 @@
 
 static ModeObserver modeObserver;
 
-bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose, SoundStream& highscore)
+bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose,
+                    SoundStream& highscore)
 {
     return OpenEffect(landing, MODE_LANDING_SOUND) && OpenEffect(line, MODE_LINE_SOUND) &&
            OpenEffect(lose, MODE_LOSE_SOUND) && OpenEffect(highscore, MODE_HIGHSCORE_SOUND);

@@ -20,7 +20,8 @@ constexpr char MODE_HIGHSCORE_SOUND[] = "data/sound/highscore.wav";
 
 // Opens the four in that order; false at the first that fails while sound works (a machine
 // without sound plays the game in silence).
-bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose, SoundStream& highscore);
+bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose,
+                    SoundStream& highscore);
 
 // Repeat guard of the pause and music keys, in milliseconds: they act at most once per window.
 constexpr Uint32 MODE_KEY_REPEAT_MS = 200;

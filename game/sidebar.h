@@ -4,9 +4,9 @@
 class TextEngine;
 class TumbloEngine;
 
-constexpr int SIDEBAR_NO_LEVEL = -1;    // the challenge has no levels: the level line stays empty
-constexpr int SIDEBAR_LINE_STEP = 40;   // pixels between the panel's lines
-constexpr int SIDEBAR_NEXT_X = 20;      // the next stone, from the panel's corner
+constexpr int SIDEBAR_NO_LEVEL = -1;   // the challenge has no levels: the level line stays empty
+constexpr int SIDEBAR_LINE_STEP = 40;  // pixels between the panel's lines
+constexpr int SIDEBAR_NEXT_X = 20;     // the next stone, from the panel's corner
 constexpr int SIDEBAR_NEXT_Y = 160;
 
 // Writes the panel beside a playfield with its top-left corner at (x, y) pixels: "Level", "Score",

@@ -10,6 +10,7 @@
 
 // The next stone as the side panel shows it: cells relative to the drawing point, in drawing order.
 // The bar and the square are anchored at block 0, the two hook shapes at their left end.
+// clang-format off
 static constexpr Position NEXT_SHAPE_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
     {{0, 0}, {1, 0}, {2, 0}, {-1, 0}},
@@ -20,6 +21,7 @@ static constexpr Position NEXT_SHAPE_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{0, 0}, {1, 0}, {-1, 0}, {0, 1}},
 };
 static_assert(sizeof(NEXT_SHAPE_TABLE) / sizeof(Position) == STONE_TYPES * STONE_BLOCKS, "next shapes");
+// clang-format on
 
 static int Slot(int column, int row)
 {
@@ -28,7 +30,8 @@ static int Slot(int column, int row)
 
 static bool InsideField(Position cell)
 {
-    return cell.column >= 0 && cell.column < FIELD_COLUMNS && cell.row >= 0 && cell.row < FIELD_ROWS;
+    return cell.column >= 0 && cell.column < FIELD_COLUMNS && cell.row >= 0 &&
+           cell.row < FIELD_ROWS;
 }
 
 // Graphic 0 and 1 alternate from stone to stone.
@@ -39,9 +42,9 @@ static Uint8 FollowingColour(Uint8 colour)
 
 // The colour counter has no meaning before the first stone; starting at 1 makes that stone graphic 0.
 TumbloEngine::TumbloEngine()
-    : stone{}, positions{}, rotation(0), currentType(0), nextType(0), score(0), lines(0), fallInterval(0),
-      state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0), lastLines(0), graphics{}, sounds{},
-      soundPlays{}
+    : stone{}, positions{}, rotation(0), currentType(0), nextType(0), score(0), lines(0),
+      fallInterval(0), state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0),
+      lastLines(0), graphics{}, sounds{}, soundPlays{}
 {
 }
 
@@ -193,7 +196,8 @@ void TumbloEngine::FallNormal()
 
 bool TumbloEngine::Shift(int columns, int rows)
 {
-    const Position offsets[STONE_BLOCKS] = {{columns, rows}, {columns, rows}, {columns, rows}, {columns, rows}};
+    const Position offsets[STONE_BLOCKS] = {
+        {columns, rows}, {columns, rows}, {columns, rows}, {columns, rows}};
     return MoveStone(offsets);
 }
 
@@ -368,7 +372,8 @@ bool TumbloEngine::Draw(int x, int y)
         for (int row = 0; row < FIELD_ROWS; ++row) {
             const Block* block = grid[Slot(column, row)].get();
             Sprite* sprite = GetGraphic(block ? block->graphic : GRAPHIC_EMPTY);
-            if (sprite && !sprite->Draw(Uint16(x + CELL_SIZE * column), Uint16(y + CELL_SIZE * row)))
+            if (sprite &&
+                !sprite->Draw(Uint16(x + CELL_SIZE * column), Uint16(y + CELL_SIZE * row)))
                 return false;
         }
     }

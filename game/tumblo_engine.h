@@ -18,8 +18,8 @@ constexpr int CELL_SIZE = 22;  // pixels per cell on screen, across and down
 // State bits. When STATE_GAME_OVER is set the state is exactly STATE_GAME_OVER.
 constexpr Uint8 STATE_RUNNING = 2;
 constexpr Uint8 STATE_GAME_OVER = 4;
-constexpr Uint8 STATE_STONE = 8;   // a stone is falling
-constexpr Uint8 STATE_FAST = 32;   // one accelerated fall step is pending
+constexpr Uint8 STATE_STONE = 8;  // a stone is falling
+constexpr Uint8 STATE_FAST = 32;  // one accelerated fall step is pending
 
 // Block flag: already handled by the shift pass that follows a cleared row.
 constexpr Uint8 FLAG_SETTLED = 2;
@@ -60,6 +60,7 @@ constexpr int STONE_BLOCKS = 4;
 constexpr int STONE_TURNS = 4;
 
 // Where a new stone of each type puts its blocks, block 0 first. Block 0 is the pivot of turns.
+// clang-format off
 inline constexpr Position STONE_SPAWN_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{4, 0}, {5, 0}, {4, 1}, {5, 1}},  // square
     {{4, 0}, {5, 0}, {6, 0}, {3, 0}},  // bar of four
@@ -70,9 +71,11 @@ inline constexpr Position STONE_SPAWN_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{4, 0}, {5, 0}, {3, 0}, {4, 1}},  // three in a row, fourth below the middle
 };
 static_assert(sizeof(STONE_SPAWN_TABLE) / sizeof(Position) == STONE_TYPES * STONE_BLOCKS, "spawn table");
+// clang-format on
 
 // How a turn moves blocks 1 to 3, by type and by the rotation counter before the turn. Every entry
 // of types 1 to 6 is a quarter turn clockwise on screen about block 0; the square never moves.
+// clang-format off
 inline constexpr Position STONE_ROTATION_TABLE[STONE_TYPES][STONE_TURNS][STONE_BLOCKS - 1] = {
     {{{0, 0}, {0, 0}, {0, 0}}, {{0, 0}, {0, 0}, {0, 0}}, {{0, 0}, {0, 0}, {0, 0}}, {{0, 0}, {0, 0}, {0, 0}}},
     {{{1, 1}, {2, 2}, {-1, -1}}, {{-1, 1}, {-2, 2}, {1, -1}}, {{-1, -1}, {-2, -2}, {1, 1}}, {{1, -1}, {2, -2}, {-1, 1}}},
@@ -84,6 +87,7 @@ inline constexpr Position STONE_ROTATION_TABLE[STONE_TYPES][STONE_TURNS][STONE_B
 };
 static_assert(sizeof(STONE_ROTATION_TABLE) / sizeof(Position) == STONE_TYPES * STONE_TURNS * (STONE_BLOCKS - 1),
               "rotation table");
+// clang-format on
 
 // One playfield: the grid of blocks, the falling and the next stone, score, cleared rows and fall
 // speed. It owns its blocks; the sprites and sound streams in its slots are only referred to and

@@ -269,8 +269,9 @@ const HighscoreEntry* HighscoreList::GetEntry(int index)
 // Stable, so equal points keep their order, as the exchange sort of neighbours always did.
 void HighscoreList::Sort()
 {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const HighscoreEntry& a, const HighscoreEntry& b) { return a.points > b.points; });
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [](const HighscoreEntry& a, const HighscoreEntry& b) { return a.points > b.points; });
 }
 
 void HighscoreList::Clear()

@@ -14,7 +14,7 @@ constexpr char HIGHSCORE_FILE[] = "highscore.txt";
 constexpr char HIGHSCORE_MAGIC[] = "MossbrookHighscore";
 constexpr size_t HIGHSCORE_HEADER_SIZE = 36;
 constexpr size_t HIGHSCORE_ENTRY_SIZE = 40;
-constexpr size_t HIGHSCORE_NAME_SIZE = 20;                    // the name field in a record, in bytes
+constexpr size_t HIGHSCORE_NAME_SIZE = 20;  // the name field in a record, in bytes
 constexpr size_t HIGHSCORE_NAME_MAX = HIGHSCORE_NAME_SIZE - 1;  // what we store: a zero always fits
 // The stored count is read by older readers as one byte, so no file ever holds more records.
 constexpr int HIGHSCORE_MAX_ENTRIES = 255;

@@ -29,7 +29,9 @@ static const char* const HIGHSCORE_CELL_FAILURES[] = {"Draw Name failed!", "Draw
 static_assert(sizeof HIGHSCORE_COLUMN_X / sizeof HIGHSCORE_COLUMN_X[0] == HIGHSCORE_COLUMNS, "");
 static_assert(sizeof HIGHSCORE_HEADS / sizeof HIGHSCORE_HEADS[0] == HIGHSCORE_COLUMNS, "");
 static_assert(sizeof HIGHSCORE_EMPTY_ROW / sizeof HIGHSCORE_EMPTY_ROW[0] == HIGHSCORE_COLUMNS, "");
-static_assert(sizeof HIGHSCORE_CELL_FAILURES / sizeof HIGHSCORE_CELL_FAILURES[0] == HIGHSCORE_COLUMNS, "");
+static_assert(sizeof HIGHSCORE_CELL_FAILURES / sizeof HIGHSCORE_CELL_FAILURES[0] ==
+                  HIGHSCORE_COLUMNS,
+              "");
 
 using HighscoreRow = char[HIGHSCORE_COLUMNS][HIGHSCORE_CELL_SIZE];
 
@@ -78,7 +80,8 @@ static void CheckLeaveKeys(Uint32* startTick, bool* leave)
 static bool DrawHeads()
 {
     for (int column = 0; column < HIGHSCORE_COLUMNS; ++column)
-        if (!gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], HIGHSCORE_HEAD_Y, HIGHSCORE_HEADS[column]))
+        if (!gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], HIGHSCORE_HEAD_Y,
+                                  HIGHSCORE_HEADS[column]))
             return Fail("Draw Highscore head failed!");
     return true;
 }

@@ -30,7 +30,8 @@ bool ReachesHighscore(int32_t points, int32_t level, int32_t seconds)
         gEngine.Log(2, "Load Highscore failed!");
     if (points < 1)
         return false;
-    if (list.Add(MakeHighscoreEntry(HIGHSCORE_PROBE_NAME, points, level, seconds)) <= HIGHSCORE_PLACES)
+    if (list.Add(MakeHighscoreEntry(HIGHSCORE_PROBE_NAME, points, level, seconds)) <=
+        HIGHSCORE_PLACES)
         return true;
     gEngine.Log(2, "User didn't reach highscore!");
     return false;

@@ -18,9 +18,9 @@
 struct FSOUND_STREAM {
     SoundSource source;
     bool loopAllowed = false;
-    int loopCount = 0;   // as set; copied into loopsLeft when it starts playing
-    int loopsLeft = 0;   // -1 without end
-    int channel = -1;    // -1 while it does not play
+    int loopCount = 0;  // as set; copied into loopsLeft when it starts playing
+    int loopsLeft = 0;  // -1 without end
+    int channel = -1;   // -1 while it does not play
     FSOUND_STREAMCALLBACK endCallback = nullptr;
     void* userData = nullptr;
 };
@@ -103,7 +103,8 @@ void SettleNotices(Library& lib, std::unique_lock<std::mutex>& hold, FSOUND_STRE
 {
     if (std::this_thread::get_id() != lib.noticeThread.get_id())
         lib.noticeChanged.wait(hold, [&] { return lib.inCallback != stream; });
-    lib.notices.erase(std::remove(lib.notices.begin(), lib.notices.end(), stream), lib.notices.end());
+    lib.notices.erase(std::remove(lib.notices.begin(), lib.notices.end(), stream),
+                      lib.notices.end());
 }
 
 void DeliverNotices(unsigned ticket)
@@ -111,7 +112,8 @@ void DeliverNotices(unsigned ticket)
     Library& lib = Lib();
     std::unique_lock<std::mutex> hold(lib.guard);
     for (;;) {
-        lib.noticeChanged.wait(hold, [&] { return lib.noticeTicket != ticket || !lib.notices.empty(); });
+        lib.noticeChanged.wait(hold,
+                               [&] { return lib.noticeTicket != ticket || !lib.notices.empty(); });
         if (lib.noticeTicket != ticket)
             return;
         FSOUND_STREAM* stream = lib.notices.front();

@@ -16,11 +16,11 @@ using FSOUND_STREAMCALLBACK = signed char (*)(FSOUND_STREAM* stream, void* buffe
 // Error codes of FSOUND_GetError; SoundErrorText names them.
 enum {
     FSOUND_ERR_NONE = 0,
-    FSOUND_ERR_UNINITIALIZED = 2,   // FSOUND_Init was not called (or failed)
-    FSOUND_ERR_INIT = 3,            // no output device
+    FSOUND_ERR_UNINITIALIZED = 2,  // FSOUND_Init was not called (or failed)
+    FSOUND_ERR_INIT = 3,           // no output device
     FSOUND_ERR_FILE_NOTFOUND = 9,
-    FSOUND_ERR_FILE_FORMAT = 10,    // neither a WAV nor an MP3 that can be decoded
-    FSOUND_ERR_FILE_BAD = 11,       // a file that opened but could not be read
+    FSOUND_ERR_FILE_FORMAT = 10,  // neither a WAV nor an MP3 that can be decoded
+    FSOUND_ERR_FILE_BAD = 11,     // a file that opened but could not be read
     FSOUND_ERR_MEMORY = 12,
     FSOUND_ERR_INVALID_PARAM = 14,
     FSOUND_ERR_CHANNEL_ALLOC = 16,  // every channel is busy
@@ -36,9 +36,9 @@ enum : unsigned int {
     FSOUND_MPEGACCURATE = 0x20000,  // rewinding an MP3 always lands on its first sample here
 };
 
-constexpr int FSOUND_FREE = -1;           // FSOUND_Stream_Play: pick any free channel
+constexpr int FSOUND_FREE = -1;  // FSOUND_Stream_Play: pick any free channel
 constexpr int FSOUND_MAX_CHANNELS = 64;
-constexpr float FSOUND_VERSION = 3.75f;   // what FSOUND_GetVersion answers unless a test changes it
+constexpr float FSOUND_VERSION = 3.75f;  // what FSOUND_GetVersion answers unless a test changes it
 
 float FSOUND_GetVersion();
 // Opens the output device at mixRate Hz, 16-bit stereo, with channels mixing channels (1 to 64).

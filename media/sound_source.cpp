@@ -25,7 +25,8 @@ int SoundSource::Open(const char* path, int rate)
     char head[12] = {};
     size_t got = fread(head, 1, sizeof head, file);
     fclose(file);
-    bool wav = got == sizeof head && memcmp(head, "RIFF", 4) == 0 && memcmp(head + 8, "WAVE", 4) == 0;
+    bool wav =
+        got == sizeof head && memcmp(head, "RIFF", 4) == 0 && memcmp(head + 8, "WAVE", 4) == 0;
     return wav ? OpenWav(path, rate) : OpenMp3(path, rate);
 }
 
@@ -37,7 +38,8 @@ int SoundSource::OpenWav(const char* path, int rate)
     if (!SDL_LoadWAV(path, &spec, &data, &length))
         return FSOUND_ERR_FILE_FORMAT;
     SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, rate) < 0) {
+    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, rate) <
+        0) {
         SDL_FreeWAV(data);
         return FSOUND_ERR_FILE_FORMAT;
     }
@@ -87,7 +89,8 @@ int SoundSource::Read(int16_t* frames, int count)
     if (!mp3) {
         size_t total = samples.size() / SOURCE_FRAME_SAMPLES;
         size_t taken = std::min(static_cast<size_t>(count), total - position);
-        std::copy_n(samples.begin() + position * SOURCE_FRAME_SAMPLES, taken * SOURCE_FRAME_SAMPLES, frames);
+        std::copy_n(samples.begin() + position * SOURCE_FRAME_SAMPLES, taken * SOURCE_FRAME_SAMPLES,
+                    frames);
         position += taken;
         return static_cast<int>(taken);
     }
@@ -98,7 +101,8 @@ int SoundSource::Read(int16_t* frames, int count)
         int result = mpg123_read(mp3, out + done, wanted - done, &got);
         done += got;
         // The end, a broken file, or a read that brought nothing: this is as far as it goes.
-        if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) || (got == 0 && result == MPG123_OK))
+        if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) ||
+            (got == 0 && result == MPG123_OK))
             break;
     }
     return static_cast<int>(done / SOURCE_FRAME_BYTES);

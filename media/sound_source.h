@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int SOURCE_FRAME_SAMPLES = 2;  // a frame is one 16-bit signed sample for each of two sides
+constexpr int SOURCE_FRAME_SAMPLES =
+    2;  // a frame is one 16-bit signed sample for each of two sides
 constexpr int SOURCE_FRAME_BYTES = SOURCE_FRAME_SAMPLES * 2;
 
 // The frames of one sound file at the mixing rate, read piece by piece. A WAV is converted whole

@@ -40,11 +40,13 @@ static const char* const SOUND_ERROR_TEXTS[] = {
     "Recording not supported on this device",
     "Required Mediaplayer codec is not installed",
 };
-static_assert(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0] == 19, "one text for each code 0 to 18");
+static_assert(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0] == 19,
+              "one text for each code 0 to 18");
 
 const char* SoundErrorText(int code)
 {
-    if (code < 0 || code >= static_cast<int>(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0]))
+    if (code < 0 ||
+        code >= static_cast<int>(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0]))
         return "Unknown error";
     return SOUND_ERROR_TEXTS[code];
 }

@@ -7,9 +7,9 @@ struct FSOUND_STREAM;
 // stream constructed starts the sound library, the last one destroyed shuts it down.
 class SoundStream {
 public:
-    SoundStream();                          // no file
-    explicit SoundStream(const char* path); // opens path; the result is not reported
-    ~SoundStream();                         // stops and closes; the last stream shuts sound down
+    SoundStream();                           // no file
+    explicit SoundStream(const char* path);  // opens path; the result is not reported
+    ~SoundStream();                          // stops and closes; the last stream shuts sound down
     SoundStream(const SoundStream&) = delete;
     SoundStream& operator=(const SoundStream&) = delete;
 

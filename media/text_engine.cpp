@@ -24,20 +24,20 @@ Uint32 GetPixel(SDL_Surface* picture, int x, int y)
     if (y < 0 || y >= picture->h)
         return TEXT_NO_PIXEL;
     const SDL_PixelFormat* format = picture->format;
-    const Uint8* p = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch +
-                     x * format->BytesPerPixel;
+    const Uint8* p =
+        static_cast<const Uint8*>(picture->pixels) + y * picture->pitch + x * format->BytesPerPixel;
     switch (format->BytesPerPixel) {
-    case 1:
-        return *p;
-    case 2:
-        return *reinterpret_cast<const Uint16*>(p);
-    case 3:
-        return SDL_MapRGB(picture->format, p[format->Rshift / 8], p[format->Gshift / 8],
-                          p[format->Bshift / 8]);
-    case 4:
-        return *reinterpret_cast<const Uint32*>(p);
-    default:
-        return TEXT_NO_PIXEL;
+        case 1:
+            return *p;
+        case 2:
+            return *reinterpret_cast<const Uint16*>(p);
+        case 3:
+            return SDL_MapRGB(picture->format, p[format->Rshift / 8], p[format->Gshift / 8],
+                              p[format->Bshift / 8]);
+        case 4:
+            return *reinterpret_cast<const Uint32*>(p);
+        default:
+            return TEXT_NO_PIXEL;
     }
 }
 

@@ -9,9 +9,9 @@
 // of magenta; glyph k (character 33 + k) lies between marker runs k and k + 1. The bottom-left
 // pixel gives the transparent colour.
 constexpr int TEXT_FIRST_CHAR = 33;
-constexpr int TEXT_TABLE_SIZE = 512;             // two entries per marker run
-constexpr int TEXT_FORMAT_SIZE = 256;            // PutStringF cuts longer texts to 255 bytes
-constexpr Uint32 TEXT_NO_PIXEL = 0xFFFFFFFFu;    // GetPixel's answer for an unreadable pixel
+constexpr int TEXT_TABLE_SIZE = 512;           // two entries per marker run
+constexpr int TEXT_FORMAT_SIZE = 256;          // PutStringF cuts longer texts to 255 bytes
+constexpr Uint32 TEXT_NO_PIXEL = 0xFFFFFFFFu;  // GetPixel's answer for an unreadable pixel
 
 // The raw pixel value at (x, y) in the picture's own format; TEXT_NO_PIXEL outside the picture or
 // for a pixel depth other than 1 to 4 bytes. The picture must be locked if SDL requires it.
@@ -48,7 +48,7 @@ private:
 
     int32_t glyphs[TEXT_TABLE_SIZE];  // start and end (exclusive) of every marker run, in order
     int32_t height;
-    int runEntries;                   // table entries filled by the scan
+    int runEntries;  // table entries filled by the scan
 };
 
 // The two fonts of the program, loaded at start-up. Defined with the other process-wide objects in

@@ -100,15 +100,15 @@ bool Button::Draw()
 {
     Sprite* picture = nullptr;
     switch (state) {
-    case BUTTON_NORMAL:
-        picture = hasNormal ? &normal : nullptr;
-        break;
-    case BUTTON_HOVER:
-    case BUTTON_PRESSED:
-        picture = hasHover ? &hover : hasNormal ? &normal : nullptr;
-        break;
-    default:
-        return false;
+        case BUTTON_NORMAL:
+            picture = hasNormal ? &normal : nullptr;
+            break;
+        case BUTTON_HOVER:
+        case BUTTON_PRESSED:
+            picture = hasHover ? &hover : hasNormal ? &normal : nullptr;
+            break;
+        default:
+            return false;
     }
     Uint16 x = static_cast<Uint16>(rect.x), y = static_cast<Uint16>(rect.y);
     return !picture || picture->Draw(x, y);

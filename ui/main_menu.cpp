@@ -24,10 +24,12 @@ struct MenuButtonLayout {
 // In drawing, updating and checking order: when several buttons are pressed in one frame, the
 // last one wins.
 static const MenuButtonLayout MENU_BUTTONS[] = {
-    {80, 150, 242, 50, "data/grafik/menu_startgame.jpg", "data/grafik/menu_startgame_a.jpg", MENU_GAME},
-    {80, 200, 311, 58, "data/grafik/menu_startchallenge.jpg", "data/grafik/menu_startchallenge_a.jpg",
-     MENU_CHALLENGE},
-    {80, 258, 163, 52, "data/grafik/menu_options.jpg", "data/grafik/menu_options_a.jpg", MENU_OPTIONS},
+    {80, 150, 242, 50, "data/grafik/menu_startgame.jpg", "data/grafik/menu_startgame_a.jpg",
+     MENU_GAME},
+    {80, 200, 311, 58, "data/grafik/menu_startchallenge.jpg",
+     "data/grafik/menu_startchallenge_a.jpg", MENU_CHALLENGE},
+    {80, 258, 163, 52, "data/grafik/menu_options.jpg", "data/grafik/menu_options_a.jpg",
+     MENU_OPTIONS},
     {80, 310, 113, 42, "data/grafik/menu_info.jpg", "data/grafik/menu_info_a.jpg", MENU_INFO},
     {80, 352, 105, 51, "data/grafik/menu_quit.jpg", "data/grafik/menu_quit_a.jpg", MENU_EXIT},
 };

@@ -87,7 +87,8 @@ void OptionsPage::RunSwitch()
 const char* OptionsPage::DrawFrame()
 {
     Sprite& state = gSoundOn ? soundOn : soundOff;
-    state.Draw(OPTIONS_SWITCH_X, OPTIONS_SWITCH_Y);  // a missing switch picture is no reason to stop
+    state.Draw(OPTIONS_SWITCH_X,
+               OPTIONS_SWITCH_Y);  // a missing switch picture is no reason to stop
     if (!header.Draw())
         return "Draw Label failed!";
     if (!back.Draw())

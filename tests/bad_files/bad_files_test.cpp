@@ -46,7 +46,8 @@ static std::string PrepareTree(const std::string& file, char damage)
     const std::string root = pattern;
     for (const std::string sub : {"/data/grafik/", "/data/sound/"}) {
         fs::create_directories(root + sub);
-        for (const fs::directory_entry& entry : fs::directory_iterator(KOLVO_DATA_DIR + sub.substr(5)))
+        for (const fs::directory_entry& entry :
+             fs::directory_iterator(KOLVO_DATA_DIR + sub.substr(5)))
             fs::create_symlink(entry.path(), root + sub + entry.path().filename().string());
     }
     HighscoreList list;
@@ -90,7 +91,8 @@ static std::vector<Case> Cases()
     };
     std::vector<Row> rows = {
         {"Start", nullptr, "data/grafik/font.bmp", "METG", "Init Text engine failed!", false},
-        {"Start", nullptr, "data/grafik/font_orange.bmp", "METG", "Init Text marked engine failed!", false},
+        {"Start", nullptr, "data/grafik/font_orange.bmp", "METG", "Init Text marked engine failed!",
+         false},
         {"Start", nullptr, "data/grafik/mouse.bmp", "METG", LOAD_FAILED, false},
         {"Start", nullptr, "data/grafik/menu_top.jpg", "MEG", LOAD_FAILED, false},
         // The JPEG decoder draws what it has and greys out the rest: half a picture is a picture.
@@ -123,7 +125,8 @@ static std::vector<Case> Cases()
         {"NameEntry", enterName, "data/grafik/cursor.bmp", "METG", "Init Input failed!", false},
         {"NameEntry", enterName, "data/grafik/font.bmp", "METG", LOAD_FAILED, false},
         {"Highscore", ShowHighscore, SCORES, "METG", "Open Highscore failed!", true},
-        {"Qualify", [] { return ReachesHighscore(10, 1, 60); }, SCORES, "METG", "Load Highscore failed!", true},
+        {"Qualify", [] { return ReachesHighscore(10, 1, 60); }, SCORES, "METG",
+         "Load Highscore failed!", true},
     };
     // The menu's button pictures all go through one loader: one kind of damage each will do.
     int kind = 0;
@@ -162,7 +165,8 @@ static void CheckProgram(const Row& row, const std::string& root)
     bool ended = false, terminated = false;
     for (int waited = 0; !ended && waited < 60000; waited += 10, usleep(10000)) {
         ended = waitpid(child, &status, WNOHANG) == child;
-        if (!ended && !terminated && (waited >= 30000 || Has(ReadWholeFile(logFile), "Menue Ready!")))
+        if (!ended && !terminated &&
+            (waited >= 30000 || Has(ReadWholeFile(logFile), "Menue Ready!")))
             terminated = kill(child, SIGTERM) == 0;
     }
     if (!ended)
@@ -171,8 +175,9 @@ static void CheckProgram(const Row& row, const std::string& root)
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << out;
     EXPECT_EQ(WEXITSTATUS(status), terminated ? 128 + SIGTERM : 0) << out;
     EXPECT_TRUE(Has(out, row.line)) << row.line << "\n" << out;
-    const bool endedInOrder = terminated ? Has(log, "Ended by SIGTERM - exit")
-                                         : Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!");
+    const bool endedInOrder =
+        terminated ? Has(log, "Ended by SIGTERM - exit")
+                   : Has(log, "Init Text") || Has(log, "Outer Mainloop finished, Goodbye!");
     EXPECT_TRUE(endedInOrder) << log;
     EXPECT_TRUE(Has(log, "DONE - Quit SDL") && Has(log, "# Logfile closed.")) << log;
 }
@@ -215,8 +220,8 @@ TEST_P(BadFiles, SayWhatFailedAndEndOrLeaveInOrder)
 
 INSTANTIATE_TEST_SUITE_P(Data, BadFiles, ::testing::ValuesIn(Cases()), [](const auto& info) {
     const Row& row = info.param.row;
-    std::string name = std::string(row.where) + "_" + row.file.substr(row.file.rfind('/') + 1) + "_" +
-                       DAMAGE_NAMES[strchr(DAMAGES, info.param.damage) - DAMAGES];
+    std::string name = std::string(row.where) + "_" + row.file.substr(row.file.rfind('/') + 1) +
+                       "_" + DAMAGE_NAMES[strchr(DAMAGES, info.param.damage) - DAMAGES];
     for (char& c : name)
         c = isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name + (Has(row.line, "Menue Ready") ? "_Plays" : "");

@@ -22,12 +22,14 @@ TEST(Engine, StartsOnceLogsByLevelAndRefusesASecondStart)
     LogSink sink;
     StartHeadlessEngine();
     ASSERT_EQ(freeMain, &gEngine);
-    EXPECT_TRUE(sink.InOrder({"Initialising Engine", "init SDL", "set video mode 640x480 @ [optimal] bpp, fullscreen: 0",
-                              "Retrieving Keystate Array", "DONE - init SDL", "DONE - Initialising Engine"}));
+    EXPECT_TRUE(sink.InOrder(
+        {"Initialising Engine", "init SDL", "set video mode 640x480 @ [optimal] bpp, fullscreen: 0",
+         "Retrieving Keystate Array", "DONE - init SDL", "DONE - Initialising Engine"}));
 
     // Console lines are indented by level - 1 spaces; an overlong message is cut, not overrun.
     CaptureStdout();
-    EXPECT_TRUE(gEngine.Log(1, "level one") && gEngine.Log(4, "level four") && gEngine.Log(2, "%s", "a % sign"));
+    EXPECT_TRUE(gEngine.Log(1, "level one") && gEngine.Log(4, "level four") &&
+                gEngine.Log(2, "%s", "a % sign"));
     EXPECT_EQ(GetCapturedStdout(), "level one\n   level four\n a % sign\n");
     sink.lines.clear();
     CaptureStdout();

@@ -10,14 +10,14 @@ TEST(FrameLook, DrawsTheFirstFrameEachChangeAndARefreshButKeepsRepeats)
         bool drawn;
     };
     const Step steps[] = {
-        {1000, {1, 2}, true},    // nothing shown yet
-        {1008, {1, 2}, false},   // the same again
-        {1016, {1, 3}, true},    // one value changed
-        {1024, {3, 1}, true},    // the same values in another place
-        {1032, {3, 1}, false},
-        {1273, {3, 1}, false},   // 249 ms after the last drawing
-        {1274, {3, 1}, true},    // the refresh
-        {1282, {3, 1, 0}, true}, // one thing more shown, even a zero
+        {1000, {1, 2}, true},     // nothing shown yet
+        {1008, {1, 2}, false},    // the same again
+        {1016, {1, 3}, true},     // one value changed
+        {1024, {3, 1}, true},     // the same values in another place
+        {1032, {3, 1}, false},    // still the same
+        {1273, {3, 1}, false},    // 249 ms after the last drawing
+        {1274, {3, 1}, true},     // the refresh
+        {1282, {3, 1, 0}, true},  // one thing more shown, even a zero
     };
     FrameLook look;
     for (const Step& step : steps) {

@@ -37,8 +37,9 @@ static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame
 TEST(Challenge, TheHigherScoreWinsAtAnEvenScoreTheSideThatToppedOutLosesAndLeftEarlyItIsADraw)
 {
     const struct {
-        bool leftScores;   // the left clears two rows at once first
-        const char* ends;  // then the sides named bury themselves and top out; none: Escape, held on
+        bool leftScores;  // the left clears two rows at once first
+        // Then the sides named bury themselves and top out; none: Escape, held on.
+        const char* ends;
         Texts texts;
         const char* sound;
     } cases[] = {
@@ -46,7 +47,7 @@ TEST(Challenge, TheHigherScoreWinsAtAnEvenScoreTheSideThatToppedOutLosesAndLeftE
         {false, "L", {"You Lost", "You Won"}, MODE_LOSE_SOUND},
         {false, "R", {"You Won", "You Lost"}, MODE_LOSE_SOUND},
         {false, "LR", {"You Lost", "You Won"}, MODE_LOSE_SOUND},  // both at once: the left first
-        {false, "", {"Patt", "Patt"}, MODE_LOSE_SOUND},           // the held Escape ends the display too
+        {false, "", {"Patt", "Patt"}, MODE_LOSE_SOUND},  // the held Escape ends the display too
     };
     for (const auto& c : cases) {
         ModeWorld world([&](TumbloEngine* left, TumbloEngine*) {
@@ -67,7 +68,8 @@ TEST(Challenge, TheHigherScoreWinsAtAnEvenScoreTheSideThatToppedOutLosesAndLeftE
 
 // Both sides start with rows full; once the first frame has cleared them, again fills more on one
 // side. The speeds of both sides after the first and after the second clear.
-static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft, int againRows)
+static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft,
+                                             int againRows)
 {
     ModeWorld world([&](TumbloEngine* left, TumbloEngine* right) {
         FillRows(left, FIELD_ROWS - leftRows, FIELD_ROWS - 1);

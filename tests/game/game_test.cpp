@@ -33,30 +33,35 @@ TEST(Game, TheBannerHoldsTheFirstStoneAndEveryTenLinesSpeedUpUntilTheCapAndAClos
         bannerRow = frame == 0 ? field->StonePosition(0).row : bannerRow;
         if (frame <= BANNER_FRAMES) {
             EXPECT_EQ(field->StonePosition(0).row, bannerRow) << frame;
-            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, frame < BANNER_FRAMES ? "Level 1" : "")) << frame;
+            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, frame < BANNER_FRAMES ? "Level 1" : ""))
+                << frame;
         }
         if (world.log.Contains("Start Level " + std::to_string(linesAtLevel.size() + 1)))
             linesAtLevel.push_back(field->GetLines());
-        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 601);  // then a row a frame at every speed
+        // Then a row a frame at every speed.
+        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 601);
         if (cappedSpeed == 0 && (world.log.Contains("Calculated Speed: 1150") || frame > 1000)) {
             cappedSpeed = field->GetSpeed();  // and a level rule gone wrong stops here too
             PushQuit();
-        } else if ((field->State() & STATE_STONE) && field->StonePosition(0).row == 0 && !field->BlockAt(0, 20)) {
+        } else if ((field->State() & STATE_STONE) && field->StonePosition(0).row == 0 &&
+                   !field->BlockAt(0, 20)) {
             FillRows(field, 11, 20);  // the stone lands on them and clears ten lines
         }
     });
     EXPECT_TRUE(Game());
     EXPECT_EQ(linesAtLevel, (std::vector{0, 10, 20, 30, 40}));
-    EXPECT_TRUE(world.log.InOrder({"Game called...", "Enter inner Mainloop", "Start Level 1", "Calculated Speed: 450",
-                                   "Start Level 2", "Calculated Speed: 550", "Start Level 3", "Calculated Speed: 700",
-                                   "Start Level 4", "Calculated Speed: 900", "Start Level 5", "Calculated Speed: 1150"}))
+    EXPECT_TRUE(world.log.InOrder(
+        {"Game called...", "Enter inner Mainloop", "Start Level 1", "Calculated Speed: 450",
+         "Start Level 2", "Calculated Speed: 550", "Start Level 3", "Calculated Speed: 700",
+         "Start Level 4", "Calculated Speed: 900", "Start Level 5", "Calculated Speed: 1150"}))
         << world.log.All();
     EXPECT_EQ(cappedSpeed, 900);
     // A closed window ends the game like Escape; 4000 points that the list does not take go from
     // the lose sound straight to the release.
     EXPECT_EQ(world.endSounds, LOSE_SOUND_ONLY);
     EXPECT_FALSE(world.log.Contains("Highscore called..."));
-    EXPECT_TRUE(world.log.InOrder({"user killed window! - exit", "Release Point reached!", "Tumblo Reset Done"}));
+    EXPECT_TRUE(world.log.InOrder(
+        {"user killed window! - exit", "Release Point reached!", "Tumblo Reset Done"}));
 }
 
 TEST(Game, HeldPauseTogglesEvery200MsAndHoldsStoneAndClockUntilEscape)
@@ -141,14 +146,17 @@ TEST(Game, TwoLinesShowTheirPointsForOneSecond)
             bool fresh = clearedAt >= 0 && frame <= clearedAt + 1;
             EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, fresh ? "2 x 20 = 40" : "")) << frame;
         }
-        world.clock.Advance(clearedAt < 0 || frame == clearedAt + 1 ? 1 : frame == clearedAt ? 999 : 100);
+        world.clock.Advance(clearedAt < 0 || frame == clearedAt + 1 ? 1
+                            : frame == clearedAt                    ? 999
+                                                                    : 100);
         HoldKey(SDLK_ESCAPE, frame == clearedAt + 2);
     });
     EXPECT_TRUE(Game());
     EXPECT_GT(clearedAt, BANNER_FRAMES);
 }
 
-TEST(Game, TheClockEndsTheGameWhenItsLastMinuteIsFullGameOverShowsTwoSecondsAndHeldMSwitchesTheMusic)
+TEST(Game,
+     TheClockEndsTheGameWhenItsLastMinuteIsFullGameOverShowsTwoSecondsAndHeldMSwitchesTheMusic)
 {
     ModeWorld world([](TumbloEngine* field, TumbloEngine*) { field->SetSpeed(-100000000); });
     gSoundOn = true;
@@ -191,13 +199,15 @@ TEST(Game, AGameOverWithPointsIsNamedStoredAndShownOnTheList)
         if (world.log.Contains("Highscore called...")) {
             ++listFrames;
             rowShown = rowShown || Shows(10, 70, 600, [] {  // name, level, time and points
-                for (auto [x, text] : {std::pair{10, "Ada"}, {180, "1"}, {340, "3:5"}, {540, "40"}})
-                    gWhiteFont.PutString(x, 70, text);
-            });
+                           for (auto [x, text] :
+                                {std::pair{10, "Ada"}, {180, "1"}, {340, "3:5"}, {540, "40"}})
+                               gWhiteFont.PutString(x, 70, text);
+                       });
             return world.clock.Advance(100);
         }
         const size_t typed = afterOver - 2;
-        PushKeyDown(typed < name.size() ? SDLK_a : SDLK_RETURN, typed < name.size() ? name[typed] : '\r');
+        PushKeyDown(typed < name.size() ? SDLK_a : SDLK_RETURN,
+                    typed < name.size() ? name[typed] : '\r');
         HoldKey(SDLK_RETURN, typed >= name.size());
     });
     EXPECT_TRUE(Game());
@@ -208,7 +218,9 @@ TEST(Game, AGameOverWithPointsIsNamedStoredAndShownOnTheList)
     ASSERT_EQ(list.Count(), 1);
     const HighscoreEntry* entry = list.GetEntry(1);
     EXPECT_STREQ(entry->name, "Ada");
-    EXPECT_EQ(std::vector<int>({entry->points, entry->level, entry->playTime}), (std::vector<int>{40, 1, 185}));
+    EXPECT_EQ(std::vector<int>({entry->points, entry->level, entry->playTime}),
+              (std::vector<int>{40, 1, 185}));
     EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND, MODE_HIGHSCORE_SOUND}));
-    EXPECT_TRUE(world.log.InOrder({"Game Over", "Highscore called...", "User exits!", "Release Point reached!"}));
+    EXPECT_TRUE(world.log.InOrder(
+        {"Game Over", "Highscore called...", "User exits!", "Release Point reached!"}));
 }

@@ -33,25 +33,30 @@ protected:
 
 TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
 {
-    const std::string longText(150, 'k'), longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
+    const std::string longText(150, 'k'),
+        longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
     WritePicture(longest, 22, 22, 0x00FF00);
     const struct {
         std::string records;
         bool loads;
         const char* slots;
     } cases[] = {
-        {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true, "EAB"},  // last line too
+        {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true,
+         "EAB"},  // last line too
         {"", true, ""},
         // other keywords skip only their own line, even one that merely begins like the real one
-        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nSetGraphics 1 far.bmp\n"
+        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nSetGraphics 1 "
+         "far.bmp\n"
          "SetGraphic -1 empty.bmp\n# end",
          true, "EAB"},
         // C integers; slots out of range are skipped unopened, and so is a record cut after its keyword,
         // which repeats the one before
-        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 far.bmp\n"
+        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 "
+         "far.bmp\n"
          "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\nSetGraphic",
          true, "EB"},
-        {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp", false, "AB"},
+        {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp",
+         false, "AB"},
         {"SetGraphic 1 b.bmp\nSetGraphic 0 gone.bmp\n", false, "B"},
         {longText + " 0 a.bmp\nSetGraphic 0 a.bmp\n", false, ""},
         {"SetGraphic 0 " + longText + ".bmp\n", false, ""},
@@ -71,7 +76,8 @@ TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
 TEST_F(GraphicsScript, OnlyTheExactHeaderIsAcceptedAndAWrongOneIsPrinted)
 {
     const std::string longLine(150, 'k');
-    for (const std::string header : {"mbkloadgraphicsscriptfile\n", "MBKLoadGraphicsScriptFile", longLine.c_str()}) {
+    for (const std::string header :
+         {"mbkloadgraphicsscriptfile\n", "MBKLoadGraphicsScriptFile", longLine.c_str()}) {
         ::testing::internal::CaptureStdout();
         const bool lineEnd = !header.empty() && header.back() == '\n';
         EXPECT_EQ(Load(header + (lineEnd ? "SetGraphic 0 a.bmp\n" : ""), false), "");

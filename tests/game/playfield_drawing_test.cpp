@@ -4,7 +4,8 @@
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 
-constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000, STONE_B = 0x0000FF;
+constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000,
+                 STONE_B = 0x0000FF;
 
 // A running playfield on a green screen, with one-colour cell pictures at hand.
 class PlayfieldDrawing : public PlayfieldTest {
@@ -13,13 +14,21 @@ protected:
     {
         StartHeadlessEngine();
         PlayfieldTest::SetUp();
-        for (auto [sprite, colour] : {std::pair{&empty, EMPTY_CELL}, {&stoneA, STONE_A}, {&stoneB, STONE_B}})
-            ASSERT_TRUE(sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
+        for (auto [sprite, colour] :
+             {std::pair{&empty, EMPTY_CELL}, {&stoneA, STONE_A}, {&stoneB, STONE_B}})
+            ASSERT_TRUE(
+                sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
         SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
     }
-    void Attach() { engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB); }
+    void Attach()
+    {
+        engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB);
+    }
     // The middle of a cell of the playfield drawn at (200, 10).
-    static Uint32 Cell(int column, int row) { return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row); }
+    static Uint32 Cell(int column, int row)
+    {
+        return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row);
+    }
     static bool Untouched(int x, int y, int w, int h)
     {
         return CaptureScreen(x, y, w, h) == std::vector<Uint32>(w * h, BACKGROUND);
@@ -36,7 +45,8 @@ TEST_F(PlayfieldDrawing, CellsShowTheirPicturesAndEmptySlotsDrawNothing)
 
     Attach();
     EXPECT_TRUE(engine.Draw(200, 10));
-    EXPECT_EQ((std::vector{Cell(0, 20), Cell(1, 20), Cell(2, 20), Cell(10, 0), ScreenPixel(442, 15), ScreenPixel(205, 472)}),
+    EXPECT_EQ((std::vector{Cell(0, 20), Cell(1, 20), Cell(2, 20), Cell(10, 0), ScreenPixel(442, 15),
+                           ScreenPixel(205, 472)}),
               (std::vector{STONE_A, STONE_B, EMPTY_CELL, EMPTY_CELL, BACKGROUND, BACKGROUND}));
 }
 

@@ -24,7 +24,8 @@ protected:
         for (int r = 0; r < int(rows.size()); ++r)
             for (int column = 0; column < FIELD_COLUMNS; ++column)
                 if (rows[r][column] != '.')
-                    engine.PlaceBlock(column, FIELD_ROWS - int(rows.size()) + r, rows[r][column] == 'O');
+                    engine.PlaceBlock(column, FIELD_ROWS - int(rows.size()) + r,
+                                      rows[r][column] == 'O');
     }
     // The playfield from row first to the bottom, every block shown as 'X'.
     Picture Rows(int first) const

@@ -42,8 +42,8 @@ TEST_F(PlayfieldTest, FourRowsScore160WithOneClearSoundOnTheClearingCallOnly)
     FallUntilLanded();
     EXPECT_EQ(engine.SoundPlays(SOUND_STONE_DOWN), 1);
     const auto counters = [&] {
-        return std::vector{engine.GetLastLines(), engine.GetLastPoints(), engine.GetLines(), engine.GetScore(),
-                           engine.SoundPlays(SOUND_ROWS_CLEARED)};
+        return std::vector{engine.GetLastLines(), engine.GetLastPoints(), engine.GetLines(),
+                           engine.GetScore(), engine.SoundPlays(SOUND_ROWS_CLEARED)};
     };
     EXPECT_EQ(counters(), (std::vector{0, 0, 0, 0, 0})) << "the landing call clears nothing";
     Fall(1);
@@ -56,11 +56,12 @@ TEST_F(PlayfieldTest, FourRowsScore160WithOneClearSoundOnTheClearingCallOnly)
 // A row with a gap at either end stays; the full ones around it go.
 TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
 {
-    Build({"X..........", "XX.........", "XXXXXXXXXXX", ".XXXXXXXXXX", "XXOXXXXXXXX", "...X......."});
+    Build(
+        {"X..........", "XX.........", "XXXXXXXXXXX", ".XXXXXXXXXX", "XXOXXXXXXXX", "...X......."});
     ASSERT_TRUE(engine.Run(0));
     EXPECT_EQ(engine.GetLastPoints(), 40);
-    EXPECT_EQ(Rows(15), (Picture{"...........", "...........", "X..........", "XX.........", ".XXXXXXXXXX",
-                                 "...X......."}));
+    EXPECT_EQ(Rows(15), (Picture{"...........", "...........", "X..........", "XX.........",
+                                 ".XXXXXXXXXX", "...X......."}));
 }
 
 TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)

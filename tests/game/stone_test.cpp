@@ -71,7 +71,7 @@ TEST_F(PlayfieldTest, TheFastFallWaitsAQuarterIntervalAndAReleaseCancelsIt)
     Spawn(0);  // falls every 600 ms from now
     const Uint32 start = clock.Now();
     // (ms after start, keys held, row of block 0 after that call)
-    const Uint32 steps[][3] = {{0, KEY_DOWN, 0}, {150, KEY_DOWN, 0}, {151, KEY_DOWN, 1},
+    const Uint32 steps[][3] = {{0, KEY_DOWN, 0},   {150, KEY_DOWN, 0}, {151, KEY_DOWN, 1},
                                {202, KEY_DOWN, 1},  // the next window asks again
                                {250, 0, 1},         // released before the quarter interval is up
                                {751, 0, 1},         // only the normal interval counts now

@@ -21,8 +21,9 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     // Equal points A, B in the file come back as B, A; the stray bytes behind are never read. A
     // name that fills its field without a zero is read whole, and saved with its zero.
     const std::string full = "Twentycharacterlongs";
-    RunFormatTool("encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13 " + full +
-                  ":40:1:10:14");
+    RunFormatTool(
+        "encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13 " +
+        full + ":40:1:10:14");
     HighscoreList list;
     ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey));
     EXPECT_EQ(NamesInOrder(list), "C B A " + full + " ");
@@ -36,9 +37,11 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     sscanf(decoded.c_str(), "header MossbrookHighscore 0 4 %u %u", &created, &written);
     EXPECT_EQ(created, 1000u) << "a save keeps the date the file was first written\n" << decoded;
     EXPECT_GE(written, before);
-    EXPECT_NE(decoded.find("entry 70 4 61 13 C\nentry 50 3 59 12 B\nentry 50 2 65 11 A\nentry 40 1 10 14 " +
-                           full.substr(0, 19) + "\n"),
-              std::string::npos) << decoded;
+    EXPECT_NE(decoded.find(
+                  "entry 70 4 61 13 C\nentry 50 3 59 12 B\nentry 50 2 65 11 A\nentry 40 1 10 14 " +
+                  full.substr(0, 19) + "\n"),
+              std::string::npos)
+        << decoded;
     EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE).size(), 36u + 4 * 40);
 
     RunFormatTool("encode highscore.txt 1 2");
@@ -49,7 +52,8 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     ASSERT_TRUE(fresh.Save("one.txt", HighscoreKey));
     EXPECT_EQ(ReadWholeFile("one.txt").size(), 76u);
     sscanf(RunFormatTool("decode one.txt").c_str(), "header %*s %*u %*u %u %u", &created, &written);
-    EXPECT_TRUE(created == written && unsigned(time(nullptr)) - created <= 2u) << created << " " << written;
+    EXPECT_TRUE(created == written && unsigned(time(nullptr)) - created <= 2u)
+        << created << " " << written;
 }
 
 TEST(HighscoreList, RanksANewEntryAheadOfItsEqualsAndCountsPastAByteWithoutWrapping)
@@ -106,7 +110,8 @@ TEST(HighscoreFile, DamageFailsTheLoadAFailedSaveKeepsTheOldFileAndScramblingUnd
     std::string badGuard = old, badMagic = old;
     badGuard[20] ^= 1;
     badMagic[0] ^= 1;
-    for (const std::string& bytes : {old.substr(0, 35), badGuard, badMagic, old.substr(0, 36 + 39)}) {
+    for (const std::string& bytes :
+         {old.substr(0, 35), badGuard, badMagic, old.substr(0, 36 + 39)}) {
         list.Add(Entry("kept?", 1));
         WriteTextFile(HIGHSCORE_FILE, bytes);
         EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
@@ -116,7 +121,8 @@ TEST(HighscoreFile, DamageFailsTheLoadAFailedSaveKeepsTheOldFileAndScramblingUnd
     unsigned char clear[40], scrambled[40], back[40];
     for (int i = 0; i < 40; ++i)
         clear[i] = static_cast<unsigned char>(i * 7);
-    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey) && CryptBlock(back, scrambled, 40, HighscoreKey));
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey) &&
+                CryptBlock(back, scrambled, 40, HighscoreKey));
     EXPECT_EQ(memcmp(back, clear, 40), 0);
     EXPECT_EQ(scrambled[37], clear[37]) << "the key's zero is part of the stream";
 }
@@ -150,5 +156,6 @@ TEST(HighscoreTable, TenthPlaceIsOpenToATieOnly)
     EXPECT_NE(decoded.find(" Zed\nentry 100 2 90 5 P100\n"), std::string::npos) << decoded;
     EXPECT_EQ(decoded.find("testuser"), std::string::npos);
     EXPECT_FALSE(EnterHighscore("Low", 50, 1, 30));
-    EXPECT_EQ(RunFormatTool("decode highscore.txt"), decoded) << "a result that misses is not written";
+    EXPECT_EQ(RunFormatTool("decode highscore.txt"), decoded)
+        << "a result that misses is not written";
 }

@@ -85,6 +85,6 @@ TEST(NameEntry, TheCursorBlinksEvery400msRightBehindTheName)
     char name[100];
     EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
     const int behind = 120 + font.CharWidth('a') + font.CharWidth('b'), hidden = -1;
-    EXPECT_EQ(cursorAt, (std::vector{hidden, hidden, hidden, hidden, hidden, behind, behind, behind, behind, behind,
-                                     hidden, hidden, hidden}));
+    EXPECT_EQ(cursorAt, (std::vector{hidden, hidden, hidden, hidden, hidden, behind, behind, behind,
+                                     behind, behind, hidden, hidden, hidden}));
 }

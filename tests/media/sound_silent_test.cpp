@@ -27,8 +27,9 @@ TEST(SoundWithoutDevice, ScreensGoOnInSilenceUntilADeviceAndAGoodLibraryTurnUp)
     SetSoundLibraryVersion(3.69f);
     ::testing::internal::CaptureStdout();
     SoundStream tooOld(wav.c_str());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + giveUp);
+    EXPECT_EQ(
+        ::testing::internal::GetCapturedStdout(),
+        "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + giveUp);
     EXPECT_FALSE(SoundStream::Available());
     EXPECT_FALSE(tooOld.Play(false)) << "no stream opens with a library that old";
     EXPECT_EQ(SoundLibraryOpenStreams(), 0);

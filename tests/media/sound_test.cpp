@@ -68,7 +68,8 @@ protected:
     void SetUp() override
     {
         StartHeadlessEngine();
-        ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk") << "run through ctest, which chooses it";
+        ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk")
+            << "run through ctest, which chooses it";
         ASSERT_TRUE(SoundStream::Available());
     }
 };
@@ -86,14 +87,16 @@ static signed char CloseWhenEnded(FSOUND_STREAM* stream, void*, int, void* userD
 TEST_F(SoundOnDisk, LoopCountRepeatsThenTheEndCallbackMayCloseItsOwnStream)
 {
     const int openBefore = SoundLibraryOpenStreams();
-    FSOUND_STREAM* stream = FSOUND_Stream_Open(WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000).c_str(), FSOUND_LOOP_NORMAL, 0, 0);
+    FSOUND_STREAM* stream = FSOUND_Stream_Open(
+        WriteWav("tick.wav", 44100, 2, 0.05, 1000, 8000).c_str(), FSOUND_LOOP_NORMAL, 0, 0);
     std::atomic<std::thread::id> endedOn{};
     ASSERT_TRUE(FSOUND_Stream_SetEndCallback(stream, CloseWhenEnded, &endedOn));
     FSOUND_Stream_SetLoopCount(stream, 2);
     DiskOutput out;
     ASSERT_GE(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
     LoudSpan heard = FindLoudSpan(out.Next(OUTPUT_RATE / 2), 1000);
-    EXPECT_NEAR(heard.last - heard.first, 3 * OUTPUT_RATE / 20, 100) << "played once and looped twice";
+    EXPECT_NEAR(heard.last - heard.first, 3 * OUTPUT_RATE / 20, 100)
+        << "played once and looped twice";
     for (int waited = 0; endedOn == std::thread::id() && waited < 5000; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_NE(endedOn, std::thread::id()) << "the callback came";
@@ -108,17 +111,20 @@ TEST_F(SoundOnDisk, LoudChannelsSaturateAndTheSixtyFifthFindsNoRoom)
     for (int i = 0; i <= FSOUND_MAX_CHANNELS; ++i) {
         streams.push_back(FSOUND_Stream_Open(level.c_str(), FSOUND_LOOP_NORMAL, 0, 0));
         FSOUND_Stream_SetLoopCount(streams.back(), -1);
-        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()), i < FSOUND_MAX_CHANNELS ? i : -1);
+        EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, streams.back()),
+                  i < FSOUND_MAX_CHANNELS ? i : -1);
     }
     EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_CHANNEL_ALLOC);
-    EXPECT_TRUE(strcmp(SoundErrorText(19), "Unknown error") == 0 && strcmp(SoundErrorText(-1), "Unknown error") == 0)
+    EXPECT_TRUE(strcmp(SoundErrorText(19), "Unknown error") == 0 &&
+                strcmp(SoundErrorText(-1), "Unknown error") == 0)
         << "codes outside the table of names";
     DiskOutput out;
     out.Settle();
     std::vector<int16_t> heard = out.Next(2048);
     for (FSOUND_STREAM* stream : streams)
         FSOUND_Stream_Close(stream);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size())) << "held at the top, never wrapped";
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()))
+        << "held at the top, never wrapped";
 }
 
 // Half a second of 440 Hz holds whole cycles, so a gapless loop is one unbroken tone.
@@ -133,13 +139,15 @@ TEST_F(SoundOnDisk, Mp3MusicComesAtTheMixRateOnBothSidesOnceOrLoopedWithoutASeam
     std::vector<int16_t> heard = out.Next(OUTPUT_RATE);
     LoudSpan once = FindLoudSpan(heard, 5000);
     EXPECT_NEAR(once.last - once.first, OUTPUT_RATE / 2, OUTPUT_RATE / 50);
-    EXPECT_NEAR(heard[2 * once.first], heard[2 * once.first + 1], 1) << "the mono tone on both sides";
+    EXPECT_NEAR(heard[2 * once.first], heard[2 * once.first + 1], 1)
+        << "the mono tone on both sides";
     EXPECT_EQ(FSOUND_GetChannelsPlaying(), 0) << "its channel is free once it ended";
 
     ASSERT_TRUE(music.Play(true));
     LoudSpan looped = FindLoudSpan(out.Next(2 * OUTPUT_RATE), 1000);
     music.Stop();
-    EXPECT_GT(looped.last - looped.first, OUTPUT_RATE * 3 / 2) << "still playing after three lengths";
+    EXPECT_GT(looped.last - looped.first, OUTPUT_RATE * 3 / 2)
+        << "still playing after three lengths";
     EXPECT_LT(looped.longestQuiet, 8) << "no silence where it starts again";
     out.Settle();
     EXPECT_EQ(FindLoudSpan(out.Next(8192), 0).first, -1) << "silence once stopped";

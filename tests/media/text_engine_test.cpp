@@ -14,7 +14,8 @@ protected:
     void SetUp() override
     {
         StartHeadlessEngine();
-        ASSERT_TRUE(font.LoadFont(WriteFontPicture("one_glyph.bmp", 11, 6, {{0, 3}, {8, 3}}).c_str()));
+        ASSERT_TRUE(
+            font.LoadFont(WriteFontPicture("one_glyph.bmp", 11, 6, {{0, 3}, {8, 3}}).c_str()));
         SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 0, 255));
     }
     // The screen's rows from y on, 12 columns from x 99: '#' the glyph's white, '.' the blue
@@ -24,7 +25,9 @@ protected:
         std::vector<std::string> shown(rows);
         for (int row = 0; row < rows; ++row)
             for (int x = 99; x < 99 + 12; ++x)
-                shown[row] += ScreenPixel(x, y + row) == 0xFFFFFF ? '#' : ScreenPixel(x, y + row) == 0x0000FF ? '.' : '?';
+                shown[row] += ScreenPixel(x, y + row) == 0xFFFFFF   ? '#'
+                              : ScreenPixel(x, y + row) == 0x0000FF ? '.'
+                                                                    : '?';
         return shown;
     }
     TextEngine font;

@@ -43,8 +43,8 @@ inline void StartHeadlessEngine()
 inline void StartHeadlessGame()
 {
     StartHeadlessEngine();
-    ASSERT_TRUE(gWhiteFont.surface ||
-                (gWhiteFont.LoadFont("data/grafik/font.bmp") && gOrangeFont.LoadFont("data/grafik/font_orange.bmp")));
+    ASSERT_TRUE(gWhiteFont.surface || (gWhiteFont.LoadFont("data/grafik/font.bmp") &&
+                                       gOrangeFont.LoadFont("data/grafik/font_orange.bmp")));
 }
 
 // The colour of the screen pixel at (x, y) as 0xRRGGBB, and of every one inside a rectangle.
@@ -52,7 +52,8 @@ inline Uint32 ScreenPixel(int x, int y)
 {
     const SDL_Surface* screen = gEngine.screen;
     Uint8 r, g, b;
-    SDL_GetRGB(static_cast<const Uint32*>(screen->pixels)[y * screen->pitch / 4 + x], screen->format, &r, &g, &b);
+    SDL_GetRGB(static_cast<const Uint32*>(screen->pixels)[y * screen->pitch / 4 + x],
+               screen->format, &r, &g, &b);
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
 }
 inline std::vector<Uint32> CaptureScreen(int x, int y, int w, int h)

@@ -14,14 +14,18 @@ public:
         int level;
         std::string text;
     };
-    LogSink() { SetLogListener([this](int level, const char* text) { lines.push_back({level, text}); }); }
+    LogSink()
+    {
+        SetLogListener([this](int level, const char* text) { lines.push_back({level, text}); });
+    }
     ~LogSink() { SetLogListener(nullptr); }
     LogSink(const LogSink&) = delete;
     LogSink& operator=(const LogSink&) = delete;
 
     int Count(const std::string& text) const
     {
-        return int(std::count_if(lines.begin(), lines.end(), [&](const Line& line) { return line.text == text; }));
+        return int(std::count_if(lines.begin(), lines.end(),
+                                 [&](const Line& line) { return line.text == text; }));
     }
     bool Contains(const std::string& text) const { return Count(text) > 0; }
     // True when lines equal to the texts appear in this order (others may lie between).

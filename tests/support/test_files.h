@@ -34,7 +34,8 @@ inline void FillArea(SDL_Surface* picture, int x, int y, int w, int h, Uint32 co
 
 inline SDL_Surface* NewPicture(int w, int h, Uint32 colour)
 {
-    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    SDL_Surface* picture =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     FillArea(picture, 0, 0, w, h, colour);
     return picture;
 }
@@ -47,8 +48,8 @@ inline std::string SavePicture(SDL_Surface* picture, const std::string& name)  /
 }
 
 // w x h pixels of colour, with a square of another colour, side pixels wide, at the top left.
-inline std::string WritePicture(const std::string& name, int w, int h, Uint32 colour, Uint32 squareColour = 0,
-                                int side = 0)
+inline std::string WritePicture(const std::string& name, int w, int h, Uint32 colour,
+                                Uint32 squareColour = 0, int side = 0)
 {
     SDL_Surface* picture = NewPicture(w, h, colour);
     FillArea(picture, 0, 0, side, side, squareColour);
@@ -61,8 +62,8 @@ struct FontRun {
     int start;
     int length;
 };
-inline std::string WriteFontPicture(const std::string& name, int width, int height, const std::vector<FontRun>& runs,
-                                    Uint32 glyphColour = 0xFFFFFF)
+inline std::string WriteFontPicture(const std::string& name, int width, int height,
+                                    const std::vector<FontRun>& runs, Uint32 glyphColour = 0xFFFFFF)
 {
     SDL_Surface* picture = NewPicture(width, height, 0x000000);
     FillArea(picture, 0, 0, width, 1, 0x404040);
@@ -70,7 +71,8 @@ inline std::string WriteFontPicture(const std::string& name, int width, int heig
         FillArea(picture, runs[i].start, 0, runs[i].length, 1, 0xFF00FF);
         const int glyphStart = runs[i].start + runs[i].length;
         if (i + 1 < runs.size())
-            FillArea(picture, glyphStart, 1, runs[i + 1].start - glyphStart, height - 2, glyphColour);
+            FillArea(picture, glyphStart, 1, runs[i + 1].start - glyphStart, height - 2,
+                     glyphColour);
     }
     return SavePicture(picture, name);
 }

@@ -30,9 +30,14 @@ protected:
 TEST_F(ButtonTest, OnlyTheInsideReactsAndOnlyTheLeftButtonPresses)
 {
     const std::tuple<int32_t, int32_t, int32_t, ButtonState> cases[] = {
-        {80, 160, 0, BUTTON_NORMAL}, {100, 150, 0, BUTTON_NORMAL}, {81, 151, 0, BUTTON_HOVER},
-        {321, 199, 0, BUTTON_HOVER}, {322, 170, 0, BUTTON_NORMAL}, {200, 200, 0, BUTTON_NORMAL},
-        {200, 170, POINTER_RIGHT, BUTTON_HOVER}, {200, 170, POINTER_LEFT | POINTER_RIGHT, BUTTON_PRESSED},
+        {80, 160, 0, BUTTON_NORMAL},
+        {100, 150, 0, BUTTON_NORMAL},
+        {81, 151, 0, BUTTON_HOVER},
+        {321, 199, 0, BUTTON_HOVER},
+        {322, 170, 0, BUTTON_NORMAL},
+        {200, 200, 0, BUTTON_NORMAL},
+        {200, 170, POINTER_RIGHT, BUTTON_HOVER},
+        {200, 170, POINTER_LEFT | POINTER_RIGHT, BUTTON_PRESSED},
         {400, 170, POINTER_LEFT, BUTTON_NORMAL}};  // sliding off while holding lets go
     for (auto [atX, atY, held, state] : cases)
         EXPECT_EQ(At(atX, atY, held), state) << atX << ", " << atY << " held " << held;
@@ -47,7 +52,8 @@ TEST_F(ButtonTest, TheHoverSoundPlaysOnEnteringAndOnLettingGoOverItButNotWhenEnt
     ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
     SetHoverSoundPlay([](SoundStream&) { return ++hoverPlays, true; });  // counted, not played
     const std::tuple<int32_t, int32_t, int> steps[] = {
-        {0, 0, 1}, {0, 0, 1}, {POINTER_LEFT, 0, 1}, {0, 0, 2}, {POINTER_LEFT, 200, 2}, {POINTER_LEFT, 0, 2}};
+        {0, 0, 1},           {0, 0, 1}, {POINTER_LEFT, 0, 1}, {0, 0, 2}, {POINTER_LEFT, 200, 2},
+        {POINTER_LEFT, 0, 2}};
     for (auto [held, beside, plays] : steps) {
         At(210 + beside, 175, held);
         EXPECT_EQ(hoverPlays, plays) << held << " " << beside;
