@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Fails when a tracked C++ file is not formatted as .clang-format says, and names the files.
+# scripts/check_format.sh --fix formats them in place instead. Exits 77 (skipped) where there is
+# no clang-format.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+command -v clang-format >/dev/null || { echo "no clang-format here: format not checked"; exit 77; }
+files=$(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+if [ "${1:-}" = --fix ]; then
+  xargs -r clang-format -i <<<"$files"
+  exit 0
+fi
+unformatted=$(xargs -r -n 1 sh -c 'clang-format --dry-run -Werror "$0" 2>/dev/null >&2 || echo "$0"' <<<"$files")
+if [ -n "$unformatted" ]; then
+  echo "not formatted (run scripts/check_format.sh --fix):"
+  sed 's/^/  /' <<<"$unformatted"
+  exit 1
+fi
+echo "every C++ file is formatted ($(clang-format --version | sed 's/.*version \([0-9.]*\).*/clang-format \1/'))"
