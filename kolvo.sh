@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Builds Kolvo when needed and starts it from the player's own directory
 # ($XDG_DATA_HOME/kolvo, by default ~/.local/share/kolvo), where the highscore list and the log
 # live. Options go to the game: -w windowed, -debug, --help.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #include "app/globals.h"
 
 // The order of these definitions is the order of construction; it matters (see globals.h).

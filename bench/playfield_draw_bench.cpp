@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // One frame of a single-player playfield: all 231 cells and the side panel, drawn with the game's
 // own pictures and font on a 640 x 480 32-bit software screen.
 #include "bench/bench_screen.h"

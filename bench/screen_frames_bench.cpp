@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // One frame of each screen, on a 640 x 480 32-bit software screen with the game's own data. Each
 // screen runs its real loop; one iteration is one pass of it (see bench_screen.h).
 #include "bench/bench_screen.h"

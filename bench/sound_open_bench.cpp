@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // How long opening the background music takes: it happens at start-up, before the menu shows,
 // so it must stay far below 10 ms however long the tune is.
 #include "media/sound_stream.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # The game's pictures, fonts, script and sounds are generated, never committed. The generator runs
 # again only when one of its own files changes.
 file(GLOB KOLVO_DATA_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.py)

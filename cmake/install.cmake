@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # cmake --install puts the game where desktops look for it. The launcher runs the game from the
 # player's own directory; the program itself sits beside nothing else, and the data on its own.
 # The three places are cache variables, relative to the prefix or absolute: the defaults suit any

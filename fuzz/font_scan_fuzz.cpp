@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Feeds the font scan arbitrary pictures: any size, any pixel depth, any marker row, and then
 // writes every byte value with the result, as a damaged font file would be used.
 #include "core/engine.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Feeds the graphics script reader arbitrary text, as a damaged "graphic.txt" would be, on a
 // playfield that is then drawn and unloaded. The scripts may name the few pictures that lie in the
 // otherwise empty fuzz directory, one of them not a picture at all.

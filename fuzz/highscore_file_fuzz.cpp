@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Feeds the highscore reader arbitrary files, as a damaged or foreign "highscore.txt" would be.
 // Whatever loads must then behave as a list: sorted, ranked, cut, and saved and read back whole.
 #include "highscore/highscore_list.h"

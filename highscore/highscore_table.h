@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #ifndef KOLVO_HIGHSCORE_HIGHSCORE_TABLE_H
 #define KOLVO_HIGHSCORE_HIGHSCORE_TABLE_H
 

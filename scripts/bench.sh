@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Builds the game when needed and runs every benchmark program (bench/*_bench.cpp) headless and
 # silent. Prints Google Benchmark's table for each; the game's own log lines are left out.
 # BENCH_MIN_TIME (seconds per benchmark, 1 by default) trades time for steadier figures.

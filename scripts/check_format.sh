@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Fails when a tracked C++ file is not formatted as .clang-format says, and names the files.
 # scripts/check_format.sh --fix formats them in place instead. Exits 77 (skipped) where there is
 # no clang-format.

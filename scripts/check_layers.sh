@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # The source folders are layers, lowest first; a file may include from its own folder and from the
 # folders below it, never from above. Tests mirror the layers: tests/<folder>/ may also use the
 # shared test support in tests/. Prints every include that breaks the order and fails on any.

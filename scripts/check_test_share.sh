@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # The tests are to stay at most 35% of the code, so that they keep guarding the game rather than
 # outgrowing it: non-blank lines of C++ (.cpp, .h) under tests/ over those everywhere else in the
 # tree (the tracked files in a git work tree; otherwise every file but build output). Prints the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Runs the whole test suite of build/ once more on SDL 1.2 over SDL 2 (sdl12-compat), on a machine
 # whose own SDL 1.2 is the classic library (Debian 12). The runtime package libsdl1.2-compat
 # installs beside the classic library, in a directory of its own, and LD_LIBRARY_PATH selects it

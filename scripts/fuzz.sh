@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for FUZZ_SECONDS (60 by
 # default), starting from its seed corpus in fuzz/corpus/. A crash, a sanitizer report, a time-out
 # or a memory blow-up fails the run and leaves the input in build-fuzz/findings/.

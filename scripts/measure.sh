@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Measures the windowed game on a virtual X server: start-up time to the menu (median of 10 runs),
 # resident memory in the menu and in a single game, and the processor time that the idle menu, a
 # running single game and a running challenge take.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Builds the Debian package, kolvo_<version>-1_<arch>.deb, and leaves it in the project's top
 # directory, ready for "apt install ./kolvo_*.deb". Installs the build dependencies named in
 # debian/control first when any is missing (through apt-get, with sudo when you are not root).

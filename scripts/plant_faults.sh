@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Plants the faults listed in scripts/planted_faults.txt into the game's code, one at a time, and
 # tells for each whether the fast test suite notices it: every CTest test except the window
 # stories (label e2e). A fault counts as CAUGHT when some test fails or hangs, SURVIVED when the

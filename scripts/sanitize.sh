@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Builds the game and its tests with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer into build-sanitize/ and runs the whole test suite there. Any report fails it.
 set -euo pipefail

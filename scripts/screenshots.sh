@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Takes the README's screenshots from the real game window on a virtual X server:
 # docs/screenshots/{menu,game,challenge,name_entry,highscore}.png, each the 640 x 480 window.
 # The highscore list is seeded with a few results first. The name entry comes from

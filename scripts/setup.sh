@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Installs what building, running and testing Kolvo needs when any of it is missing, then configures
 # and builds the game into build/ (or the directory given as the first argument). Extra arguments
 # go to CMake. KOLVO_FUZZ_TOOLS=1 also asks for clang with its fuzzer runtime.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Check a generated data tree the way the game will use it.
 
     /usr/bin/python3 tools/check_data.py DATADIR

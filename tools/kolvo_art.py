@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Kolvo's pictures: title, menu buttons, switches, pointers, playfield cells
 and the application icon.  Everything is drawn from shapes and DejaVu text.
 

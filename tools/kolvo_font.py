@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Bitmap fonts for Kolvo's text engine, and a reader that checks them.
 
 The game's text engine knows nothing about TrueType: it reads a picture

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Kolvo's sound effects and background tune, synthesised in pure Python.
 
 Everything is built from single-cycle wavetables, envelopes and seeded

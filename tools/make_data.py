@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Generate Kolvo's complete data tree: pictures, fonts, scripts, sounds
 and music, from nothing but DejaVu fonts, PIL, and Debian's lame.
 

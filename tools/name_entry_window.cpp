@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Opens the name entry screen alone, windowed, the way the end of a qualifying game opens it, so
 // that its screenshot can be taken from a real window: a score that qualifies needs a cleared row,
 // which random stones make hard to reach by remote control. Run it in a directory that holds data/;

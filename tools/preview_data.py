@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
 """Compose a generated data tree into a picture of the menu and a game in
 progress, placed the way the game places them, for a look before it ships.
 

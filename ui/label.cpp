@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #include "ui/label.h"
 
 SDL_Rect MakeRect(Uint16 x, Uint16 y, Uint16 w, Uint16 h)

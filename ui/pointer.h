@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #ifndef KOLVO_UI_POINTER_H
 #define KOLVO_UI_POINTER_H
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # The command line of the real program, run in an empty directory: without data/ the fonts cannot
 # load, so the program ends right after its start, and what it logged tells what it understood.
 # --help wins over everything; only -w and -debug count, spelled exactly so; the rest is harmless.

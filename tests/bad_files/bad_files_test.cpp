@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Every file the game reads, missing, empty, cut in half or replaced by noise. Each case gets a
 // fresh copy of the game data with that one file damaged. Files read before the menu runs are
 // tried on the real program; files read inside a screen are tried on that screen, in this process.

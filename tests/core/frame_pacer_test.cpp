@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #include "core/frame_pacer.h"
 
 #include "tests/support/fake_clock.h"

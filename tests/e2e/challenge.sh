@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Two players start the challenge, one of them ends it with Escape, the result display stays until
 # Return, and the menu comes back.
 # Usage: challenge.sh <game binary> <data directory>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player presses "h" in the menu and sees the stored list; Return closes it (after the screen's
 # half-second guard), and the menu comes back.
 # Usage: highscore_screen.sh <game binary> <data directory>

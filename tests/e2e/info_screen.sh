@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player opens the info screen from the menu and leaves it with a key: back in the menu, which
 # still answers the mouse.
 # Usage: info_screen.sh <game binary> <data directory>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # Shared steps of the window stories: a virtual X server, the real game windowed on it, a hand on
 # the mouse and the keyboard (xdotool), eyes on the screen (screenshots) and on the log.
 # Source it, then call e2e_begin <game binary> <data directory>. Every process started here is

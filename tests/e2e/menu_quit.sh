@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player starts the game and clicks quit in the menu: the game ends in order, with
 # "User chose Exit!", the goodbye line and exit status 0, and leaves a log shaped as players and
 # their tools know it.

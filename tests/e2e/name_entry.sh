@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player types a whole name and Return in one burst, faster than the screen's frames: every
 # character reaches the field, in order.
 # Usage: name_entry.sh <game binary> <data directory>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player opens the options, clicks the speaker to turn the music off and again to turn it on
 # (the picture turns from green to red and back), and leaves with the back button.
 # Usage: options_music.sh <game binary> <data directory>

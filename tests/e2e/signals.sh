@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A signal from outside (Ctrl+C, kill, the session ending) ends the program from any screen within
 # a second, in order: one log line naming the signal, the log's footer, status 128 plus the
 # signal's number, and the highscore list exactly as it was. Window closes keep their meaning.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player starts a game from the menu, moves and turns a stone, and leaves with Escape: the game
 # shows "Game Over" over the playfield, offers the (empty) result to the highscore list, releases
 # everything and the menu comes back.

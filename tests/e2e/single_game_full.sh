@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player holds Down until the stones pile up to the top: the playfield reports the game over,
 # "Game Over" is logged, a score of 0 is not offered to the name entry, and the menu comes back.
 # Usage: single_game_full.sh <game binary> <data directory>

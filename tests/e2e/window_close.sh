@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player closes the window while the menu is shown: the menu reports an error, which ends the
 # program in order ("Error in Menue", then the goodbye line) rather than as a crash.
 # Usage: window_close.sh <game binary> <data directory>

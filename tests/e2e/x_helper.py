@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
   x_helper.py shot FILE.png            the game's 640 x 480 window as a picture

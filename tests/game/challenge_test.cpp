@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // The challenge run whole: who wins, the result display and the speed balance.
 #include "game/challenge.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // The single game run whole: levels, pause, music, clock, the sign points and the end of the game.
 #include "game/game.h"
 

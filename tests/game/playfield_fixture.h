@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #ifndef KOLVO_TESTS_GAME_PLAYFIELD_FIXTURE_H
 #define KOLVO_TESTS_GAME_PLAYFIELD_FIXTURE_H
 

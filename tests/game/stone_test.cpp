@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #include "tests/game/playfield_fixture.h"
 
 // In free space every turn is a quarter turn clockwise on screen about block 0; the square only

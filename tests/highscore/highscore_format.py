@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 """A second, separate reader and writer of the highscore file, written from the format description
 alone, so that the game's own code is checked against something that does not share its mistakes.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // The list of results, its file, and the rules by which a result enters it.
 #include "highscore/highscore_list.h"
 #include "highscore/highscore_table.h"

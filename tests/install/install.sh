@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A packager installs the game into a staging directory, and a player runs it from there: the
 # installed launcher keeps the log and the highscore list in the player's own directory, never in
 # the install tree nor where it was started; the list survives an uninstall and a reinstall; the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // The sound layer heard through SDL's disk driver, which CTest chooses before main.
 #include "media/sound_library.h"
 #include "media/sound_stream.h"

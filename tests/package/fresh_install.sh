@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # A player on a brand-new Debian installs the package with apt and plays. In one fresh minimal root
 # (debootstrap --variant=minbase, of this machine's release) the README's command builds the package
 # from a clone, and lintian must find no error in it. In a second fresh root, which has none of the

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
 # The player's side of tests/package/fresh_install.sh, run as root inside a fresh minimal Debian
 # root that holds the package in /tmp/kolvo-package. Prints what it checks; exits non-zero on the
 # first fault.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 #include "tests/support/scripted_input.h"
 
 void HoldKey(SDLKey key, bool held)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
 // Buttons, driven by the pointer values the test gives them.
 #include "ui/button.h"
 #include "ui/label.h"
