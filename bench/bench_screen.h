@@ -4,12 +4,13 @@
 #ifndef KOLVO_BENCH_BENCH_SCREEN_H
 #define KOLVO_BENCH_BENCH_SCREEN_H
 
-// Runs the game's own screens headless and times their frames. A screen's loop ends every frame
-// with FlipScreen; the frame hook turns each flip into the end of one benchmark iteration, so an
-// iteration is exactly one pass of the screen's loop: fill, events, update, draw, flip.
+// Runs the game's own screens headless and times their frames. Every screen runs through
+// RunScreen, whose frame hook turns the end of each frame into the end of one benchmark
+// iteration, so an iteration is exactly one pass of the screen loop: events, step, clear, draw,
+// flip.
 #include "core/engine.h"
-#include "core/frame.h"
 #include "core/frame_look.h"
+#include "core/screen.h"
 #include "core/ticks.h"
 #include "media/text_engine.h"
 #include "tests/support/scripted_input.h"

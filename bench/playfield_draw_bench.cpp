@@ -10,20 +10,21 @@
 
 static void BM_PlayfieldFrame(benchmark::State& state)
 {
+    PlayfieldPictures pictures;
     TumbloEngine engine;
     if (!StartBenchScreen() || !engine.Init(400) ||
-        !LoadGraphicsScriptFile("data/grafik/graphic.txt", &engine)) {
+        !LoadGraphicsScriptFile("data/grafik/graphic.txt", pictures)) {
         state.SkipWithError("set-up failed");
         return;
     }
+    pictures.LendTo(engine);
     // The lower half settled in both pictures, the upper half empty, as in a game under way.
     for (int column = 0; column < FIELD_COLUMNS; ++column)
         for (int row = FIELD_ROWS / 2; row < FIELD_ROWS; ++row)
             engine.PlaceBlock(column, row, Uint8((column + row) % 2));
     for (auto _ : state) {
-        bool drawn = engine.Draw(200, 10) && DrawSidebar(20, 100, 12, &engine, &gWhiteFont);
+        bool drawn = engine.Draw(200, 10) && DrawSidebar(20, 100, 12, engine, gWhiteFont);
         benchmark::DoNotOptimize(drawn);
     }
-    UnloadGraphics(&engine);
 }
 BENCHMARK(BM_PlayfieldFrame)->Unit(benchmark::kMicrosecond);

@@ -5,10 +5,13 @@
 // screen runs its real loop; one iteration is one pass of it (see bench_screen.h).
 #include "bench/bench_screen.h"
 
+#include "core/frame_pacer.h"
+#include "core/screen.h"
 #include "game/challenge.h"
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
+#include "game/mode_frame.h"
 #include "game/sidebar.h"
 #include "game/sign_points.h"
 #include "game/tumblo_engine.h"
@@ -44,38 +47,54 @@ BENCHMARK(BM_GameFrameKept)->Unit(benchmark::kMicrosecond);
 
 // The game's loop cannot be handed a playfield from outside, so this is its frame rebuilt from
 // the same objects over a full playfield: 18 settled rows, each with one gap so that none clears,
-// under a falling stone. Same steps as the loop: fill, events, keys, step, draw the playfield,
-// the sign points, the clock and the side panel, flip.
+// under a falling stone. Same steps as the game's frame, run by the same loop: events, keys, step,
+// clear, draw the playfield, the sign points, the clock and the side panel, flip.
+class FullPlayfield : public Screen {
+public:
+    bool SetUp()
+    {
+        if (!playfield.Init(400) || !LoadGraphicsScriptFile("data/grafik/graphic.txt", pictures))
+            return false;
+        pictures.LendTo(playfield);
+        for (int row = 3; row < FIELD_ROWS; ++row)
+            for (int column = 0; column < FIELD_COLUMNS; ++column)
+                if (column != row % FIELD_COLUMNS)
+                    playfield.PlaceBlock(column, row, Uint8((column + row) % 2));
+        playfield.Run(0);  // the first stone appears
+        clock.Start(benchNow);
+        sign.Start(benchNow);
+        return true;
+    }
+    void HandleEvent(const SDL_Event&) override {}
+    bool Step() override { return playfield.Run(ArrowKeyBits()); }
+    void AddLook(FrameLook&) const override {}
+    bool Draw() override
+    {
+        playfield.Draw(200, 10);
+        sign.Draw(270, 200, benchNow);
+        clock.Draw(20, 10);
+        return DrawSidebar(20, 100, 1, playfield, gWhiteFont);
+    }
+    bool Done() const override { return KeyHeld(SDLK_ESCAPE); }
+
+private:
+    PlayfieldPictures pictures;
+    TumbloEngine playfield;
+    GameClock clock;
+    SignPoints sign;
+};
+
 static void BM_GameFrameFullPlayfield(benchmark::State& state)
 {
-    TumbloEngine playfield;
-    if (!StartBenchScreen() || !playfield.Init(400) ||
-        !LoadGraphicsScriptFile("data/grafik/graphic.txt", &playfield)) {
+    FullPlayfield frame;
+    if (!StartBenchScreen() || !frame.SetUp()) {
         state.SkipWithError("set-up failed");
         return;
     }
-    for (int row = 3; row < FIELD_ROWS; ++row)
-        for (int column = 0; column < FIELD_COLUMNS; ++column)
-            if (column != row % FIELD_COLUMNS)
-                playfield.PlaceBlock(column, row, Uint8((column + row) % 2));
-    playfield.Run(0);  // the first stone appears
-    GameClock clock;
-    SignPoints sign;
-    clock.Start(benchNow);
-    sign.Start(benchNow);
-    for (auto _ : state) {
-        ClearScreen(gEngine.screen);
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-        }
-        bool held = gEngine.keys[SDLK_ESCAPE] || gEngine.keys[SDLK_LEFT];
-        bool ok = playfield.Run(held ? KEY_LEFT : 0) && playfield.Draw(200, 10) &&
-                  sign.Draw(270, 200, benchNow) && clock.Draw(20, 10) &&
-                  DrawSidebar(20, 100, 1, &playfield, &gWhiteFont) &&
-                  FlipScreen(gEngine.screen) == 0;
-        benchmark::DoNotOptimize(ok);
-    }
-    UnloadGraphics(&playfield);
+    static const FrameRules rules = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT,
+                                     FRAME_DRAWS_CHANGES, "Flip failed!"};
+    TimeScreenFrames(
+        state, [&] { RunScreen(frame, rules); }, 0);
 }
 BENCHMARK(BM_GameFrameFullPlayfield)->Unit(benchmark::kMicrosecond);
 

@@ -13,7 +13,6 @@ constexpr int ENGINE_VIDEO_TRIES = 10;
 constexpr Uint32 ENGINE_VIDEO_RETRY_MS = 50;
 
 Engine* freeMain = nullptr;
-SDL_Event gEvent;
 
 static LogListener logListener;
 
@@ -48,6 +47,12 @@ bool Engine::Log(int level, const char* format, ...)
     if (logListener)
         logListener(level, message);
     return log.Write(static_cast<uint16_t>(level), message);
+}
+
+bool Fail(const char* message)
+{
+    gEngine.Log(2, "%s", message);
+    return false;
 }
 
 // xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens

@@ -49,8 +49,9 @@ extern Engine gEngine;
 constexpr int SCREEN_WIDTH = 640;
 constexpr int SCREEN_HEIGHT = 480;
 
-// The event record that the game modes, the highscore screen and the info screen poll into.
-extern SDL_Event gEvent;
+// The one way a step fails, in the style of SDL_SetError: logs the message at level 2 and returns
+// false, so that a step ends in return Fail("Draw Tumblo failed!").
+bool Fail(const char* message);
 
 // Tests read the log through a listener that sees every message with its level.
 using LogListener = std::function<void(int level, const char* message)>;

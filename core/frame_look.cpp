@@ -3,8 +3,6 @@
 
 #include "core/frame_look.h"
 
-#include "core/frame.h"
-
 static bool drawingForced = false;
 
 void ForceFrameDrawing(bool forced)
@@ -31,12 +29,4 @@ bool FrameLook::NeedsDrawing(Uint32 now)
     }
     digest = LOOK_START;
     return needed;
-}
-
-bool FrameLook::Keeps(Uint32 now)
-{
-    if (NeedsDrawing(now))
-        return false;
-    KeepFrame();
-    return true;
 }

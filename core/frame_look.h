@@ -14,7 +14,7 @@
 // and the copy of the whole screen to the display, over a hundred times a second.
 //
 // A screen adds everything its frame would show (the kind of frame, cells, numbers, whether a
-// text shows) and then asks NeedsDrawing. The look is a 64-bit digest, not the picture; it is
+// text shows), and the screen loop asks NeedsDrawing. The look is a 64-bit digest, not the picture; it is
 // refreshed every FRAME_REFRESH_MS anyway, which also repaints a window uncovered meanwhile.
 constexpr Uint32 FRAME_REFRESH_MS = 250;
 
@@ -27,9 +27,6 @@ public:
     // True when the look added since the previous call differs from the one drawn last, or the
     // refresh is due: the frame must then be drawn, and counts as drawn. Starts the next look.
     bool NeedsDrawing(Uint32 now);
-    // NeedsDrawing, and when the frame need not be drawn, keeps the one shown (KeepFrame): true
-    // when the frame is done, false when it is to be drawn and presented.
-    bool Keeps(Uint32 now);
 
 private:
     static constexpr uint64_t LOOK_START = 0xCBF29CE484222325u;  // FNV-1a's offset basis

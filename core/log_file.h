@@ -20,7 +20,6 @@ public:
     bool Open(const char* path);  // truncates an existing file; false when already open
     bool Write(uint16_t level, const char* text);  // two spaces per level, then "-" and the time
     bool Close();
-    bool IsOpen() const { return open; }
 
 private:
     void ReadClock();

@@ -35,11 +35,6 @@ void CatchTerminationSignals()
         sigaction(entry.signal, &action, nullptr);
 }
 
-int TerminationSignal()
-{
-    return noted;
-}
-
 void EndOnTerminationSignal()
 {
     const int signal = noted;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-// Feeds the graphics script reader arbitrary text, as a damaged "graphic.txt" would be, on a
-// playfield that is then drawn and unloaded. The scripts may name the few pictures that lie in the
-// otherwise empty fuzz directory, one of them not a picture at all.
+// Feeds the graphics script reader arbitrary text, as a damaged "graphic.txt" would be; a
+// playfield borrows whatever pictures it loaded for one drawing. The scripts may name the few
+// pictures that lie in the otherwise empty fuzz directory, one of them not a picture at all.
 #include "core/engine.h"
 #include "game/graphics_script.h"
 #include "game/tumblo_engine.h"
@@ -54,14 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* script = fopen(FUZZ_SCRIPT, "wb");
     if (!script || fwrite(data, 1, size, script) != size || fclose(script) != 0)
         abort();
+    PlayfieldPictures pictures;
     TumbloEngine engine;
     if (!engine.Init(400))
         abort();
-    LoadGraphicsScriptFile(FUZZ_SCRIPT, &engine);
+    LoadGraphicsScriptFile(FUZZ_SCRIPT, pictures);
+    pictures.LendTo(engine);
     engine.Draw(200, 10);  // whatever slots the script filled, the rest empty
-    UnloadGraphics(&engine);
+    pictures.Unload();
     for (int slot = GRAPHIC_EMPTY; slot <= 1; ++slot)
-        if (engine.GetGraphic(slot))
+        if (pictures.Get(slot))
             abort();
     return 0;
 }

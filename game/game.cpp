@@ -4,9 +4,9 @@
 #include "game/game.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/screen.h"
 #include "core/ticks.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
@@ -33,39 +33,45 @@ static constexpr Uint32 GAME_BANNER_MS = 2000;
 static constexpr Uint32 GAME_OVER_MS = 2000;
 static constexpr int GAME_NAME_SIZE = 100;
 
-// What the screen of the single game shows; part of a frame's look.
+// Play, the level banners and "Game Over" share one kind of frame.
+static const FrameRules GAME_FRAME = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT,
+                                      FRAME_DRAWS_CHANGES, "Flip failed!"};
+
+// What the screen of the single game shows: the phase the game is in, and part of a frame's look.
 enum GameShows { GAME_SHOWS_PLAY, GAME_SHOWS_BANNER, GAME_SHOWS_OVER };
 
-// One single game: its playfield, its four sounds and the state of its frame loop. The members are
-// declared in the order of construction; they are destroyed in reverse, the playfield first.
-class SingleGame {
+// One single game: its playfield, its pictures and four sounds, and the state of its frames. It is
+// one screen in three phases: play, a level banner (run from inside a frame of play) and "Game
+// Over". The members are declared in the order of construction and destroyed in reverse, the
+// playfield before the pictures it borrows.
+class SingleGame : public Screen {
 public:
-    ~SingleGame();
     bool SetUp();
-    bool Play();  // the frame loop, then the end of the game; the result of Game
+    bool Play();  // the frames of play, then the end of the game; the result of Game
+
+    void HandleEvent(const SDL_Event& event) override;
+    bool Step() override;
+    void AddLook(FrameLook& look) const override;
+    bool Draw() override;
+    bool Done() const override;
 
 private:
-    bool Frame();
-    bool Step(Uint32 keyBits);
-    bool KeepsFrame(GameShows shows);
+    bool StepPlay();
+    bool StepPlayfield(Uint32 keyBits);
     void LevelRule();
-    void ShowLevelBanner();
-    bool BannerFrame();
-    bool DrawMessage();
-    bool DrawPanel(bool clockIsFatal);
+    bool ShowPhase(GameShows phase);
     bool EndOfGame();
-    void ShowGameOver();
-    bool GameOverFrame();
     bool OfferToHighscore();
     void Release();
 
     SoundStream landingSound, lineSound, loseSound, highscoreSound;
+    PlayfieldPictures pictures;
     TumbloEngine playfield;
     PauseMusicKeys pauseMusicKeys;
     GameClock clock;
     SignPoints signPoints;
-    FramePacer pacer;  // one cadence for the running game, the level banners and "Game Over"
-    FrameLook look;
+    GameShows shows = GAME_SHOWS_PLAY;
+    Uint32 phaseStart = 0;  // when the banner or "Game Over" began
     bool quit = false;
     bool paused = false;
     int level = 0;
@@ -73,13 +79,6 @@ private:
     int speedBonus = 0;
     char name[GAME_NAME_SIZE] = {};
 };
-
-// Pictures belong to the script loader until they are unloaded; this frees them on every way out,
-// also after a failed set-up, where the release below never runs.
-SingleGame::~SingleGame()
-{
-    UnloadGraphics(&playfield);
-}
 
 bool SingleGame::SetUp()
 {
@@ -92,8 +91,9 @@ bool SingleGame::SetUp()
     playfield.SetSound(SOUND_STONE_DOWN, &landingSound);
     playfield.SetSound(SOUND_ROWS_CLEARED, &lineSound);
     gEngine.Log(2, "Tumblo Sound loaded!");
-    if (!LoadGraphicsScriptFile("data/grafik/graphic.txt", &playfield))
+    if (!LoadGraphicsScriptFile("data/grafik/graphic.txt", pictures))
         return Fail("Load Tumblo Graphics failed!");
+    pictures.LendTo(playfield);
     gEngine.Log(2, "Tumblo Graphics loaded!");
     gEngine.Log(2, "Enter inner Mainloop");
     Uint32 now = Ticks();
@@ -104,43 +104,53 @@ bool SingleGame::SetUp()
     return true;
 }
 
+// A frame that fails ends the play; quit stays as it was, and decides how the game ends.
 bool SingleGame::Play()
 {
-    while (!quit) {
-        if (!Frame())
-            break;  // quit stays as it was: a frame that fails before the game ended goes to the release
-        pacer.Wait();
-    }
+    RunScreen(*this, GAME_FRAME);
     return EndOfGame();
 }
 
-// One frame, in the order the player sees it handled. False when a step failed (logged).
-bool SingleGame::Frame()
+// A closed window ends the game like Escape; in the banner and "Game Over" the display goes on.
+void SingleGame::HandleEvent(const SDL_Event& event)
 {
-    // 1-2: the window's events, the keys held now.
-    quit |= DrainEventsForQuit();
-    Uint32 keyBits = ArrowKeyBits();
-    quit |= KeyHeld(SDLK_ESCAPE);
-    // 3: pause and music, throttled.
-    pauseMusicKeys.Check(Ticks(), &paused);
-    // 4-6: the playfield, its points and the clock move only while the game runs.
-    if (paused)
-        clock.Hold(Ticks());
-    else if (!Step(keyBits))
-        return false;
-    // 7: a new level may begin, paused or not.
-    LevelRule();
-    // 8-13: a clean screen, drawn and flipped; a frame that would look as the one shown is kept.
-    if (KeepsFrame(GAME_SHOWS_PLAY))
-        return true;
-    if (!FillScreen())
-        return false;
-    if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
-        return Fail("Draw Tumblo failed!");
-    return DrawMessage() && DrawPanel(false);
+    if (event.type == SDL_QUIT)
+        quit = true;
 }
 
-bool SingleGame::Step(Uint32 keyBits)
+// Nothing steps while the banner or "Game Over" shows; the banner holds the clock.
+bool SingleGame::Step()
+{
+    if (shows == GAME_SHOWS_PLAY)
+        return StepPlay();
+    if (shows == GAME_SHOWS_BANNER)
+        clock.Hold(Ticks());
+    return true;
+}
+
+bool SingleGame::Done() const
+{
+    if (shows == GAME_SHOWS_PLAY)
+        return quit;
+    return Ticks() - phaseStart >= (shows == GAME_SHOWS_BANNER ? GAME_BANNER_MS : GAME_OVER_MS);
+}
+
+// The keys held now; P and M, throttled; the playfield, its points and the clock, which move only
+// while the game runs; and a new level, which may begin paused or not.
+bool SingleGame::StepPlay()
+{
+    Uint32 keyBits = ArrowKeyBits();
+    quit |= KeyHeld(SDLK_ESCAPE);
+    pauseMusicKeys.Check(Ticks(), &paused);
+    if (paused)
+        clock.Hold(Ticks());
+    else if (!StepPlayfield(keyBits))
+        return false;
+    LevelRule();
+    return true;
+}
+
+bool SingleGame::StepPlayfield(Uint32 keyBits)
 {
     if (!playfield.Run(keyBits)) {
         if (!playfield.IsGameOver())
@@ -155,9 +165,9 @@ bool SingleGame::Step(Uint32 keyBits)
     return true;
 }
 
-// Everything a frame of the game draws: what the screen shows, the playfield with its panel and
-// clock, and the message over the playfield. True when that is as shown and the frame was kept.
-bool SingleGame::KeepsFrame(GameShows shows)
+// Everything a frame of the game shows: the phase, the playfield with its panel and clock, and
+// the message over the playfield.
+void SingleGame::AddLook(FrameLook& look) const
 {
     const Uint32 now = Ticks();
     look.Add(shows);
@@ -166,31 +176,26 @@ bool SingleGame::KeepsFrame(GameShows shows)
     clock.AddLook(look);
     look.Add(paused);
     signPoints.AddLook(look, now);
-    return look.Keeps(now);
 }
 
-// "Paused" while paused, else the points of the latest row clear for a while.
-bool SingleGame::DrawMessage()
+// The playfield, the message over it, the clock and the side panel. The message is the new
+// level's number in the banner and "Game Over" after the game; in play it is "Paused" while
+// paused, else the points of the latest row clear for a while.
+bool SingleGame::Draw()
 {
-    if (paused)
-        return gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Paused") ||
-               Fail("Draw Paused failed!");
-    return signPoints.Draw(GAME_MESSAGE_X, GAME_MESSAGE_Y, Ticks()) ||
-           Fail("Draw sign points failed!");
-}
-
-// The clock, the sidebar and the flip, which end every frame of the game. A clock that cannot be
-// written is only worth a log line in the running game; in the banner it ends the banner.
-bool SingleGame::DrawPanel(bool clockIsFatal)
-{
-    if (!clock.Draw(GAME_CLOCK_X, GAME_CLOCK_Y)) {
-        Fail("Draw Clock failed!");
-        if (clockIsFatal)
-            return false;
-    }
-    if (!DrawSidebar(GAME_SIDEBAR_X, GAME_SIDEBAR_Y, level, &playfield, &gWhiteFont))
-        return Fail("Draw Gimmicks failed!");
-    return FlipScreen(gEngine.screen) == 0 || Fail("Flip failed!");
+    if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
+        return Fail("Draw Tumblo failed!");
+    if (shows == GAME_SHOWS_BANNER)
+        gOrangeFont.PutStringF(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Level %i", level);
+    else if (shows == GAME_SHOWS_OVER)
+        gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Game Over");
+    else if (paused)
+        gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Paused");
+    else
+        signPoints.Draw(GAME_MESSAGE_X, GAME_MESSAGE_Y, Ticks());
+    clock.Draw(GAME_CLOCK_X, GAME_CLOCK_Y);
+    return DrawSidebar(GAME_SIDEBAR_X, GAME_SIDEBAR_Y, level, playfield, gWhiteFont) ||
+           Fail("Draw Gimmicks failed!");
 }
 
 // Every ten cleared rows begin a level, and each level adds 50 more to the speed than the one
@@ -207,77 +212,33 @@ void SingleGame::LevelRule()
     playfield.SetSpeed(speed);
     gEngine.Log(2, "Start Level %i", level);
     gEngine.Log(2, "Calculated Speed: %i", speed);
-    ShowLevelBanner();
+    // The new level's number over the playfield for two seconds, in the middle of this frame of
+    // play, which is drawn after it. A banner frame that fails ends only the banner.
+    ShowPhase(GAME_SHOWS_BANNER);
+    shows = GAME_SHOWS_PLAY;
 }
 
-// The new level's number over the playfield for two seconds; nothing steps and no key is read.
-void SingleGame::ShowLevelBanner()
+// Runs the frames of the banner or "Game Over" until their time is up; false when one failed.
+bool SingleGame::ShowPhase(GameShows phase)
 {
-    Uint32 start = Ticks();
-    while (Ticks() - start < GAME_BANNER_MS) {
-        clock.Hold(Ticks());
-        if (!BannerFrame())
-            return;
-        pacer.Wait();
-    }
+    shows = phase;
+    phaseStart = Ticks();
+    return RunScreen(*this, GAME_FRAME);
 }
 
-bool SingleGame::BannerFrame()
-{
-    quit |= DrainEventsForQuit();
-    if (KeepsFrame(GAME_SHOWS_BANNER))
-        return true;
-    if (!FillScreen())
-        return false;
-    if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
-        return Fail("Draw Tumblo failed!");
-    if (!gOrangeFont.PutStringF(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Level %i", level))
-        return Fail("Draw Level failed!");
-    return DrawPanel(true);
-}
-
-// After the frame loop: the lose sound, "Game Over", the highscore chain, the release. Returns
-// the result of Game.
+// After the frames of play: the lose sound, "Game Over", the highscore chain, the release.
+// Returns the result of Game.
 bool SingleGame::EndOfGame()
 {
     PlayEndSound(loseSound, MODE_LOSE_SOUND);
     if (quit) {
-        ShowGameOver();
+        if (!ShowPhase(GAME_SHOWS_OVER))
+            quit = false;  // the game still ends in order, but reports the failure
         if (!OfferToHighscore())
             return false;
     }
     Release();
     return quit;
-}
-
-void SingleGame::ShowGameOver()
-{
-    Uint32 start = Ticks();
-    while (Ticks() - start < GAME_OVER_MS) {
-        if (!GameOverFrame()) {
-            quit = false;  // the game still ends in order, but reports the failure
-            return;
-        }
-        pacer.Wait();
-    }
-}
-
-bool SingleGame::GameOverFrame()
-{
-    DrainEventsForQuit();  // a closed window cannot end the game twice; the display goes on
-    if (KeepsFrame(GAME_SHOWS_OVER))
-        return true;
-    if (!FillScreen())
-        return false;
-    if (!playfield.Draw(GAME_FIELD_X, GAME_FIELD_Y))
-        return Fail("Draw Tumblo failed!");
-    if (!clock.Draw(GAME_CLOCK_X, GAME_CLOCK_Y))
-        return Fail("Draw Clock failed!");
-    if (!DrawSidebar(GAME_SIDEBAR_X, GAME_SIDEBAR_Y, level, &playfield, &gWhiteFont))
-        return Fail("Draw Gimmicks failed!");
-    if (!gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Game Over"))
-        return Fail("Draw Game Over failed!");
-    return FlipScreen(gEngine.screen) == 0 || Fail("Flip failed!");
 }
 
 // The result, the name and the list. False when Game must return false at once; a result that
@@ -288,8 +249,8 @@ bool SingleGame::OfferToHighscore()
     int score = playfield.GetScore();
     if (!ReachesHighscore(score, level, playTime))
         return true;
-    if (!FillScreen())
-        return false;
+    if (ClearScreen(gEngine.screen) != 0)
+        return Fail("Fill Screen failed!");
     if (!GetName("Enter your name", name, GAME_NAME_SIZE))
         return Fail("Get name failed!");
     if (!EnterHighscore(name, score, level, playTime))
@@ -301,7 +262,7 @@ bool SingleGame::OfferToHighscore()
 void SingleGame::Release()
 {
     gEngine.Log(2, "Release Point reached!");
-    UnloadGraphics(&playfield);
+    pictures.Unload();
     gEngine.Log(2, "Unloaded Tumblo Graphics");
     landingSound.Stop();
     lineSound.Stop();

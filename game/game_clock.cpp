@@ -29,9 +29,9 @@ bool GameClock::Update(Uint32 now)
     return inBounds;
 }
 
-bool GameClock::Draw(int x, int y) const
+void GameClock::Draw(int x, int y) const
 {
-    return gWhiteFont.PutStringF(x, y, "%i:%i", minutes, seconds);
+    gWhiteFont.PutStringF(x, y, "%i:%i", minutes, seconds);
 }
 
 void GameClock::AddLook(FrameLook& look) const

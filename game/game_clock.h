@@ -18,8 +18,8 @@ public:
     bool Update(Uint32 now);
     // Keeps the clock from counting the time until now.
     void Hold(Uint32 now) { tick = now; }
-    // Writes "minutes:seconds", unpadded, in the white font. False when the write fails.
-    bool Draw(int x, int y) const;
+    // Writes "minutes:seconds", unpadded, in the white font.
+    void Draw(int x, int y) const;
     void AddLook(FrameLook& look) const;                     // what Draw shows
     int PlayTime() const { return minutes * 60 + seconds; }  // in seconds
 

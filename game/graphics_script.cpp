@@ -3,16 +3,12 @@
 
 #include "game/graphics_script.h"
 
-#include "game/tumblo_engine.h"
-#include "media/sprite.h"
-
 #include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
 
 namespace {
 
@@ -159,21 +155,14 @@ bool ScanSetGraphic(ScriptScanner& scanner, Record& record)
 }
 
 // Loads the record's picture into its slot; a slot outside -1..1 is skipped without opening it.
-bool ApplySetGraphic(const Record& record, TumbloEngine& engine)
+bool ApplySetGraphic(const Record& record, PlayfieldPictures& pictures)
 {
     if (record.slot < GRAPHIC_EMPTY || record.slot > 1)
         return true;
-    std::unique_ptr<Sprite> sprite(new (std::nothrow) Sprite);
-    if (!sprite || !sprite->LoadKeyed(record.fileName, SPRITE_KEY_MAGENTA))
-        return false;
-    if (engine.GetGraphic(record.slot))
-        return false;
-    // From here the slot holds the loader's sprite; UnloadGraphics takes it back and frees it.
-    engine.SetGraphic(record.slot, sprite.release());
-    return true;
+    return pictures.Load(record.slot, record.fileName);
 }
 
-bool ReadRecords(FILE* file, TumbloEngine& engine)
+bool ReadRecords(FILE* file, PlayfieldPictures& pictures)
 {
     ScriptScanner scanner(file);
     Record record;
@@ -187,30 +176,45 @@ bool ReadRecords(FILE* file, TumbloEngine& engine)
             scanner.SkipLine();
             continue;
         }
-        if (!ScanSetGraphic(scanner, record) || !ApplySetGraphic(record, engine))
+        if (!ScanSetGraphic(scanner, record) || !ApplySetGraphic(record, pictures))
             return false;
     }
 }
 
 }  // namespace
 
-bool LoadGraphicsScriptFile(const char* path, TumbloEngine* engine)
+bool PlayfieldPictures::Load(int slot, const char* path)
 {
-    if (!engine)
-        return false;
+    if (!sprites[slot - GRAPHIC_EMPTY].surface)
+        return sprites[slot - GRAPHIC_EMPTY].LoadKeyed(path, SPRITE_KEY_MAGENTA);
+    Sprite twice;  // tried and dropped, as any picture a script names
+    twice.LoadKeyed(path, SPRITE_KEY_MAGENTA);
+    return false;
+}
+
+Sprite* PlayfieldPictures::Get(int slot)
+{
+    if (slot < GRAPHIC_EMPTY || slot > 1 || !sprites[slot - GRAPHIC_EMPTY].surface)
+        return nullptr;
+    return &sprites[slot - GRAPHIC_EMPTY];
+}
+
+void PlayfieldPictures::LendTo(TumbloEngine& playfield)
+{
+    for (int slot = GRAPHIC_EMPTY; slot <= 1; ++slot)
+        playfield.SetGraphic(slot, Get(slot));
+}
+
+void PlayfieldPictures::Unload()
+{
+    for (Sprite& sprite : sprites)
+        sprite.Free();
+}
+
+bool LoadGraphicsScriptFile(const char* path, PlayfieldPictures& pictures)
+{
     ScriptFile file(fopen(path, "r"));
     if (!file)
         return false;
-    return ReadHeader(file.get()) && ReadRecords(file.get(), *engine);
-}
-
-void UnloadGraphics(TumbloEngine* engine)
-{
-    if (!engine)
-        return;
-    for (int slot = GRAPHIC_EMPTY; slot <= 1; ++slot) {
-        std::unique_ptr<Sprite> loaded(engine->GetGraphic(slot));
-        if (loaded)
-            engine->SetGraphic(slot, nullptr);
-    }
+    return ReadHeader(file.get()) && ReadRecords(file.get(), pictures);
 }

@@ -4,7 +4,8 @@
 #ifndef KOLVO_GAME_GRAPHICS_SCRIPT_H
 #define KOLVO_GAME_GRAPHICS_SCRIPT_H
 
-class TumbloEngine;
+#include "game/tumblo_engine.h"
+#include "media/sprite.h"
 
 // A graphics script names the picture of each graphic slot of a playfield. After the header line
 // come records of three tokens separated by white space, usually one per line:
@@ -19,16 +20,28 @@ constexpr char GRAPHICS_SCRIPT_SET_GRAPHIC[] = "SetGraphic";
 // anything longer fails the load.
 constexpr int GRAPHICS_SCRIPT_TEXT_SIZE = 100;
 
-// Loads each named picture, keyed with magenta, into a new sprite and attaches it to its slot of
-// the engine, which must have been through Init. The sprites belong to the loader until
-// UnloadGraphics frees them; the engine and any engine given them later only refer to them.
-// False for a null engine, a missing file, a wrong header (printed to standard output), an
-// over-long header, token or file name, a picture that does not load (logged by the sprite) and
-// a slot named twice. Sprites attached before a failure stay attached for UnloadGraphics.
-bool LoadGraphicsScriptFile(const char* path, TumbloEngine* engine);
+// The pictures of a playfield's graphic slots -1, 0 and 1, owned here. A game mode keeps one set
+// and lends it to its playfields, which only refer to the pictures: declared before them, the
+// set outlives them.
+class PlayfieldPictures {
+public:
+    // Loads the picture keyed with magenta into an empty slot. False when it does not load (the
+    // sprite logs why) or the slot already holds one; the picture is tried either way.
+    bool Load(int slot, const char* path);
+    // The picture of a slot; null for an empty or unknown slot.
+    Sprite* Get(int slot);
+    // Puts each slot's picture, or nothing, into the same slot of the playfield, after its Init.
+    void LendTo(TumbloEngine& playfield);
+    // Frees every picture; a playfield lent them must not draw until its Reset or a new loan.
+    void Unload();
 
-// Frees the sprites in slots -1, 0 and 1 of the engine and empties those slots. Call it once, on
-// the engine the script was loaded into, before that engine's Reset. A null engine does nothing.
-void UnloadGraphics(TumbloEngine* engine);
+private:
+    Sprite sprites[GRAPHIC_SLOTS];  // slot -1 at index 0
+};
+
+// Loads each picture the script names into its slot of the pictures. False for a missing file, a
+// wrong header (printed to standard output), an over-long header, token or file name, a picture
+// that does not load and a slot named twice. Pictures loaded before a failure stay loaded.
+bool LoadGraphicsScriptFile(const char* path, PlayfieldPictures& pictures);
 
 #endif

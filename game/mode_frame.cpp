@@ -4,7 +4,6 @@
 #include "game/mode_frame.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
 #include "game/tumblo_engine.h"
 #include "media/sound_stream.h"
 
@@ -22,17 +21,6 @@ bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose,
 bool KeyHeld(SDLKey key)
 {
     return gEngine.keys[key] != 0;
-}
-
-bool Fail(const char* message)
-{
-    gEngine.Log(2, "%s", message);
-    return false;
-}
-
-bool FillScreen()
-{
-    return ClearScreen(gEngine.screen) == 0 || Fail("Fill Screen failed!");
 }
 
 static Uint32 KeyBits(SDLKey turn, SDLKey right, SDLKey down, SDLKey left)
@@ -59,30 +47,15 @@ Uint32 LetterKeyBits()
     return KeyBits(SDLK_w, SDLK_d, SDLK_s, SDLK_a);
 }
 
-bool DrainEventsForQuit()
-{
-    bool quit = false;
-    while (SDL_PollEvent(&gEvent)) {
-        if (gEvent.type == SDL_QUIT) {
-            gEngine.Log(1, "user killed window! - exit");
-            quit = true;
-        }
-    }
-    return quit;
-}
-
-bool PauseMusicKeys::Check(Uint32 now, bool* paused)
+void PauseMusicKeys::Check(Uint32 now, bool* paused)
 {
     if (now - keyTick <= MODE_KEY_REPEAT_MS)
-        return false;
+        return;
     keyTick = now;
-    if (KeyHeld(SDLK_p)) {
+    if (KeyHeld(SDLK_p))
         *paused = !*paused;
-        return *paused;
-    }
-    if (KeyHeld(SDLK_m))
+    else if (KeyHeld(SDLK_m))
         ToggleMusic();
-    return false;
 }
 
 void SetModeObserver(ModeObserver observer)

@@ -7,25 +7,12 @@
 #include "game/tumblo_engine.h"
 #include "media/text_engine.h"
 
-static bool Failed(const char* message)
+bool DrawSidebar(int x, int y, int level, TumbloEngine& playfield, TextEngine& font)
 {
-    freeMain->Log(2, "%s", message);
-    return false;
-}
-
-bool DrawSidebar(int x, int y, int level, TumbloEngine* engine, TextEngine* font)
-{
-    if (!font || !engine)
-        return false;
-    if (level != SIDEBAR_NO_LEVEL && !font->PutStringF(x, y, "Level %i", level))
-        return Failed("Draw Level failed!");
-    if (!font->PutStringF(x, y + SIDEBAR_LINE_STEP, "Score %i", engine->GetScore()))
-        return Failed("Draw Score failed!");
-    if (!font->PutStringF(x, y + 2 * SIDEBAR_LINE_STEP, "Lines %i", engine->GetLines()))
-        return Failed("Draw Lines failed!");
-    if (!font->PutStringF(x, y + 3 * SIDEBAR_LINE_STEP, "Next"))
-        return Failed("Draw Next Label failed!");
-    if (!engine->DrawNext(x + SIDEBAR_NEXT_X, y + SIDEBAR_NEXT_Y))
-        return Failed("Draw Next failed!");
-    return true;
+    if (level != SIDEBAR_NO_LEVEL)
+        font.PutStringF(x, y, "Level %i", level);
+    font.PutStringF(x, y + SIDEBAR_LINE_STEP, "Score %i", playfield.GetScore());
+    font.PutStringF(x, y + 2 * SIDEBAR_LINE_STEP, "Lines %i", playfield.GetLines());
+    font.PutString(x, y + 3 * SIDEBAR_LINE_STEP, "Next");
+    return playfield.DrawNext(x + SIDEBAR_NEXT_X, y + SIDEBAR_NEXT_Y) || Fail("Draw Next failed!");
 }

@@ -13,9 +13,8 @@ constexpr int SIDEBAR_NEXT_X = 20;     // the next stone, from the panel's corne
 constexpr int SIDEBAR_NEXT_Y = 160;
 
 // Writes the panel beside a playfield with its top-left corner at (x, y) pixels: "Level", "Score",
-// "Lines", "Next" one under the other, and the next stone below. False for a null font or engine
-// (nothing logged), or when a step fails: then one line at level 2 names it and the rest is not
-// drawn.
-bool DrawSidebar(int x, int y, int level, TumbloEngine* engine, TextEngine* font);
+// "Lines", "Next" one under the other, and the next stone below. False, after "Draw Next failed!",
+// when the next stone cannot be drawn.
+bool DrawSidebar(int x, int y, int level, TumbloEngine& playfield, TextEngine& font);
 
 #endif

@@ -16,11 +16,10 @@ void SignPoints::Catch(const TumbloEngine& playfield, Uint32 now)
     tick = now;
 }
 
-bool SignPoints::Draw(int x, int y, Uint32 now) const
+void SignPoints::Draw(int x, int y, Uint32 now) const
 {
-    if (!Shown(now))
-        return true;
-    return gOrangeFont.PutStringF(x, y, "%i x %i = %i", lines, lines * 10, points);
+    if (Shown(now))
+        gOrangeFont.PutStringF(x, y, "%i x %i = %i", lines, lines * 10, points);
 }
 
 void SignPoints::AddLook(FrameLook& look, Uint32 now) const

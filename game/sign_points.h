@@ -18,8 +18,8 @@ public:
     void Start(Uint32 now) { tick = now; }
     // Takes what the playfield's latest step scored, if anything.
     void Catch(const TumbloEngine& playfield, Uint32 now);
-    // Writes the sign in the orange font while it is fresh; true when nothing needed writing.
-    bool Draw(int x, int y, Uint32 now) const;
+    // Writes the sign in the orange font while it is fresh.
+    void Draw(int x, int y, Uint32 now) const;
     void AddLook(FrameLook& look, Uint32 now) const;  // what Draw shows at now
 
 private:

@@ -9,7 +9,6 @@
 #include "media/sprite.h"
 
 #include <cstdlib>
-#include <new>
 
 // The next stone as the side panel shows it: cells relative to the drawing point, in drawing order.
 // The bar and the square are anchored at block 0, the two hook shapes at their left end.
@@ -23,7 +22,6 @@ static constexpr Position NEXT_SHAPE_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{0, 0}, {1, 0}, {0, 1}, {-1, 1}},
     {{0, 0}, {1, 0}, {-1, 0}, {0, 1}},
 };
-static_assert(sizeof(NEXT_SHAPE_TABLE) / sizeof(Position) == STONE_TYPES * STONE_BLOCKS, "next shapes");
 // clang-format on
 
 static int Slot(int column, int row)
@@ -45,8 +43,8 @@ static Uint8 FollowingColour(Uint8 colour)
 
 // The colour counter has no meaning before the first stone; starting at 1 makes that stone graphic 0.
 TumbloEngine::TumbloEngine()
-    : stone{}, positions{}, rotation(0), currentType(0), nextType(0), score(0), lines(0),
-      fallInterval(0), state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0),
+    : positions{}, rotation(0), currentType(0), nextType(0), score(0), lines(0), fallInterval(0),
+      state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0),
       lastLines(0), graphics{}, sounds{}, soundPlays{}
 {
 }
@@ -75,8 +73,6 @@ void TumbloEngine::Reset()
 {
     for (std::unique_ptr<Block>& cell : grid)
         cell.reset();
-    for (Block*& block : stone)
-        block = nullptr;
     for (Sprite*& sprite : graphics)
         sprite = nullptr;
     for (SoundStream*& sound : sounds)
@@ -239,8 +235,6 @@ bool TumbloEngine::MoveStone(const Position offsets[STONE_BLOCKS])
 void TumbloEngine::Land()
 {
     state = STATE_RUNNING;
-    for (Block*& block : stone)
-        block = nullptr;
     PlaySound(SOUND_STONE_DOWN);
 }
 
@@ -334,21 +328,16 @@ bool TumbloEngine::SpawnStone()
         positions[i] = STONE_SPAWN_TABLE[nextType][i];
     rotation = 1;
     colour = FollowingColour(colour);
-    for (int i = 0; i < STONE_BLOCKS; ++i) {
-        std::unique_ptr<Block> block(new (std::nothrow) Block{0, colour});
-        std::unique_ptr<Block>& cell = grid[Slot(positions[i].column, positions[i].row)];
-        // A full playfield or no memory ends the game; blocks already placed stay in the grid.
-        if (!block || cell) {
-            stone[i] = nullptr;
+    for (const Position& at : positions) {
+        std::unique_ptr<Block>& cell = grid[Slot(at.column, at.row)];
+        // A full playfield ends the game; blocks already placed stay in the grid.
+        if (cell) {
             state = STATE_GAME_OVER;
             return false;
         }
-        stone[i] = block.get();
-        cell = std::move(block);
+        cell = std::make_unique<Block>(Block{FLAG_SETTLED, colour});
     }
     state |= STATE_STONE;
-    for (Block* block : stone)
-        block->flags |= FLAG_SETTLED;
     currentType = nextType;
     nextType = rand() % STONE_TYPES;
     return true;

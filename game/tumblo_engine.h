@@ -73,7 +73,6 @@ inline constexpr Position STONE_SPAWN_TABLE[STONE_TYPES][STONE_BLOCKS] = {
     {{4, 0}, {5, 0}, {3, 1}, {4, 1}},  // two on top at right, two below shifted left
     {{4, 0}, {5, 0}, {3, 0}, {4, 1}},  // three in a row, fourth below the middle
 };
-static_assert(sizeof(STONE_SPAWN_TABLE) / sizeof(Position) == STONE_TYPES * STONE_BLOCKS, "spawn table");
 // clang-format on
 
 // How a turn moves blocks 1 to 3, by type and by the rotation counter before the turn. Every entry
@@ -88,8 +87,6 @@ inline constexpr Position STONE_ROTATION_TABLE[STONE_TYPES][STONE_TURNS][STONE_B
     {{{1, 1}, {-2, 0}, {-1, 1}}, {{-1, 1}, {0, -2}, {-1, -1}}, {{-1, -1}, {2, 0}, {1, -1}}, {{1, -1}, {0, 2}, {1, 1}}},
     {{{1, 1}, {-1, -1}, {-1, 1}}, {{-1, 1}, {1, -1}, {-1, -1}}, {{-1, -1}, {1, 1}, {1, -1}}, {{1, -1}, {-1, 1}, {1, 1}}},
 };
-static_assert(sizeof(STONE_ROTATION_TABLE) / sizeof(Position) == STONE_TYPES * STONE_TURNS * (STONE_BLOCKS - 1),
-              "rotation table");
 // clang-format on
 
 // One playfield: the grid of blocks, the falling and the next stone, score, cleared rows and fall
@@ -142,7 +139,6 @@ public:
     Position StonePosition(int block) const { return positions[block]; }
     int RotationCounter() const { return rotation; }
     int CurrentType() const { return currentType; }
-    int NextType() const { return nextType; }
     Uint8 State() const { return state; }
     Uint32 FallInterval() const { return fallInterval; }
     int SoundPlays(int slot) const { return soundPlays[slot]; }  // Play calls on an attached stream
@@ -172,8 +168,7 @@ private:
     bool Occupied(Position cell) const;
 
     std::unique_ptr<Block> grid[FIELD_CELLS];  // slot column x FIELD_ROWS + row
-    Block* stone[STONE_BLOCKS];                // the falling blocks, borrowed from the grid
-    Position positions[STONE_BLOCKS];
+    Position positions[STONE_BLOCKS];          // the cells of the falling stone
     int rotation;
     int currentType;
     int nextType;

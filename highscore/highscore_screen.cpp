@@ -4,9 +4,8 @@
 #include "highscore/highscore_screen.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
-#include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/screen.h"
 #include "core/ticks.h"
 #include "highscore/highscore_list.h"
 #include "media/text_engine.h"
@@ -24,26 +23,35 @@ constexpr int HIGHSCORE_ROW_HEIGHT = 30;
 constexpr Uint32 HIGHSCORE_LEAVE_GUARD_MS = 500;
 constexpr int HIGHSCORE_CELL_SIZE = 64;
 
-static const int HIGHSCORE_COLUMN_X[] = {10, 180, 340, 540};
-static const char* const HIGHSCORE_HEADS[] = {"Name", "Level", "Time", "Points"};
-static const char* const HIGHSCORE_EMPTY_ROW[] = {"Nobody", "0", "0:0", "0"};
-static const char* const HIGHSCORE_CELL_FAILURES[] = {"Draw Name failed!", "Draw Level failed!",
-                                                      "Draw Time failed!", "Draw points failed!"};
-static_assert(sizeof HIGHSCORE_COLUMN_X / sizeof HIGHSCORE_COLUMN_X[0] == HIGHSCORE_COLUMNS, "");
-static_assert(sizeof HIGHSCORE_HEADS / sizeof HIGHSCORE_HEADS[0] == HIGHSCORE_COLUMNS, "");
-static_assert(sizeof HIGHSCORE_EMPTY_ROW / sizeof HIGHSCORE_EMPTY_ROW[0] == HIGHSCORE_COLUMNS, "");
-static_assert(sizeof HIGHSCORE_CELL_FAILURES / sizeof HIGHSCORE_CELL_FAILURES[0] ==
-                  HIGHSCORE_COLUMNS,
-              "");
+static const int HIGHSCORE_COLUMN_X[HIGHSCORE_COLUMNS] = {10, 180, 340, 540};
+static const char* const HIGHSCORE_HEADS[HIGHSCORE_COLUMNS] = {"Name", "Level", "Time", "Points"};
+static const char* const HIGHSCORE_EMPTY_ROW[HIGHSCORE_COLUMNS] = {"Nobody", "0", "0:0", "0"};
 
 using HighscoreRow = char[HIGHSCORE_COLUMNS][HIGHSCORE_CELL_SIZE];
 
-// Logs the message of a failed step; the false is the step's result.
-static bool Fail(const char* message)
-{
-    gEngine.Log(2, "%s", message);
-    return false;
-}
+static const FrameRules HIGHSCORE_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_ALL,
+                                           FRAME_END_AT_ONCE, FRAME_DRAWS_CHANGES,
+                                           "Flip screen failed!"};
+
+// The list does not change while it is shown, so after the first frame only the refreshes are
+// drawn. The frame in which the player asks to leave is still drawn and shown.
+class HighscorePage : public Screen {
+public:
+    // A closed window asks to leave; keys are read as they are held.
+    void HandleEvent(const SDL_Event& event) override
+    {
+        if (event.type == SDL_QUIT)
+            leave = true;
+    }
+    bool Step() override;
+    void AddLook(FrameLook&) const override {}
+    bool Draw() override;
+    bool Done() const override { return leave; }
+
+    HighscoreList list;
+    Uint32 startTick = 0;
+    bool leave = false;
+};
 
 static void LoadList(HighscoreList* list)
 {
@@ -57,35 +65,17 @@ static void LoadList(HighscoreList* list)
         list->Truncate(HIGHSCORE_PLACES);
 }
 
-// A closed window asks to leave; every other event is dropped.
-static void PollEvents(bool* leave)
-{
-    while (SDL_PollEvent(&gEvent)) {
-        if (gEvent.type == SDL_QUIT) {
-            gEngine.Log(1, "user killed window! - exit");
-            *leave = true;
-        }
-    }
-}
-
-static void CheckLeaveKeys(Uint32* startTick, bool* leave)
+// Return, Space or Escape held leave, once the guard has passed.
+bool HighscorePage::Step()
 {
     const Uint8* keys = gEngine.keys;
     if (!keys[SDLK_RETURN] && !keys[SDLK_SPACE] && !keys[SDLK_ESCAPE])
-        return;
-    if (Ticks() - *startTick <= HIGHSCORE_LEAVE_GUARD_MS)
-        return;
-    *startTick = Ticks();
+        return true;
+    if (Ticks() - startTick <= HIGHSCORE_LEAVE_GUARD_MS)
+        return true;
+    startTick = Ticks();
     gEngine.Log(2, "User exits!");
-    *leave = true;
-}
-
-static bool DrawHeads()
-{
-    for (int column = 0; column < HIGHSCORE_COLUMNS; ++column)
-        if (!gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], HIGHSCORE_HEAD_Y,
-                                  HIGHSCORE_HEADS[column]))
-            return Fail("Draw Highscore head failed!");
+    leave = true;
     return true;
 }
 
@@ -110,53 +100,32 @@ static bool DrawRow(int row, const HighscoreEntry* entry)
     FormatRow(entry, cells);
     const int y = HIGHSCORE_FIRST_ROW_Y + HIGHSCORE_ROW_HEIGHT * (row - 1);
     for (int column = 0; column < HIGHSCORE_COLUMNS; ++column) {
-        // A stored time below one second is damage the table refuses to show.
+        // A stored time below one second is damage the table refuses to show. The line names the
+        // division the time once needed; log readers know it by that name.
         if (column == HIGHSCORE_COLUMN_TIME && entry && entry->playTime < 1)
             return Fail("Divide by 0 error!");
-        if (!gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], y, cells[column]))
-            return Fail(HIGHSCORE_CELL_FAILURES[column]);
+        gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], y, cells[column]);
     }
     return true;
 }
 
-static void DrawRows(HighscoreList* list)
+bool HighscorePage::Draw()
 {
+    for (int column = 0; column < HIGHSCORE_COLUMNS; ++column)
+        gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], HIGHSCORE_HEAD_Y, HIGHSCORE_HEADS[column]);
     for (int row = 1; row <= HIGHSCORE_PLACES; ++row)
-        if (!DrawRow(row, list->GetEntry(row)))
-            return;
-}
-
-// One frame; false when a step failed and the screen must end. The list does not change while it
-// is shown, so after the first frame only the refreshes are drawn.
-static bool RunFrame(HighscoreList* list, FrameLook* look, Uint32* startTick, bool* leave)
-{
-    PollEvents(leave);
-    CheckLeaveKeys(startTick, leave);
-    if (look->Keeps(Ticks()))
-        return true;
-    if (ClearScreen(gEngine.screen) != 0)
-        return Fail("Fill Screen failed!");
-    if (!DrawHeads())
-        return false;
-    DrawRows(list);
-    if (!DrawVersion())
-        return Fail("Draw Version failed!");
-    if (FlipScreen(gEngine.screen) != 0)
-        return Fail("Flip screen failed!");
+        if (!DrawRow(row, list.GetEntry(row)))
+            break;
+    DrawVersion();
     return true;
 }
 
 bool ShowHighscore()
 {
-    HighscoreList list;
-    LoadList(&list);
-    Uint32 startTick = Ticks();
-    FramePacer pacer(FRAME_PERIOD_MENU_MS);
-    FrameLook look;
-    bool leave = false;
+    HighscorePage page;
+    LoadList(&page.list);
+    page.startTick = Ticks();
     gEngine.Log(2, "Enter inner mainloop...");
-    // The frame in which the player asks to leave is still drawn and shown.
-    while (RunFrame(&list, &look, &startTick, &leave) && !leave)
-        pacer.Wait();
-    return leave;
+    RunScreen(page, HIGHSCORE_FRAME);
+    return page.leave;
 }

@@ -6,7 +6,6 @@
 #include "core/ticks.h"
 
 #include <cstring>
-#include <new>
 
 InputField::InputField()
     : rect{0, 0, 0, 0}, lastToggle(0), cursorVisible(1), state(INPUT_UNSET), length(0),
@@ -24,20 +23,16 @@ bool InputField::Init(SDL_Rect where, Uint32 maximum, const char* cursorPath, co
     Reset();
     if (!cursor.LoadKeyed(cursorPath, SPRITE_KEY_MAGENTA) || !font.LoadFont(fontPath))
         return false;
-    text.reset(new (std::nothrow) char[maximum + 1]);
-    if (!text)
-        return false;
-    text[0] = '\0';
+    text = std::make_unique<char[]>(maximum + 1);
     maxLength = maximum;
     rect = where;
     state = INPUT_IDLE;
     return true;
 }
 
-bool InputField::SetKeySource(const Sint32* keyCode)
+void InputField::SetKeySource(const Sint32* keyCode)
 {
     keySource = keyCode;
-    return true;
 }
 
 // A character that does not fit is dropped without a word.
@@ -80,8 +75,7 @@ bool InputField::Draw()
 {
     if (state == INPUT_UNSET)
         return false;
-    if (!font.PutString(rect.x, rect.y, text.get()))
-        return false;
+    font.PutString(rect.x, rect.y, text.get());
     if (state != INPUT_EDITING)
         return true;
     // The last toggle starts at 0, so the first frame already toggles: the cursor starts hidden.

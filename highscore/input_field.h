@@ -41,8 +41,8 @@ public:
     // Resets, then loads the cursor (keyed magenta) and the font and makes room for maxLength
     // characters; the text is drawn at the rectangle's top-left corner. False when a load fails.
     bool Init(SDL_Rect rect, Uint32 maxLength, const char* cursorPath, const char* fontPath);
-    // The field reads the key code there on every Run; the owner keeps it alive. Always true.
-    bool SetKeySource(const Sint32* keyCode);
+    // The field reads the key code there on every Run; the owner keeps it alive.
+    void SetKeySource(const Sint32* keyCode);
     // Applies the current key code. False only before Init.
     bool Run();
     // Writes the text and, while editing, the blinking cursor. False before Init or when a

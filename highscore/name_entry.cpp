@@ -4,8 +4,8 @@
 #include "highscore/name_entry.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
 #include "core/frame_pacer.h"
+#include "core/screen.h"
 #include "highscore/highscore_list.h"
 #include "highscore/input_field.h"
 #include "media/text_engine.h"
@@ -20,56 +20,75 @@ static const char NAME_ENTRY_FONT[] = "data/grafik/font.bmp";
 constexpr int NAME_ENTRY_PROMPT_X = 100;
 constexpr int NAME_ENTRY_PROMPT_Y = 100;
 
-// Logs the message of a failed step; the false is the step's result.
-static bool Fail(const char* message)
+// The cursor blinks by the clock while the field draws it, so every frame is drawn.
+static const FrameRules NAME_ENTRY_FRAME = {FRAME_PERIOD_MS, FRAME_EVENTS_UNTIL_CLOSED,
+                                            FRAME_END_AT_ONCE, FRAME_DRAWS_ALWAYS,
+                                            "Flip screen failed!"};
+
+// One typed key reaches the field per frame; keys typed faster wait for the next frames, so none
+// is lost. The frame that confirms the name is still drawn in full, without the cursor.
+class NameEntry : public Screen {
+public:
+    explicit NameEntry(const char* prompt) : prompt(prompt) {}
+
+    void HandleEvent(const SDL_Event& event) override;
+    bool Step() override;
+    void AddLook(FrameLook&) const override {}
+    bool Draw() override;
+    bool Done() const override { return confirmed; }
+
+    InputHandler input;
+    InputField field;
+    Sint32 keyCode = 0;  // the field's key source
+    bool confirmed = false;
+
+private:
+    const char* prompt;
+    bool closed = false;
+};
+
+void NameEntry::HandleEvent(const SDL_Event& event)
 {
-    gEngine.Log(2, "%s", message);
-    return false;
+    if (event.type == SDL_QUIT)
+        closed = true;
+    input.Take(event);
 }
 
-// One frame: one typed key reaches the field; keys typed faster wait for the next frames, so none
-// is lost. False when a step failed or the window was closed. The frame that confirms the name is
-// still drawn in full, without the cursor.
-static bool RunFrame(InputHandler* input, InputField* field, Sint32* keyCode, const char* prompt,
-                     bool* confirmed)
+bool NameEntry::Step()
 {
-    if (ClearScreen(gEngine.screen) != 0)
-        return Fail("Fill Screen failed!");
-    if (!input->Poll())
+    // Misspelt as it always was: log readers know the line by it.
+    if (closed)
         return Fail("User closed windoe!");
-    *keyCode = input->TakeTypedKey();
-    if (!field->Run())
+    keyCode = input.TakeTypedKey();
+    if (!field.Run())
         return Fail("Run input failed!");
-    if (field->GetState() == INPUT_CONFIRMED)
-        *confirmed = true;
-    if (!field->Draw())
+    if (field.GetState() == INPUT_CONFIRMED)
+        confirmed = true;
+    return true;
+}
+
+bool NameEntry::Draw()
+{
+    if (!field.Draw())
         return Fail("Draw input failed!");
-    if (!gWhiteFont.PutStringF(NAME_ENTRY_PROMPT_X, NAME_ENTRY_PROMPT_Y, "%s", prompt))
-        return Fail("Draw Message failed!");
-    if (!DrawVersion())
-        return Fail("Draw Version failed!");
-    if (FlipScreen(gEngine.screen) != 0)
-        return Fail("Flip screen failed!");
+    gWhiteFont.PutStringF(NAME_ENTRY_PROMPT_X, NAME_ENTRY_PROMPT_Y, "%s", prompt);
+    DrawVersion();
     return true;
 }
 
 bool GetName(const char* prompt, char* name, size_t capacity)
 {
-    InputHandler input;
-    input.Init();
-    InputField field;
-    if (!field.Init(NAME_ENTRY_FIELD, NAME_ENTRY_MAX_LENGTH, NAME_ENTRY_CURSOR, NAME_ENTRY_FONT)) {
-        input.Release();
+    NameEntry entry(prompt ? prompt : "");
+    entry.input.Init();
+    if (!entry.field.Init(NAME_ENTRY_FIELD, NAME_ENTRY_MAX_LENGTH, NAME_ENTRY_CURSOR,
+                          NAME_ENTRY_FONT)) {
+        entry.input.Release();
         return Fail("Init Input failed!");
     }
-    Sint32 keyCode = 0;
-    field.SetKeySource(&keyCode);
-    bool confirmed = false;
-    FramePacer pacer;
-    while (RunFrame(&input, &field, &keyCode, prompt ? prompt : "", &confirmed) && !confirmed)
-        pacer.Wait();
-    input.Release();
-    field.GetText(name, capacity);
-    field.Reset();
-    return confirmed;
+    entry.field.SetKeySource(&entry.keyCode);
+    RunScreen(entry, NAME_ENTRY_FRAME);
+    entry.input.Release();
+    entry.field.GetText(name, capacity);
+    entry.field.Reset();
+    return entry.confirmed;
 }

@@ -23,7 +23,6 @@ enum {
     FSOUND_ERR_INIT = 3,           // no output device
     FSOUND_ERR_FILE_NOTFOUND = 9,
     FSOUND_ERR_FILE_FORMAT = 10,  // neither a WAV nor an MP3 that can be decoded
-    FSOUND_ERR_FILE_BAD = 11,     // a file that opened but could not be read
     FSOUND_ERR_MEMORY = 12,
     FSOUND_ERR_INVALID_PARAM = 14,
     FSOUND_ERR_CHANNEL_ALLOC = 16,  // every channel is busy

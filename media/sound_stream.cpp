@@ -22,36 +22,28 @@ constexpr int SOUND_LOOP_ONCE = 0;
 static bool soundAvailable = false;
 static int32_t streamCount = 0;
 
-static const char* const SOUND_ERROR_TEXTS[] = {
-    "No errors",
-    "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.",
-    "This command failed because FSOUND_Init was not called",
-    "Error initializing output device.",
-    "The output device is already in use and cannot be reused.",
-    "Playing the sound failed.",
-    "Soundcard does not support the features needed for this soundsystem (16bit stereo output)",
-    "Error setting cooperative level for hardware.",
-    "Error creating hardware sound buffer.",
-    "File not found",
-    "Unknown file format",
-    "Error loading file",
-    "Not enough memory ",
-    "The version number of this file format is not supported",
-    "An invalid parameter was passed to this function",
-    "Tried to use an EAX command on a non EAX enabled channel or output.",
-    "Failed to allocate a new channel",
-    "Recording not supported on this device",
-    "Required Mediaplayer codec is not installed",
+// The texts of the codes the sound library sets, worded as players have always read them.
+struct SoundErrorName {
+    int code;
+    const char* text;
 };
-static_assert(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0] == 19,
-              "one text for each code 0 to 18");
+static const SoundErrorName SOUND_ERROR_TEXTS[] = {
+    {FSOUND_ERR_NONE, "No errors"},
+    {FSOUND_ERR_UNINITIALIZED, "This command failed because FSOUND_Init was not called"},
+    {FSOUND_ERR_INIT, "Error initializing output device."},
+    {FSOUND_ERR_FILE_NOTFOUND, "File not found"},
+    {FSOUND_ERR_FILE_FORMAT, "Unknown file format"},
+    {FSOUND_ERR_MEMORY, "Not enough memory "},
+    {FSOUND_ERR_INVALID_PARAM, "An invalid parameter was passed to this function"},
+    {FSOUND_ERR_CHANNEL_ALLOC, "Failed to allocate a new channel"},
+};
 
 const char* SoundErrorText(int code)
 {
-    if (code < 0 ||
-        code >= static_cast<int>(sizeof SOUND_ERROR_TEXTS / sizeof SOUND_ERROR_TEXTS[0]))
-        return "Unknown error";
-    return SOUND_ERROR_TEXTS[code];
+    for (const SoundErrorName& name : SOUND_ERROR_TEXTS)
+        if (name.code == code)
+            return name.text;
+    return "Unknown error";
 }
 
 // Tried by every stream built while sound is unavailable, so sound that turns up later is used.

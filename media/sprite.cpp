@@ -45,11 +45,13 @@ bool Sprite::LoadFile(const char* path, bool keyed, Uint32 key)
     // The key is set in the file's own format, before conversion, so it means the file's colour.
     if (keyed && SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, key) < 0) {
         freeMain->Log(2, "Couldn't set ColorKey + RLE for %s: %s", path, SDL_GetError());
+        Free();
         return false;
     }
     SDL_Surface* converted = SDL_DisplayFormat(surface);
     if (!converted) {
         freeMain->Log(2, "couldn't convert %s to display format: %s", path, SDL_GetError());
+        Free();
         return false;
     }
     SDL_FreeSurface(surface);

@@ -24,6 +24,9 @@ public:
     // As Load, with every pixel of value key (in the file's own pixel format) transparent.
     bool LoadKeyed(const char* path, Uint32 key);
 
+    // Frees the picture; the sprite then holds none.
+    void Free();
+
     // Blits the whole picture with its top-left corner at (x, y) pixels. Afterwards rect holds the
     // visible part (SDL clips it). False, with a line on stderr, when the blit fails.
     bool Draw(Uint16 x, Uint16 y);
@@ -33,7 +36,6 @@ public:
 
 private:
     bool LoadFile(const char* path, bool keyed, Uint32 key);
-    void Free();
 };
 
 #endif

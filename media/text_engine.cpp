@@ -126,7 +126,7 @@ void TextEngine::DrawGlyph(int k, int pen, int y)
     SDL_BlitSurface(surface, &source, freeMain->screen, &target);
 }
 
-bool TextEngine::PutString(int x, int y, const char* text)
+void TextEngine::PutString(int x, int y, const char* text)
 {
     int pen = x;
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
@@ -135,15 +135,14 @@ bool TextEngine::PutString(int x, int y, const char* text)
             DrawGlyph(k, pen, y);
         pen += CharWidth(*c);
     }
-    return true;
 }
 
-bool TextEngine::PutStringF(int x, int y, const char* format, ...)
+void TextEngine::PutStringF(int x, int y, const char* format, ...)
 {
     char text[TEXT_FORMAT_SIZE];
     va_list args;
     va_start(args, format);
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    return PutString(x, y, text);
+    PutString(x, y, text);
 }

@@ -36,9 +36,9 @@ public:
     void InitFont2();
 
     // Writes text with the first glyph's body starting at pixel (x, y). Bytes without a glyph
-    // draw nothing and do not move the pen. Always true: a failed blit is not worth stopping for.
-    bool PutString(int x, int y, const char* text);
-    bool PutStringF(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
+    // draw nothing and do not move the pen. A glyph whose blit fails is not worth stopping for.
+    void PutString(int x, int y, const char* text);
+    void PutStringF(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
 
     // The pen advance of one character in pixels; 0 for a byte without a glyph.
     int CharWidth(unsigned char c) const;

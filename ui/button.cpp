@@ -29,12 +29,11 @@ Button::~Button()
     Reset();
 }
 
-bool Button::Create(SDL_Rect where)
+void Button::Create(SDL_Rect where)
 {
     Reset();
     rect = where;
     state = BUTTON_NORMAL;
-    return true;
 }
 
 void Button::Reset()
@@ -56,12 +55,11 @@ bool Button::LoadHover(const char* path)
     return hasHover;
 }
 
-bool Button::SetPointer(int32_t* x, int32_t* y, int32_t* buttons)
+void Button::SetPointer(int32_t* x, int32_t* y, int32_t* buttons)
 {
     pointerX = x;
     pointerY = y;
     pointerButtons = buttons;
-    return true;
 }
 
 bool Button::LoadHoverSound(const char* path)

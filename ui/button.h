@@ -33,15 +33,15 @@ public:
     Button(const Button&) = delete;
     Button& operator=(const Button&) = delete;
 
-    // Resets, then places the button at rect (pixels); state BUTTON_NORMAL. Always true.
-    bool Create(SDL_Rect rect);
+    // Resets, then places the button at rect (pixels); state BUTTON_NORMAL.
+    void Create(SDL_Rect rect);
     // Forgets the pictures, the sound, the links and the state (BUTTON_NOT_CREATED).
     void Reset();
 
     // Pictures, magenta transparent. False when the picture cannot be loaded.
     bool LoadNormal(const char* path);
     bool LoadHover(const char* path);
-    bool SetPointer(int32_t* x, int32_t* y, int32_t* buttons);  // always true
+    void SetPointer(int32_t* x, int32_t* y, int32_t* buttons);
     // The sound played as the pointer enters. False only when sound works and the file cannot be
     // opened: on a machine without sound the button is silent.
     bool LoadHoverSound(const char* path);
@@ -56,7 +56,6 @@ public:
     bool Draw();
 
     ButtonState GetState() const { return state; }
-    void SetState(ButtonState newState) { state = newState; }
 
 private:
     bool IsOver() const;

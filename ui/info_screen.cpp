@@ -4,10 +4,8 @@
 #include "ui/info_screen.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
-#include "core/frame_look.h"
 #include "core/frame_pacer.h"
-#include "core/ticks.h"
+#include "core/screen.h"
 #include "media/sprite.h"
 #include "media/text_engine.h"
 #include "ui/version.h"
@@ -21,6 +19,7 @@ struct InfoLine {
     const char* text;
 };
 
+// "Hompage" and "Crypted" as the screen has always read.
 static const InfoLine INFO_LINES[] = {
     {10, 160, "Kolvo is a development of Mossbrook"},
     {10, 200, "Features are:"},
@@ -29,69 +28,47 @@ static const InfoLine INFO_LINES[] = {
     {10, 360, "Please visit our Hompage www.mossbrook.example/kolvo"},
     {10, 420, "Press Enter to Return"},
 };
-static_assert(sizeof INFO_LINES / sizeof INFO_LINES[0] == 6, "six lines about the program");
 
-// Takes every pending event; any key, and a closed window, ask to leave. Each key is logged.
-static void ReadEvents(bool* leave)
-{
-    while (SDL_PollEvent(&gEvent)) {
-        if (gEvent.type == SDL_QUIT) {
-            gEngine.Log(1, "user killed window! - exit");
-            *leave = true;
-        } else if (gEvent.type == SDL_KEYDOWN) {
-            gEngine.Log(2, "user exits!");
-            *leave = true;
-        }
+static const FrameRules INFO_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
+                                      FRAME_DRAWS_CHANGES, "Flip screen failed!"};
+
+// Nothing on the screen changes, so after the first frame only the refreshes are drawn.
+class InfoPage : public Screen {
+public:
+    // Any key, and a closed window, ask to leave. Each key is logged.
+    void HandleEvent(const SDL_Event& event) override
+    {
+        if (event.type == SDL_KEYDOWN)
+            gEngine.Log(2, "user exits!");  // lower case here, as log readers have always seen it
+        if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
+            leave = true;
     }
-}
+    bool Step() override { return true; }
+    void AddLook(FrameLook&) const override {}
+    bool Draw() override;
+    bool Done() const override { return leave; }
 
-static bool DrawLines()
-{
-    for (const InfoLine& line : INFO_LINES)
-        if (!gWhiteFont.PutStringF(line.x, line.y, "%s", line.text))
-            return false;
-    return true;
-}
+    Sprite logo;
+    bool leave = false;
+};
 
-// One frame; the message of the step that failed, or nullptr. Nothing on the screen changes, so
-// after the first frame only the refreshes are drawn.
-static const char* InfoFrame(Sprite& logo, FrameLook& look, bool* leave)
+bool InfoPage::Draw()
 {
-    ReadEvents(leave);
-    if (look.Keeps(Ticks()))
-        return nullptr;
-    if (ClearScreen(gEngine.screen) != 0)
-        return "Fill Screen failed!";
     if (!logo.Draw(INFO_LOGO_X, INFO_LOGO_Y))
-        return "Draw Logo failed!";
-    if (!DrawVersion())
-        return "Draw Version failed!";
-    if (!DrawLines())
-        return "Draw Info failed!";
-    if (FlipScreen(gEngine.screen) != 0)
-        return "Flip screen failed!";
-    return nullptr;
+        return Fail("Draw Logo failed!");
+    DrawVersion();
+    for (const InfoLine& line : INFO_LINES)
+        gWhiteFont.PutStringF(line.x, line.y, "%s", line.text);
+    return true;
 }
 
 bool InfoScreen()
 {
-    Sprite logo;
+    InfoPage page;
     gEngine.Log(2, "Info called...");
-    if (!logo.Load(INFO_LOGO_PICTURE)) {
-        gEngine.Log(2, "Load Logo failed!");
-        return false;
-    }
+    if (!page.logo.Load(INFO_LOGO_PICTURE))
+        return Fail("Load Logo failed!");
     gEngine.Log(2, "Logo loaded!");
-    bool leave = false;
-    FramePacer pacer(FRAME_PERIOD_MENU_MS);
-    FrameLook look;
-    for (;;) {
-        if (const char* failure = InfoFrame(logo, look, &leave)) {
-            gEngine.Log(2, "%s", failure);
-            return leave;  // a user who asked to leave is not kept by a failing frame
-        }
-        if (leave)
-            return true;
-        pacer.Wait();
-    }
+    RunScreen(page, INFO_FRAME);
+    return page.leave;  // a user who asked to leave is not kept by a failing frame
 }

@@ -3,31 +3,21 @@
 
 #include "ui/input_handler.h"
 
-InputHandler::InputHandler()
-    : event(), savedUnicode(0), lastKey(0), typed{}, typedFirst(0), typedCount(0)
-{
-}
+InputHandler::InputHandler() : savedUnicode(0), lastKey(0), typed{}, typedFirst(0), typedCount(0) {}
 
-bool InputHandler::Init()
+void InputHandler::Init()
 {
     savedUnicode = SDL_EnableUNICODE(1);
     lastKey = 0;
     typedFirst = typedCount = 0;
-    return true;
 }
 
-bool InputHandler::Poll()
+void InputHandler::Take(const SDL_Event& event)
 {
-    lastKey = 0;
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT)
-            return false;
-        if (event.type == SDL_KEYDOWN) {
-            lastKey = event.key.keysym.unicode;
-            KeepTyped(lastKey);
-        }
-    }
-    return true;
+    if (event.type != SDL_KEYDOWN)
+        return;
+    lastKey = event.key.keysym.unicode;
+    KeepTyped(lastKey);
 }
 
 void InputHandler::KeepTyped(int32_t key)
@@ -38,9 +28,11 @@ void InputHandler::KeepTyped(int32_t key)
     ++typedCount;
 }
 
-void InputHandler::GetKey(int32_t* key) const
+int32_t InputHandler::GetKey()
 {
-    *key = lastKey;
+    const int32_t key = lastKey;
+    lastKey = 0;
+    return key;
 }
 
 int32_t InputHandler::TakeTypedKey()

@@ -12,31 +12,28 @@
 // takes a typist half a second of keys arriving all at once to fill it.
 constexpr int INPUT_TYPED_KEYS = 64;
 
-// The event pump of the menu-style screens (menu, options, name entry): drains SDL's event queue
-// once per frame, reports a request to close the window and keeps the character of the last key
-// pressed in that frame, and every character typed, in order, for a screen that takes them one
-// by one.
+// The typed keys of the menu-style screens (menu, options, name entry). The screen hands it every
+// event of its frames; it keeps the character of the last key pressed, and every character typed,
+// in order, for a screen that takes them one by one.
 class InputHandler {
 public:
     InputHandler();
     InputHandler(const InputHandler&) = delete;
     InputHandler& operator=(const InputHandler&) = delete;
 
-    // Switches SDL's character translation on and remembers the previous setting. Always true.
-    bool Init();
-    // Takes every pending event. False as soon as a quit event is met: the events behind it stay
-    // queued for whoever polls next. Only the last key-down of the poll counts.
-    bool Poll();
-    // The character (unicode, zero-extended) of the last key-down of the latest Poll; 0 when there
-    // was none, or when that key gives no character (arrows, shift).
-    void GetKey(int32_t* key) const;
-    // The oldest character typed (over all polls) and not yet taken, or 0. Keys that give no
+    // Switches SDL's character translation on and remembers the previous setting.
+    void Init();
+    // Takes one event; only a key pressed counts.
+    void Take(const SDL_Event& event);
+    // The character (unicode, zero-extended) of the last key pressed since the previous call, then
+    // forgets it; 0 when there was none, or when that key gives no character (arrows, shift).
+    // Asked once a frame, it is the frame's last key.
+    int32_t GetKey();
+    // The oldest character typed (over all frames) and not yet taken, or 0. Keys that give no
     // character are not kept. Several keys that reach one frame wait here for the next frames.
     int32_t TakeTypedKey();
     // Gives SDL's character translation back its setting from before Init; forgets waiting keys.
     void Release();
-
-    SDL_Event event;  // the record every poll reads into
 
 private:
     void KeepTyped(int32_t key);

@@ -15,11 +15,10 @@ SDL_Rect MakeRect(Uint16 x, Uint16 y, Uint16 w, Uint16 h)
 
 Label::Label() : hasPicture(false), rect(MakeRect(0, 0, 0, 0)) {}
 
-bool Label::Create(SDL_Rect where)
+void Label::Create(SDL_Rect where)
 {
     Reset();
     rect = where;
-    return true;
 }
 
 void Label::Reset()

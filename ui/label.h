@@ -18,7 +18,7 @@ public:
     Label(const Label&) = delete;
     Label& operator=(const Label&) = delete;
 
-    bool Create(SDL_Rect rect);  // forgets the picture and places the label; always true
+    void Create(SDL_Rect rect);  // forgets the picture and places the label
     void Reset();                // forgets the picture; it is freed with the label
     // Magenta transparent. False when the picture cannot be loaded.
     bool LoadImage(const char* path);

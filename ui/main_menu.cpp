@@ -4,10 +4,9 @@
 #include "ui/main_menu.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
-#include "core/ticks.h"
+#include "core/screen.h"
 #include "media/text_engine.h"
 #include "ui/button.h"
 #include "ui/input_handler.h"
@@ -16,6 +15,7 @@
 #include "ui/version.h"
 
 #include <cstdint>
+#include <iterator>
 
 struct MenuButtonLayout {
     Uint16 x, y, w, h;
@@ -36,9 +36,7 @@ static const MenuButtonLayout MENU_BUTTONS[] = {
     {80, 310, 113, 42, "data/grafik/menu_info.jpg", "data/grafik/menu_info_a.jpg", MENU_INFO},
     {80, 352, 105, 51, "data/grafik/menu_quit.jpg", "data/grafik/menu_quit_a.jpg", MENU_EXIT},
 };
-constexpr int MENU_BUTTON_COUNT = 5;
-static_assert(sizeof MENU_BUTTONS / sizeof MENU_BUTTONS[0] == MENU_BUTTON_COUNT,
-              "one layout row per menu button");
+constexpr int MENU_BUTTON_COUNT = static_cast<int>(std::size(MENU_BUTTONS));
 
 static const char MENU_POINTER_PICTURE[] = "data/grafik/mouse.bmp";
 static const char MENU_TITLE_PICTURE[] = "data/grafik/menu_top.jpg";
@@ -49,48 +47,59 @@ constexpr int MENU_LOADING_X = 250;
 constexpr int MENU_LOADING_Y = 200;
 constexpr int32_t MENU_HIGHSCORE_KEY = 'h';  // lower case only
 
-// The menu's result so far. Every step of a frame runs, so a later step may overwrite what an
-// earlier one chose: a pressed button beats "h" and a quit.
-struct MenuOutcome {
-    int result = MENU_ERROR;
-    bool finished = false;
-    void Finish(int value)
+// A frame that cannot be shown ends the menu with an error.
+static const FrameRules MENU_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_UNTIL_CLOSED,
+                                      FRAME_END_AFTER_WAIT, FRAME_DRAWS_CHANGES,
+                                      "Flip Buffers failed!"};
+// The "Loading..." frame reports any failure in one line of its own.
+static const FrameRules LOADING_FRAME = {FRAME_PERIOD_MENU_MS,
+                                         FRAME_EVENTS_NONE,
+                                         FRAME_END_AT_ONCE,
+                                         FRAME_DRAWS_CHANGES,
+                                         "Display Load Message failed!",
+                                         "Display Load Message failed!"};
+
+// The one frame shown while the menu loads its pictures. It takes no events: a key pressed or a
+// window closed meanwhile is the menu's.
+class LoadingFrame : public Screen {
+public:
+    void HandleEvent(const SDL_Event&) override {}
+    bool Step() override { return true; }
+    void AddLook(FrameLook&) const override {}
+    bool Draw() override
     {
-        result = value;
-        finished = true;
+        gWhiteFont.PutString(MENU_LOADING_X, MENU_LOADING_Y, "Loading...");
+        return true;
     }
+    bool Done() const override { return true; }
 };
 
 // Everything one visit of the menu owns. The members are destroyed in reverse: the buttons from
 // last to first, then the title, the input handler and the pointer.
-class MainMenu {
+class MainMenu : public Screen {
 public:
     bool SetUp();
-    int Run();
     void Release();
 
+    void HandleEvent(const SDL_Event& event) override;
+    bool Step() override;
+    void AddLook(FrameLook& look) const override;
+    bool Draw() override;
+    bool Done() const override { return finished; }
+
+    int result = MENU_ERROR;
+
 private:
-    void ReadInput(MenuOutcome& outcome);
-    void CheckButtons(MenuOutcome& outcome);
-    bool KeepsFrame();
-    void Draw(MenuOutcome& outcome);
+    void Finish(int value);
 
     Pointer pointer;
     InputHandler input;
     Label title;
     Button buttons[MENU_BUTTON_COUNT];
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
-    FrameLook look;
+    bool closed = false;
+    bool finished = false;
 };
-
-static bool ShowLoadingMessage()
-{
-    if (ClearScreen(gEngine.screen) != 0)
-        return false;
-    if (!gWhiteFont.PutString(MENU_LOADING_X, MENU_LOADING_Y, "Loading..."))
-        return false;
-    return FlipScreen(gEngine.screen) == 0;
-}
 
 bool MainMenu::SetUp()
 {
@@ -113,80 +122,62 @@ bool MainMenu::SetUp()
     return true;
 }
 
-// Steps 2 to 6 of a frame: events, keys, pointer and the buttons following it.
-void MainMenu::ReadInput(MenuOutcome& outcome)
+// Every step of a frame runs, so a later step may overwrite what an earlier one chose: a pressed
+// button beats "h" and a closed window.
+void MainMenu::Finish(int value)
 {
-    if (!input.Poll())
-        outcome.Finish(MENU_ERROR);  // the window is being closed
-    int32_t key = 0;
-    input.GetKey(&key);
-    if (!pointer.Update())
-        outcome.Finish(MENU_ERROR);
+    result = value;
+    finished = true;
+}
+
+void MainMenu::HandleEvent(const SDL_Event& event)
+{
+    if (event.type == SDL_QUIT)
+        closed = true;
+    input.Take(event);
+}
+
+// The keys, the pointer and the buttons following it, then the buttons that were pressed.
+bool MainMenu::Step()
+{
+    if (closed)
+        Finish(MENU_ERROR);
+    const int32_t key = input.GetKey();
+    pointer.Update();
     pointer.Get(&pointerX, &pointerY, &pointerButtons);
     for (Button& button : buttons)
         if (!button.Update())
-            outcome.Finish(MENU_ERROR);
+            Finish(MENU_ERROR);
     if (key == MENU_HIGHSCORE_KEY)
-        outcome.Finish(MENU_HIGHSCORE);
-}
-
-void MainMenu::CheckButtons(MenuOutcome& outcome)
-{
+        Finish(MENU_HIGHSCORE);
     for (int i = 0; i < MENU_BUTTON_COUNT; ++i)
         if (buttons[i].GetState() == BUTTON_PRESSED)
-            outcome.Finish(MENU_BUTTONS[i].result);
+            Finish(MENU_BUTTONS[i].result);
+    return true;
 }
 
-// The pointer is drawn last, on top of everything.
-void MainMenu::Draw(MenuOutcome& outcome)
-{
-    if (!title.Draw())
-        outcome.Finish(MENU_ERROR);
-    for (Button& button : buttons)
-        if (!button.Draw())
-            outcome.Finish(MENU_ERROR);
-    if (!pointer.Draw())
-        outcome.Finish(MENU_ERROR);
-    if (!DrawVersion()) {
-        gEngine.Log(2, "Draw Version failed!");
-        outcome.Finish(MENU_ERROR);
-    }
-}
-
-// What the menu shows besides its fixed pictures: the pointer and the look of every button. True
-// when that is as shown and the frame was kept.
-bool MainMenu::KeepsFrame()
+// What the menu shows besides its fixed pictures: the pointer and the look of every button.
+void MainMenu::AddLook(FrameLook& look) const
 {
     look.Add(pointerX);
     look.Add(pointerY);
     for (const Button& button : buttons)
         look.Add(button.GetState());
-    return look.Keeps(Ticks());
 }
 
 // The frame in which the user chooses is still shown, with the pressed button in its hover look.
-// A frame that would look as the one shown is kept.
-int MainMenu::Run()
+// A picture that cannot be drawn ends the menu with an error, once this frame is shown too.
+bool MainMenu::Draw()
 {
-    MenuOutcome outcome;
-    FramePacer pacer(FRAME_PERIOD_MENU_MS);
-    while (!outcome.finished) {
-        ReadInput(outcome);
-        CheckButtons(outcome);
-        if (!KeepsFrame()) {
-            if (ClearScreen(gEngine.screen) != 0) {
-                gEngine.Log(2, "Fill Screen failed!");
-                outcome.Finish(MENU_ERROR);
-            }
-            Draw(outcome);
-            if (FlipScreen(gEngine.screen) != 0) {
-                gEngine.Log(2, "Flip Buffers failed!");
-                return MENU_ERROR;
-            }
-        }
-        pacer.Wait();
-    }
-    return outcome.result;
+    if (!title.Draw())
+        Finish(MENU_ERROR);
+    for (Button& button : buttons)
+        if (!button.Draw())
+            Finish(MENU_ERROR);
+    if (!pointer.Draw())
+        Finish(MENU_ERROR);
+    DrawVersion();
+    return true;
 }
 
 void MainMenu::Release()
@@ -202,17 +193,14 @@ int RunMainMenu()
 {
     MainMenu menu;
     gEngine.Log(2, "Menue Called!");
-    if (!ShowLoadingMessage()) {
-        gEngine.Log(2, "Display Load Message failed!");
+    LoadingFrame loading;
+    if (!RunScreen(loading, LOADING_FRAME) || !menu.SetUp()) {
         menu.Release();
         return MENU_ERROR;
     }
-    if (!menu.SetUp()) {
-        menu.Release();
-        return MENU_ERROR;
-    }
+    // Misspelt as it always was: log readers and the window stories wait for this line.
     gEngine.Log(2, "Menue Ready!");
-    int result = menu.Run();
+    const int result = RunScreen(menu, MENU_FRAME) ? menu.result : MENU_ERROR;
     gEngine.Log(2, "Reset point reached!");
     menu.Release();
     gEngine.Log(2, "Reset done!");

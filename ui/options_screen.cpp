@@ -4,9 +4,9 @@
 #include "ui/options_screen.h"
 
 #include "core/engine.h"
-#include "core/frame.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/screen.h"
 #include "core/ticks.h"
 #include "media/sound_stream.h"
 #include "media/sprite.h"
@@ -28,18 +28,25 @@ constexpr Uint32 OPTIONS_SWITCH_GUARD_MS = 300;
 constexpr int OPTIONS_CAPTION_X = 200;
 constexpr int OPTIONS_CAPTION_Y = 170;
 
+static const FrameRules OPTIONS_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_UNTIL_CLOSED,
+                                         FRAME_END_AT_ONCE, FRAME_DRAWS_CHANGES,
+                                         "Flip screen failed!"};
+
 // Everything one visit of the options screen owns.
-class OptionsPage {
+class OptionsPage : public Screen {
 public:
     bool SetUp();
-    void Run();
     void Release();
+
+    void HandleEvent(const SDL_Event& event) override;
+    bool Step() override;
+    void AddLook(FrameLook& look) const override;
+    bool Draw() override;
+    bool Done() const override { return leave; }
+
     bool leave = false;
 
 private:
-    const char* Frame();
-    bool KeepsFrame();
-    const char* DrawFrame();
     void RunSwitch();
     bool InSwitchArea() const;
 
@@ -49,9 +56,8 @@ private:
     Label header;
     Sprite soundOn, soundOff;
     Uint32 lastSwitch = 0;
-    int32_t key = 0;
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
-    FrameLook look;
+    bool closed = false;
 };
 
 bool OptionsPage::SetUp()
@@ -86,78 +92,57 @@ void OptionsPage::RunSwitch()
     ToggleMusic();
 }
 
-// Steps 9 to 15: everything is drawn and flipped, also in the frame the user leaves in.
-const char* OptionsPage::DrawFrame()
+void OptionsPage::HandleEvent(const SDL_Event& event)
 {
-    Sprite& state = gSoundOn ? soundOn : soundOff;
-    state.Draw(OPTIONS_SWITCH_X,
-               OPTIONS_SWITCH_Y);  // a missing switch picture is no reason to stop
-    if (!header.Draw())
-        return "Draw Label failed!";
-    if (!back.Draw())
-        return "Draw Back button failed!";
-    if (!gWhiteFont.PutString(OPTIONS_CAPTION_X, OPTIONS_CAPTION_Y, "Sound"))
-        return "Draw Sound info failed!";
-    if (!DrawVersion())
-        return "Draw Version failed!";
-    if (!pointer.Draw())
-        return "Draw Mouse failed!";
-    if (FlipScreen(gEngine.screen) != 0)
-        return "Flip screen failed!";
-    return nullptr;
+    if (event.type == SDL_QUIT)
+        closed = true;
+    input.Take(event);
+}
+
+// The back button and any key that gives a character (Escape included) leave; the frame in which
+// they do is still drawn and shown.
+bool OptionsPage::Step()
+{
+    if (closed)
+        return Fail("User closed window!");
+    pointer.Update();
+    const int32_t key = input.GetKey();
+    pointer.Get(&pointerX, &pointerY, &pointerButtons);
+    if (!back.Update())
+        return Fail("Run back Button failed!");
+    if (back.GetState() == BUTTON_PRESSED) {
+        gEngine.Log(2, "User pressed back button!");
+        leave = true;
+    }
+    if (key != 0) {
+        gEngine.Log(2, "User exits!");
+        leave = true;
+    }
+    RunSwitch();
+    return true;
 }
 
 // What the screen shows besides its fixed pictures: the pointer, the back button and the switch.
-// True when that is as shown and the frame was kept.
-bool OptionsPage::KeepsFrame()
+void OptionsPage::AddLook(FrameLook& look) const
 {
     look.Add(pointerX);
     look.Add(pointerY);
     look.Add(back.GetState());
     look.Add(gSoundOn);
-    return look.Keeps(Ticks());
 }
 
-// One frame; the message of the step that failed, or nullptr. A frame that would look as the one
-// shown is kept.
-const char* OptionsPage::Frame()
+bool OptionsPage::Draw()
 {
-    if (!input.Poll())
-        return "User closed window!";
-    if (!pointer.Update())
-        return "Update Mouse failed!";
-    input.GetKey(&key);
-    pointer.Get(&pointerX, &pointerY, &pointerButtons);
-    if (!back.Update())
-        return "Run back Button failed!";
-    if (back.GetState() == BUTTON_PRESSED) {
-        gEngine.Log(2, "User pressed back button!");
-        leave = true;
-    }
-    if (key != 0) {  // any key that gives a character, Escape included
-        gEngine.Log(2, "User exits!");
-        leave = true;
-    }
-    RunSwitch();
-    if (KeepsFrame())
-        return nullptr;
-    if (ClearScreen(gEngine.screen) != 0)
-        return "Fill Screen failed!";
-    return DrawFrame();
-}
-
-void OptionsPage::Run()
-{
-    FramePacer pacer(FRAME_PERIOD_MENU_MS);
-    for (;;) {
-        if (const char* failure = Frame()) {
-            gEngine.Log(2, "%s", failure);
-            return;
-        }
-        if (leave)
-            return;
-        pacer.Wait();
-    }
+    Sprite& state = gSoundOn ? soundOn : soundOff;
+    state.Draw(OPTIONS_SWITCH_X,
+               OPTIONS_SWITCH_Y);  // a missing switch picture is no reason to stop
+    if (!header.Draw())
+        return Fail("Draw Label failed!");
+    if (!back.Draw())
+        return Fail("Draw Back button failed!");
+    gWhiteFont.PutString(OPTIONS_CAPTION_X, OPTIONS_CAPTION_Y, "Sound");
+    DrawVersion();
+    return pointer.Draw() || Fail("Draw Mouse failed!");
 }
 
 void OptionsPage::Release()
@@ -177,7 +162,7 @@ bool OptionsScreen()
         return false;
     }
     gEngine.Log(2, "Data loaded!");
-    page.Run();
+    RunScreen(page, OPTIONS_FRAME);
     gEngine.Log(2, "Release point reached!");
     page.Release();
     // A step that fails in the frame the user asked to leave in does not keep them here.

@@ -3,18 +3,6 @@
 
 #include "ui/pointer.h"
 
-static MouseStateSource mouseState = nullptr;
-
-void SetMouseStateSource(MouseStateSource source)
-{
-    mouseState = source;
-}
-
-static Uint8 ReadMouse(int* x, int* y)
-{
-    return mouseState ? mouseState(x, y) : SDL_GetMouseState(x, y);
-}
-
 Pointer::Pointer() : x(0), y(0), buttons(0), savedCursor(1) {}
 
 bool Pointer::Load(const char* path)
@@ -33,10 +21,10 @@ void Pointer::Unload()
     savedCursor = 1;
 }
 
-bool Pointer::Update()
+void Pointer::Update()
 {
     int mouseX = 0, mouseY = 0;
-    Uint8 mask = ReadMouse(&mouseX, &mouseY);
+    Uint8 mask = SDL_GetMouseState(&mouseX, &mouseY);
     x = mouseX;
     y = mouseY;
     buttons = 0;
@@ -44,7 +32,6 @@ bool Pointer::Update()
         buttons = POINTER_LEFT;
     if (mask & SDL_BUTTON_RMASK)
         buttons += POINTER_RIGHT;
-    return true;
 }
 
 bool Pointer::Draw()

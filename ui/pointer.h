@@ -14,12 +14,6 @@
 constexpr int32_t POINTER_LEFT = 4;
 constexpr int32_t POINTER_RIGHT = 2;
 
-// Where the pointer reads the mouse: fills x and y in screen pixels and returns SDL's button
-// mask. SDL_GetMouseState by default; tests put a mouse of their own here, since SDL's dummy
-// video driver cannot be given mouse buttons. nullptr restores SDL's.
-using MouseStateSource = Uint8 (*)(int* x, int* y);
-void SetMouseStateSource(MouseStateSource source);
-
 // The game's own mouse pointer, drawn in place of SDL's cursor on the menu-style screens. The
 // picture's top-left corner is the hot spot.
 class Pointer {
@@ -34,7 +28,7 @@ public:
     // Gives SDL's cursor back the state it had before Load.
     void Unload();
     // Reads the mouse. SDL learns about the mouse while events are polled, so poll first.
-    bool Update();
+    void Update();
     // Draws the picture at the pointer's position; false when the blit fails.
     bool Draw();
     // The position in pixels and the POINTER_ bits, as of the last Update.

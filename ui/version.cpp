@@ -5,7 +5,7 @@
 
 #include "media/text_engine.h"
 
-bool DrawVersion()
+void DrawVersion()
 {
-    return gWhiteFont.PutStringF(VERSION_X, VERSION_Y, "V%s", GAME_VERSION);
+    gWhiteFont.PutStringF(VERSION_X, VERSION_Y, "V%s", GAME_VERSION);
 }

@@ -9,7 +9,7 @@ constexpr char GAME_VERSION[] = "0.89.6";
 constexpr int VERSION_X = 540;
 constexpr int VERSION_Y = 450;
 
-// Writes "V" and the version in the white font at its place. False when the write fails.
-bool DrawVersion();
+// Writes "V" and the version in the white font at its place.
+void DrawVersion();
 
 #endif

@@ -3,7 +3,6 @@
 
 #include "game/graphics_script.h"
 
-#include "game/tumblo_engine.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
 #include "tests/support/test_files.h"
@@ -17,21 +16,19 @@ protected:
         StartHeadlessEngine();
         for (const char* name : {"empty.bmp", "a.bmp", "b.bmp"})
             WritePicture(name, 22, 22, 0x808080);
-        ASSERT_TRUE(engine.Init(400));
     }
-    void TearDown() override { UnloadGraphics(&engine); }
 
     // Loads the script into fresh slots; the filled slots as a word: "E" for -1, "A" for 0, "B" for 1.
     std::string Load(const std::string& script, bool expected = true)
     {
-        UnloadGraphics(&engine);
+        pictures.Unload();
         WriteTextFile("graphic.txt", script);
-        EXPECT_EQ(LoadGraphicsScriptFile("graphic.txt", &engine), expected) << script;
-        return std::string(engine.GetGraphic(-1) ? "E" : "") + (engine.GetGraphic(0) ? "A" : "") +
-               (engine.GetGraphic(1) ? "B" : "");
+        EXPECT_EQ(LoadGraphicsScriptFile("graphic.txt", pictures), expected) << script;
+        return std::string(pictures.Get(-1) ? "E" : "") + (pictures.Get(0) ? "A" : "") +
+               (pictures.Get(1) ? "B" : "");
     }
 
-    TumbloEngine engine;
+    PlayfieldPictures pictures;
 };
 
 TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
@@ -72,8 +69,6 @@ TEST_F(GraphicsScript, EveryGoodRecordIsAppliedAndAFailureKeepsWhatWasAttached)
     EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
     EXPECT_TRUE(sink.Contains("loading sprite gone.bmp"));
     EXPECT_EQ(Load(ReadWholeFile("data/grafik/graphic.txt")), "EAB") << "the game's own script";
-    UnloadGraphics(&engine);
-    EXPECT_EQ(engine.GetGraphic(1), nullptr);
 }
 
 TEST_F(GraphicsScript, OnlyTheExactHeaderIsAcceptedAndAWrongOneIsPrinted)

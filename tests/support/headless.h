@@ -5,7 +5,7 @@
 #define KOLVO_TESTS_HEADLESS_H
 
 #include "core/engine.h"
-#include "core/frame.h"
+#include "core/screen.h"
 #include "media/text_engine.h"
 #include "tests/support/scripted_input.h"
 

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+#include "core/screen.h"
+
+#include "core/engine.h"
+#include "core/frame_look.h"
+#include "core/frame_pacer.h"
+#include "core/termination.h"
+#include "core/ticks.h"
+
+#include <cstring>
+
+static FrameHook frameHook;
+
+void SetFrameHook(FrameHook hook)
+{
+    frameHook = std::move(hook);
+}
+
+int ClearScreen(SDL_Surface* screen)
+{
+    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0)
+        return -1;
+    Uint8* row = static_cast<Uint8*>(screen->pixels);
+    const size_t rowBytes = static_cast<size_t>(screen->w) * screen->format->BytesPerPixel;
+    for (int y = 0; y < screen->h; ++y, row += screen->pitch)
+        memset(row, 0, rowBytes);
+    if (SDL_MUSTLOCK(screen))
+        SDL_UnlockSurface(screen);
+    return 0;
+}
+
+// Every event passes here, in the order SDL queued it.
+static void TakeEvents(Screen& screen, FrameEvents events)
+{
+    SDL_Event event;
+    while (events != FRAME_EVENTS_NONE && SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT && events == FRAME_EVENTS_ALL)
+            gEngine.Log(1, "user killed window! - exit");
+        screen.HandleEvent(event);
+        if (event.type == SDL_QUIT && events == FRAME_EVENTS_UNTIL_CLOSED)
+            return;
+    }
+}
+
+// The end of every frame, presented or kept.
+static void EndFrame()
+{
+    if (frameHook)
+        frameHook();
+    EndOnTerminationSignal();
+}
+
+static bool Clear(const FrameRules& rules)
+{
+    return ClearScreen(gEngine.screen) == 0 || Fail(rules.clearFailure);
+}
+
+// The frame ends even when it could not be presented; its failure is logged after that.
+static bool Present(const FrameRules& rules)
+{
+    const int flipped = SDL_Flip(gEngine.screen);
+    EndFrame();
+    return flipped == 0 || Fail(rules.flipFailure);
+}
+
+static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
+{
+    if (rules.drawing == FRAME_DRAWS_ALWAYS && !Clear(rules))
+        return false;
+    TakeEvents(screen, rules.events);
+    if (!screen.Step())
+        return false;
+    if (rules.drawing == FRAME_DRAWS_CHANGES) {
+        screen.AddLook(look);
+        if (!look.NeedsDrawing(Ticks())) {
+            EndFrame();
+            return true;
+        }
+        if (!Clear(rules))
+            return false;
+    }
+    return screen.Draw() && Present(rules);
+}
+
+bool RunScreen(Screen& screen, const FrameRules& rules)
+{
+    FramePacer pacer(rules.periodMilliseconds);
+    FrameLook look;
+    for (;;) {
+        if (!RunFrame(screen, rules, look))
+            return false;
+        if (rules.end == FRAME_END_AT_ONCE && screen.Done())
+            return true;
+        pacer.Wait();
+        if (rules.end == FRAME_END_AFTER_WAIT && screen.Done())
+            return true;
+    }
+}

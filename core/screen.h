@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+#ifndef KOLVO_CORE_SCREEN_H
+#define KOLVO_CORE_SCREEN_H
+
+#include <SDL/SDL.h>
+
+#include <functional>
+
+class FrameLook;
+
+// A screen is anything that shows frames until it is done: the menu, the options, info and
+// highscore screens, the name entry, the single game and the challenge, and the phases of some of
+// them (the menu's "Loading..." frame, a level banner, "Game Over", the challenge's result). Each
+// says what one of its frames does; RunScreen does the rest, the same way for all of them:
+//   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too;
+//   2. Step reads the keys held and the pointer and moves the screen on;
+//   3. AddLook tells what the frame would show: a frame that would look exactly as the one on
+//      screen is kept (see frame_look.h), and steps 4 and 5 are skipped;
+//   4. the screen is cleared to black and Draw draws the frame;
+//   5. the frame is presented;
+//   6. Done asks whether the screen has ended, and the loop waits for the next frame's deadline.
+// Step and Draw return false when a step failed, after logging one line with Fail (engine.h); the
+// loop then ends at once. The screen keeps whatever result it returns to its caller.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual void HandleEvent(const SDL_Event& event) = 0;
+    virtual bool Step() = 0;
+    virtual void AddLook(FrameLook& look) const = 0;
+    virtual bool Draw() = 0;
+    virtual bool Done() const = 0;
+};
+
+// Which events a screen's frames take.
+enum FrameEvents {
+    FRAME_EVENTS_NONE,  // none: they stay queued for the screen that follows
+    // Every one up to a closed window, which ends the screen: the events behind it stay queued for
+    // whoever polls next. The screen says itself that the window was closed.
+    FRAME_EVENTS_UNTIL_CLOSED,
+    // Every one. A closed window is logged here, at level 1, and the screen plays on to its end.
+    FRAME_EVENTS_ALL,
+};
+
+// When a screen that is done is left: right after the frame that finished it, or after that
+// frame's wait, so that whatever follows starts on the next deadline (the menu and the game modes).
+enum FrameEnd { FRAME_END_AT_ONCE, FRAME_END_AFTER_WAIT };
+
+// Which frames are drawn.
+enum FrameDrawing {
+    FRAME_DRAWS_CHANGES,  // a frame that would look as the one on screen is kept
+    // Every frame is cleared before its events, drawn and presented: the screen cannot tell its
+    // look without drawing it (the name entry, whose cursor blinks as it is drawn).
+    FRAME_DRAWS_ALWAYS,
+};
+
+// How RunScreen runs one screen.
+struct FrameRules {
+    Uint32 periodMilliseconds;  // FRAME_PERIOD_MS or FRAME_PERIOD_MENU_MS (frame_pacer.h)
+    FrameEvents events;
+    FrameEnd end;
+    FrameDrawing drawing;
+    const char* flipFailure;  // the line a frame that cannot be presented logs
+    const char* clearFailure = "Fill Screen failed!";
+};
+
+// Runs the screen's frames, paced to the rules' period, until Done. True when the screen ended;
+// false when a step, the clear or the flip failed, its line logged at level 2.
+bool RunScreen(Screen& screen, const FrameRules& rules);
+
+// Sets every pixel of the screen to the value 0 (black), as SDL_FillRect(screen, NULL, 0) does,
+// but with the C library's memset, which the classic SDL 1.2 takes five times longer over. Returns
+// 0, or -1 when the screen cannot be locked.
+int ClearScreen(SDL_Surface* screen);
+
+// A test installs a hook that runs at the end of every frame, presented or kept, to script keys,
+// events and time frame by frame. A termination signal noted meanwhile ends the process there too
+// (see termination.h).
+using FrameHook = std::function<void()>;
+void SetFrameHook(FrameHook hook);  // an empty hook removes it
+
+#endif
