@@ -52,7 +52,7 @@ static const char* RunScreensUntilDone()
             return "User chose Exit!";
         const ScreenChoice* choice = FindScreen(result);
         if (!choice)
-            return "Error in Menue";  // misspelt as it always was: log readers know the line
+            return "Error in Menue";  // Kept on purpose: the spelling log readers know
         gEngine.Log(1, "%s", choice->startLine);
         if (!choice->run())
             return choice->errorLine;
@@ -105,7 +105,7 @@ int KolvoMain(int argc, char** argv)
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list
-    gEngine.Log(1, "Engine init was succesfull!");  // misspelt as log readers have always seen it
+    gEngine.Log(1, "Engine init was succesfull!");  // Kept on purpose: as log readers know it
     if (gDebug)
         gEngine.Log(1, "Debug mode is activated!");
     if (!LoadFonts())

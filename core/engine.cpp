@@ -93,6 +93,8 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
         setenv("SDL_RENDER_DRIVER", "software", 0);
         setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     }
+    // Kept on purpose: these failure lines end in a line break of their own, as they always have
+    // (the picture and font loaders' too); log readers know them so.
     if (!StartVideo()) {
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;

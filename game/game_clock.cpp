@@ -15,7 +15,8 @@ bool GameClock::Update(Uint32 now)
     if (now - tick <= CLOCK_SECOND_MS)
         return true;
     bool inBounds = true;
-    // 8-bit arithmetic on purpose: the counters are bytes and wrap as bytes.
+    // Kept on purpose: 8-bit counters that wrap as bytes; the clock shows at most 255 minutes, and
+    // a game that outlasts them ends, as players have always seen it.
     seconds = static_cast<Uint8>(seconds + (now - tick) / CLOCK_SECOND_MS);
     if (seconds > 59) {
         seconds = static_cast<Uint8>(seconds - 60);

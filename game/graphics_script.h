@@ -14,6 +14,7 @@
 // The slot is an integer in C's %i form (decimal, 0x hexadecimal, leading-0 octal). A record whose
 // slot lies outside -1..1 is skipped; a line whose first token is not "SetGraphic" (a comment) is
 // skipped alone.
+// Kept on purpose: every graphics script written so far starts with this line.
 constexpr char GRAPHICS_SCRIPT_HEADER[] = "MBKLoadGraphicsScriptFile\n";
 constexpr char GRAPHICS_SCRIPT_SET_GRAPHIC[] = "SetGraphic";
 // The header line, every token and every file name fit in this many bytes with their terminator;

@@ -18,7 +18,7 @@ class TumbloEngine;
 // playfields' sound slots, the lose and the highscore sound end a game.
 constexpr char MODE_LANDING_SOUND[] = "data/sound/stonedown.wav";
 constexpr char MODE_LINE_SOUND[] = "data/sound/crackline.wav";
-constexpr char MODE_LOSE_SOUND[] = "data/sound/loose.wav";
+constexpr char MODE_LOSE_SOUND[] = "data/sound/loose.wav";  // Kept on purpose: the data's name
 constexpr char MODE_HIGHSCORE_SOUND[] = "data/sound/highscore.wav";
 
 // Opens the four in that order; false at the first that fails while sound works (a machine

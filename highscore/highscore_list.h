@@ -19,7 +19,8 @@ constexpr size_t HIGHSCORE_HEADER_SIZE = 36;
 constexpr size_t HIGHSCORE_ENTRY_SIZE = 40;
 constexpr size_t HIGHSCORE_NAME_SIZE = 20;  // the name field in a record, in bytes
 constexpr size_t HIGHSCORE_NAME_MAX = HIGHSCORE_NAME_SIZE - 1;  // what we store: a zero always fits
-// The stored count is read by older readers as one byte, so no file ever holds more records.
+// Kept on purpose: older readers read the stored count as one byte, so no file ever holds more
+// records.
 constexpr int HIGHSCORE_MAX_ENTRIES = 255;
 // The positions that count as a highscore, and the rows the highscore screen shows.
 constexpr int HIGHSCORE_PLACES = 10;

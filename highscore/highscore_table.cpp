@@ -26,7 +26,7 @@ HighscoreEntry MakeHighscoreEntry(const char* name, int32_t points, int32_t leve
 bool ReachesHighscore(int32_t points, int32_t level, int32_t seconds)
 {
     HighscoreList list;
-    // The misspelt success line is the one this check has always written; log readers know it.
+    // Kept on purpose: the misspelt success line this check has always written; log readers know it.
     if (list.Load(HIGHSCORE_FILE, HighscoreKey))
         gEngine.Log(2, "Load Highsore done!");
     else

@@ -56,7 +56,7 @@ void NameEntry::HandleEvent(const SDL_Event& event)
 
 bool NameEntry::Step()
 {
-    // Misspelt as it always was: log readers know the line by it.
+    // Kept on purpose: "windoe", as log readers know the line.
     if (closed)
         return Fail("User closed windoe!");
     keyCode = input.TakeTypedKey();

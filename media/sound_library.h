@@ -4,6 +4,8 @@
 #ifndef KOLVO_MEDIA_SOUND_LIBRARY_H
 #define KOLVO_MEDIA_SOUND_LIBRARY_H
 
+// Kept on purpose: the shape of the sound library the game was written against (its FSOUND_ names,
+// error codes, version and messages), so SoundStream and the lines players know stay as they were.
 // The sound library under SoundStream: MP3 and WAV files played as streams on up to 64 mixed
 // channels through SDL's audio. Calls made by the program come from its one thread; the mixer runs
 // on SDL's audio thread and end callbacks on a thread of the library's own (see FSOUND_Stream_SetEndCallback).

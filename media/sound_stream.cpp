@@ -47,6 +47,8 @@ const char* SoundErrorText(int code)
 }
 
 // Tried by every stream built while sound is unavailable, so sound that turns up later is used.
+// Kept on purpose: the messages name the sound library the game was written against, as players
+// have always read them.
 static void StartSoundLibrary()
 {
     if (soundAvailable)

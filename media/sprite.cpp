@@ -39,6 +39,7 @@ bool Sprite::LoadFile(const char* path, bool keyed, Uint32 key)
     Free();
     surface = IMG_Load(path);
     if (!surface) {
+        // Kept on purpose: the line ends in a line break of its own, as log readers know it.
         freeMain->Log(2, "Couldn't load %s: %s\n", path, SDL_GetError());
         return false;
     }

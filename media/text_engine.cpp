@@ -59,6 +59,7 @@ bool TextEngine::LoadFont(const char* path)
         SDL_FreeSurface(surface);
     surface = IMG_Load(path);
     if (!surface) {
+        // Kept on purpose: these lines end in a line break of their own, as log readers know them.
         freeMain->Log(2, "Couldn't load %s: %s\n", path, SDL_GetError());
         return false;
     }

@@ -19,7 +19,7 @@ struct InfoLine {
     const char* text;
 };
 
-// "Hompage" and "Crypted" as the screen has always read.
+// Kept on purpose: "Crypted" and "Hompage", as players have always read the screen.
 static const InfoLine INFO_LINES[] = {
     {10, 160, "Kolvo is a development of Mossbrook"},
     {10, 200, "Features are:"},
@@ -35,11 +35,12 @@ static const FrameRules INFO_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_ALL, FR
 // Nothing on the screen changes, so after the first frame only the refreshes are drawn.
 class InfoPage : public Screen {
 public:
-    // Any key, and a closed window, ask to leave. Each key is logged.
+    // Any key, and a closed window, ask to leave. Each key is logged. Kept on purpose: "user
+    // exits!" in lower case here, as log readers know it.
     void HandleEvent(const SDL_Event& event) override
     {
         if (event.type == SDL_KEYDOWN)
-            gEngine.Log(2, "user exits!");  // lower case here, as log readers have always seen it
+            gEngine.Log(2, "user exits!");
         if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
             leave = true;
     }

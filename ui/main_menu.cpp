@@ -192,13 +192,14 @@ void MainMenu::Release()
 int RunMainMenu()
 {
     MainMenu menu;
+    // Kept on purpose: "Menue" as the log has always spelt it; log readers and the window stories
+    // wait for "Menue Called!" and "Menue Ready!".
     gEngine.Log(2, "Menue Called!");
     LoadingFrame loading;
     if (!RunScreen(loading, LOADING_FRAME) || !menu.SetUp()) {
         menu.Release();
         return MENU_ERROR;
     }
-    // Misspelt as it always was: log readers and the window stories wait for this line.
     gEngine.Log(2, "Menue Ready!");
     const int result = RunScreen(menu, MENU_FRAME) ? menu.result : MENU_ERROR;
     gEngine.Log(2, "Reset point reached!");
