@@ -131,13 +131,9 @@ static std::vector<Case> Cases()
         {"Qualify", [] { return ReachesHighscore(10, 1, 60); }, SCORES, "METG",
          "Load Highscore failed!", true},
     };
-    // The menu's button pictures all go through one loader: one kind of damage each will do.
-    int kind = 0;
-    for (const char* button : {"startgame", "startchallenge", "options", "info", "quit"})
-        for (const char* state : {"", "_a"}) {
-            const std::string file = "data/grafik/menu_" + std::string(button) + state + ".jpg";
-            rows.push_back({"Start", nullptr, file, {"MEG"[kind++ % 3]}, LOAD_FAILED, false});
-        }
+    // The menu's button pictures all go through one loader: a normal and a hover one will do.
+    rows.push_back({"Start", nullptr, "data/grafik/menu_startgame.jpg", "G", LOAD_FAILED, false});
+    rows.push_back({"Start", nullptr, "data/grafik/menu_quit_a.jpg", "M", LOAD_FAILED, false});
     std::vector<Case> cases;
     for (Row& row : rows) {
         row.line = row.line.empty() ? "Couldn't load " + row.file + ": " : row.line;

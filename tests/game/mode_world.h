@@ -40,8 +40,6 @@ struct ModeWorld {
     std::vector<std::string> endSounds;
 };
 
-inline const std::vector<std::string> LOSE_SOUND_ONLY = {MODE_LOSE_SOUND};
-
 // Settles blocks into every free cell of rows first to last.
 inline void FillRows(TumbloEngine* field, int first, int last)
 {

@@ -80,7 +80,7 @@ TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
     EXPECT_TRUE(engine.State() & STATE_STONE);
 }
 
-TEST_F(PlayfieldTest, ABlockInRowZeroOrASpawnOntoABlockEndsTheGameUntilTheNextInit)
+TEST_F(PlayfieldTest, ABlockLandedInRowZeroEndsTheGameUntilTheNextInit)
 {
     Spawn(0);
     engine.PlaceBlock(4, 2, 0);  // right below the square
@@ -92,10 +92,11 @@ TEST_F(PlayfieldTest, ABlockInRowZeroOrASpawnOntoABlockEndsTheGameUntilTheNextIn
     ASSERT_TRUE(engine.Init(400));
     EXPECT_TRUE(engine.Run(0));
     EXPECT_EQ(Rows(2), Picture(19, "..........."));
+}
 
-    // A stone spawned onto a block ends the game too; its blocks placed before stay.
-    engine.Reset();
-    ASSERT_TRUE(engine.Init(400));
+// Its blocks placed before the taken cell stay.
+TEST_F(PlayfieldTest, AStoneSpawnedOntoABlockEndsTheGame)
+{
     engine.PlaceBlock(4, 1, 1);
     engine.SetNextType(0);
     EXPECT_FALSE(engine.Run(0));

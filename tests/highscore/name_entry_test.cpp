@@ -43,30 +43,6 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharacters)
     }
 }
 
-TEST(NameEntry, KeysTypedWithinOneFrameWaitTheirTurnAndAHeldKeyDoesNotRepeat)
-{
-    EnterFreshDirectory();
-    HoldKey(SDLK_z);
-    PushKeyDown(SDLK_x, 'x');
-    PushKeyDown(SDLK_LSHIFT, 0);  // gives no character, so it takes no turn
-    PushKeyDown(SDLK_y, 'Y');
-    FrameScript script([](int frame) {
-        if (frame == 3)
-            PushKeyDown(SDLK_RETURN, RETURN);
-    });
-    char name[100];
-    EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
-    ReleaseAllKeys();
-    EXPECT_STREQ(name, "xY");
-    EXPECT_EQ(script.Frames(), 5) << "one key per frame; the frame that sees Return is still shown";
-
-    // A whole name and its Return typed in one burst, before the first frame.
-    for (const char* c = "Quick Brown Fox 42\r"; *c; ++c)
-        PushKeyDown(SDLK_a, static_cast<Uint16>(*c));
-    EXPECT_TRUE(GetName("Enter your name", name, sizeof name));
-    EXPECT_STREQ(name, "Quick Brown Fox 42");
-}
-
 // The field starts at x 120; a hidden cursor counts as -1.
 TEST(NameEntry, TheCursorBlinksEvery400msRightBehindTheName)
 {

@@ -30,7 +30,8 @@ protected:
     Button button;
 };
 
-TEST_F(ButtonTest, OnlyTheInsideReactsAndOnlyTheLeftButtonPresses)
+// Only the inside reacts, and only the left mouse button presses.
+TEST_F(ButtonTest, FollowsThePointerOverItsInside)
 {
     const std::tuple<int32_t, int32_t, int32_t, ButtonState> cases[] = {
         {80, 160, 0, BUTTON_NORMAL},
@@ -48,7 +49,8 @@ TEST_F(ButtonTest, OnlyTheInsideReactsAndOnlyTheLeftButtonPresses)
 
 static int hoverPlays = 0;
 
-TEST_F(ButtonTest, TheHoverSoundPlaysOnEnteringAndOnLettingGoOverItButNotWhenEnteredHeld)
+// Entering and letting go over it play it; entering with the button held does not.
+TEST_F(ButtonTest, TheHoverSoundPlaysOnEveryChangeIntoHover)
 {
     if (!SoundStream::Available())
         GTEST_SKIP() << "no sound library: buttons are silent";

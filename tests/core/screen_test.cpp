@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+// The one screen loop, running a screen that only counts what the loop asks of it.
+#include "core/screen.h"
+
+#include "core/frame_look.h"
+#include "core/frame_pacer.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/headless.h"
+#include "tests/support/log_sink.h"
+
+// Ends after its last frame; a step fails at the failing one; the look changes every other frame.
+struct Probe : Screen {
+    void HandleEvent(const SDL_Event& event) override { taken.push_back(event.type); }
+    bool Step() override { return ++steps != failing || Fail("Step failed!"); }
+    void AddLook(FrameLook& look) const override { look.Add(steps / 2); }
+    bool Draw() override { return ++drawn > 0; }
+    bool Done() const override { return steps == last; }
+
+    int last = 1, failing = 0, steps = 0, drawn = 0;
+    std::vector<int> taken;
+};
+
+static bool RunProbe(Probe& probe, FrameEvents events, FrameDrawing drawing = FRAME_DRAWS_CHANGES)
+{
+    return RunScreen(probe, {FRAME_PERIOD_MS, events, FRAME_END_AT_ONCE, drawing, "Flip failed!"});
+}
+
+TEST(RunScreen, TakesTheEventsItsRulesSayAndLeavesTheRestQueued)
+{
+    StartHeadlessEngine();
+    const struct {
+        FrameEvents events;
+        std::vector<int> taken, queued;
+        int closesLogged;
+    } cases[] = {
+        {FRAME_EVENTS_NONE, {}, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, 0},
+        {FRAME_EVENTS_UNTIL_CLOSED, {SDL_KEYDOWN, SDL_QUIT}, {SDL_KEYDOWN}, 0},
+        {FRAME_EVENTS_ALL, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, {}, 1},
+    };
+    for (const auto& c : cases) {
+        DrainEvents();
+        PushKeyDown(SDLK_a), PushQuit(), PushKeyDown(SDLK_b);
+        LogSink log;
+        Probe probe;
+        EXPECT_TRUE(RunProbe(probe, c.events));
+        std::vector<int> queued;
+        for (SDL_Event event; SDL_PollEvent(&event);)
+            queued.push_back(event.type);
+        EXPECT_EQ(probe.taken, c.taken) << c.events;
+        EXPECT_EQ(queued, c.queued) << c.events;
+        EXPECT_EQ(log.Count("user killed window! - exit"), c.closesLogged) << c.events;
+    }
+}
+
+// The look goes 0, 1, 1, 2, 2, 3 over six frames: four of them change it. Every frame ends, kept
+// or drawn.
+TEST(RunScreen, KeepsAFrameThatLooksAsTheOneShownUnlessItDrawsEveryFrame)
+{
+    StartHeadlessEngine();
+    FakeClock clock;  // no refresh falls due
+    for (auto [drawing, drawn] : {std::pair{FRAME_DRAWS_CHANGES, 4}, {FRAME_DRAWS_ALWAYS, 6}}) {
+        FrameScript script([](int) {});
+        Probe probe;
+        probe.last = 6;
+        EXPECT_TRUE(RunProbe(probe, FRAME_EVENTS_ALL, drawing));
+        EXPECT_EQ(std::vector({probe.drawn, script.Frames()}), std::vector({drawn, 6}));
+    }
+}
+
+TEST(RunScreen, AFailedStepEndsItAtOnce)
+{
+    StartHeadlessEngine();
+    LogSink log;
+    Probe probe;
+    probe.last = 10, probe.failing = 3;
+    EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
+    EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
+    EXPECT_EQ(log.Count("Step failed!"), 1);
+}
