@@ -78,9 +78,7 @@ inline void TimeScreenFrames(benchmark::State& state, const std::function<void()
         return;
     }
     ForceFrameDrawing(!kept);
-    SDL_Event leftOver;  // keys pushed for the screen before must not end this one
-    while (SDL_PollEvent(&leftOver)) {
-    }
+    DrainEvents();  // keys pushed for the screen before must not end this one
     int frame = 0;
     bool timing = true;
     SetFrameHook([&] {

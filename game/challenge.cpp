@@ -76,7 +76,6 @@ private:
     SignPoints leftSign, rightSign;
     ChallengeShows shows = CHALLENGE_SHOWS_PLAY;
     bool quit = false;
-    bool paused = false;
 };
 
 // The script is read once; both playfields borrow its pictures.
@@ -159,8 +158,8 @@ bool TwoPlayerChallenge::StepPlay()
         gEngine.Log(2, "User exits!");
         quit = true;
     }
-    pauseMusicKeys.Check(Ticks(), &paused);
-    if (paused) {
+    pauseMusicKeys.Check(Ticks());
+    if (pauseMusicKeys.Paused()) {
         clock.Hold(Ticks());
     } else {
         if (!StepPlayfield(left, leftBits, leftSign, "Left Player lost!",
@@ -209,7 +208,7 @@ void TwoPlayerChallenge::AddLook(FrameLook& look) const
         look.Add(playfield->IsGameOver());
     }
     clock.AddLook(look);
-    look.Add(paused);
+    look.Add(pauseMusicKeys.Paused());
     leftSign.AddLook(look, now);
     rightSign.AddLook(look, now);
 }
@@ -267,7 +266,7 @@ bool TwoPlayerChallenge::DrawFields()
 
 void TwoPlayerChallenge::DrawMessages()
 {
-    if (paused) {
+    if (pauseMusicKeys.Paused()) {
         gOrangeFont.PutString(CHALLENGE_LEFT_TEXT_X, CHALLENGE_TEXT_Y, "Paused");
         gOrangeFont.PutString(CHALLENGE_RIGHT_TEXT_X, CHALLENGE_TEXT_Y, "Paused");
         return;

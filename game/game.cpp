@@ -73,7 +73,6 @@ private:
     GameShows shows = GAME_SHOWS_PLAY;
     Uint32 phaseStart = 0;  // when the banner or "Game Over" began
     bool quit = false;
-    bool paused = false;
     int level = 0;
     int nextLevelLines = 0;
     int speedBonus = 0;
@@ -141,8 +140,8 @@ bool SingleGame::StepPlay()
 {
     Uint32 keyBits = ArrowKeyBits();
     quit |= KeyHeld(SDLK_ESCAPE);
-    pauseMusicKeys.Check(Ticks(), &paused);
-    if (paused)
+    pauseMusicKeys.Check(Ticks());
+    if (pauseMusicKeys.Paused())
         clock.Hold(Ticks());
     else if (!StepPlayfield(keyBits))
         return false;
@@ -174,7 +173,7 @@ void SingleGame::AddLook(FrameLook& look) const
     look.Add(level);
     playfield.AddLook(look);
     clock.AddLook(look);
-    look.Add(paused);
+    look.Add(pauseMusicKeys.Paused());
     signPoints.AddLook(look, now);
 }
 
@@ -189,7 +188,7 @@ bool SingleGame::Draw()
         gOrangeFont.PutStringF(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Level %i", level);
     else if (shows == GAME_SHOWS_OVER)
         gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Game Over");
-    else if (paused)
+    else if (pauseMusicKeys.Paused())
         gOrangeFont.PutString(GAME_MESSAGE_X, GAME_MESSAGE_Y, "Paused");
     else
         signPoints.Draw(GAME_MESSAGE_X, GAME_MESSAGE_Y, Ticks());

@@ -47,13 +47,13 @@ Uint32 LetterKeyBits()
     return KeyBits(SDLK_w, SDLK_d, SDLK_s, SDLK_a);
 }
 
-void PauseMusicKeys::Check(Uint32 now, bool* paused)
+void PauseMusicKeys::Check(Uint32 now)
 {
     if (now - keyTick <= MODE_KEY_REPEAT_MS)
         return;
     keyTick = now;
     if (KeyHeld(SDLK_p))
-        *paused = !*paused;
+        paused = !paused;
     else if (KeyHeld(SDLK_m))
         ToggleMusic();
 }

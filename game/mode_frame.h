@@ -42,10 +42,12 @@ class PauseMusicKeys {
 public:
     void Start(Uint32 now) { keyTick = now; }
     // Reads the keys when the repeat window has passed.
-    void Check(Uint32 now, bool* paused);
+    void Check(Uint32 now);
+    bool Paused() const { return paused; }
 
 private:
     Uint32 keyTick = 0;
+    bool paused = false;
 };
 
 // Test seam: what a test cannot see or arrange from outside a running mode. Once set up, before its
