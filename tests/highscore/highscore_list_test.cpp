@@ -124,6 +124,14 @@ TEST(HighscoreFile, ADamagedFileIsNoList)
     EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
 }
 
+// Its bytes 37 and 38 of a record: the stored bytes every reader of the file expects there.
+TEST(HighscoreFile, TheKeysZeroIsPartOfTheKeyStream)
+{
+    unsigned char clear[40] = {}, scrambled[40];
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey));
+    EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
+}
+
 TEST(HighscoreTable, NothingBelowOnePointQualifies)
 {
     EnterFreshDirectory();
