@@ -11,3 +11,4 @@ SoundStream gMusic;
 
 bool gFullscreen = true;
 bool gDebug = false;
+int gScale = 1;

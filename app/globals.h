@@ -17,5 +17,6 @@
 // Flags of the command line.
 extern bool gFullscreen;  // cleared by -w
 extern bool gDebug;       // set by -debug; only logged
+extern int gScale;        // -s N: a window N times as large (1 to SCREEN_SCALE_MAX)
 
 #endif
