@@ -121,12 +121,14 @@ int KolvoMain(int argc, char** argv)
     if (!ReadCommandLine(argc, argv))
         return 1;
     CatchTerminationSignals();
+    Gamepads::UseOneLayout();
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE, gScale))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list
     gEngine.Log(1, "Engine init was succesfull!");
     if (gDebug)
         gEngine.Log(1, "Debug mode is activated!");
+    gGamepads.Open();  // without pads the game is played with the keys
     if (!LoadFonts())
         return 0;
     // Music is a pleasure, not a need: the game runs without it.
