@@ -101,7 +101,7 @@ bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
         return true;
     }
     if (!scaled.Open(display, fit)) {
-        Log(4, "Couldn't make the %dx%d picture: %s\n", width, height, SDL_GetError());
+        Log(4, "Couldn't make the %dx%d picture: %s", width, height, SDL_GetError());
         return false;
     }
     screen = scaled.Picture();
