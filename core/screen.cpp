@@ -57,10 +57,13 @@ static bool Clear(const FrameRules& rules)
     return ClearScreen(gEngine.screen) == 0 || Fail(rules.clearFailure);
 }
 
-// The frame ends even when it could not be presented; its failure is logged after that.
+// A scaled picture is shown by the engine's scaled screen, anything else by SDL itself. The frame
+// ends even when it could not be presented; its failure is logged after that.
 static bool Present(const FrameRules& rules)
 {
-    const int flipped = SDL_Flip(gEngine.screen);
+    SDL_Surface* screen = gEngine.screen;
+    const bool scaled = screen && screen == gEngine.scaled.Picture();
+    const int flipped = scaled ? gEngine.scaled.Present() : SDL_Flip(screen);
     EndFrame();
     return flipped == 0 || Fail(rules.flipFailure);
 }

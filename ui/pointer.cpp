@@ -3,6 +3,8 @@
 
 #include "ui/pointer.h"
 
+#include "core/engine.h"
+
 Pointer::Pointer() : x(0), y(0), buttons(0), savedCursor(1) {}
 
 bool Pointer::Load(const char* path)
@@ -21,10 +23,13 @@ void Pointer::Unload()
     savedCursor = 1;
 }
 
+// SDL reports the mouse in the window's pixels; the game works in the picture's, which a scaled
+// window or a full screen shows larger.
 void Pointer::Update()
 {
     int mouseX = 0, mouseY = 0;
     Uint8 mask = SDL_GetMouseState(&mouseX, &mouseY);
+    gEngine.fit.ToPicture(&mouseX, &mouseY);
     x = mouseX;
     y = mouseY;
     buttons = 0;
