@@ -16,6 +16,17 @@ bool InputHandler::Init()
     return true;
 }
 
+// A key pressed with Ctrl types no character. The classic library already hands over the control
+// code (Ctrl+A is 1, Ctrl+H is Backspace), SDL 1.2 over SDL 2 the plain letter: both end as the
+// control code, and a character that has none (a digit, a comma) as nothing.
+static int32_t TypedCharacter(const SDL_keysym& key)
+{
+    const int32_t c = key.unicode;
+    if (!(key.mod & KMOD_CTRL) || c < ' ' || c > '~')
+        return c;
+    return c >= '@' ? (c & 0x1F) : 0;
+}
+
 bool InputHandler::Poll()
 {
     lastKey = 0;
@@ -23,7 +34,7 @@ bool InputHandler::Poll()
         if (event.type == SDL_QUIT)
             return false;
         if (event.type == SDL_KEYDOWN) {
-            lastKey = event.key.keysym.unicode;
+            lastKey = TypedCharacter(event.key.keysym);
             KeepTyped(lastKey);
         }
     }

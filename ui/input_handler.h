@@ -28,7 +28,9 @@ public:
     // queued for whoever polls next. Only the last key-down of the poll counts.
     bool Poll();
     // The character (unicode, zero-extended) of the last key-down of the latest Poll; 0 when there
-    // was none, or when that key gives no character (arrows, shift).
+    // was none, or when that key gives no character (arrows, shift). With Ctrl held, a letter (and
+    // any of @ [ \ ] ^ _ ` { | } ~) gives its control code, Ctrl+A 1, on both SDL 1.2 libraries;
+    // the other printable keys give nothing.
     void GetKey(int32_t* key) const;
     // The oldest character typed (over all polls) and not yet taken, or 0. Keys that give no
     // character are not kept. Several keys that reach one frame wait here for the next frames.
