@@ -8,7 +8,9 @@
 #include "tests/highscore/highscore_test_support.h"
 #include "tests/support/log_sink.h"
 
+#include <csignal>
 #include <ctime>
+#include <sys/resource.h>
 
 static std::string NamesInOrder(HighscoreList& list)
 {
@@ -137,6 +139,45 @@ TEST(HighscoreTable, FirstResultStartsTheFileAndNothingBelowOnePointQualifies)
     EXPECT_TRUE(ReachesHighscore(1, 1, 30));
     ASSERT_TRUE(EnterHighscore("Ann", 1, 1, 30));
     EXPECT_NE(RunFormatTool("decode highscore.txt").find("entry 1 1 30 "), std::string::npos);
+}
+
+// A list that cannot be read (its count promises two records, one and a half follow) counts as no
+// list, but a save never writes over it before its bytes are kept beside it, under a new name each
+// time; where no copy can be made (here, no file may grow past 1000 bytes), nothing is written.
+TEST(HighscoreTable, ADamagedListIsKeptAsideBeforeASaveWritesOverIt)
+{
+    EnterFreshDirectory();
+    RunFormatTool("encode highscore.txt 1 2 A:50:2:65:11 B:40:3:59:12");
+    const std::string damaged = ReadWholeFile(HIGHSCORE_FILE).substr(0, 36 + 60);
+    LogSink log;
+    for (const char* name : {"Ann", "Bob"}) {
+        WriteTextFile(HIGHSCORE_FILE, damaged);
+        ASSERT_TRUE(EnterHighscore(name, 30, 1, 60));
+        EXPECT_EQ(RunFormatTool("decode highscore.txt").rfind("header MossbrookHighscore 0 1 ", 0),
+                  0u);
+    }
+    ASSERT_TRUE(EnterHighscore("Cid", 20, 1, 60));  // over a good file: nothing more is kept
+
+    WriteTextFile(HIGHSCORE_FILE, std::string(4000, 'x'));
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small = {1000, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_FALSE(EnterHighscore("Dan", 30, 1, 60));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE), std::string(4000, 'x'));
+
+    int kept = 0;
+    for (const auto& file : std::filesystem::directory_iterator(".")) {
+        const std::string name = file.path().filename();
+        if (name.rfind("highscore.txt.damaged-", 0) != 0)
+            continue;
+        ++kept;
+        EXPECT_EQ(ReadWholeFile(name), damaged);
+        EXPECT_EQ(log.Count("Kept the damaged highscore list as " + name), 1) << log.All();
+    }
+    EXPECT_EQ(kept, 2) << "one copy for each save over the damaged list, none for a failed copy";
 }
 
 // Ten stored results of 100 to 1000 points: the tenth place is open to a tie, not to less.
