@@ -8,6 +8,7 @@
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
                                        the colour on each channel
+  x_helper.py differ A.png B.png       how many pixels of two pictures of one size differ
   x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
                                        as a title bar's close button does
 """
@@ -51,6 +52,11 @@ def count(path, x, y, width, height, r, g, b, tolerance):
     print(sum(1 for pixel in picture.getdata() if near(pixel)))
 
 
+def differ(path_a, path_b):
+    a, b = (Image.open(path).convert("RGB") for path in (path_a, path_b))
+    print(sum(1 for pa, pb in zip(a.getdata(), b.getdata()) if pa != pb))
+
+
 def close(title):
     dpy = display.Display()
     window = find_window(dpy, title)
@@ -72,6 +78,8 @@ def main(argv):
         colour(args[0], int(args[1]), int(args[2]))
     elif command == "count":
         count(args[0], *(int(a) for a in args[1:]))
+    elif command == "differ":
+        differ(args[0], args[1])
     elif command == "close":
         close(args[0])
     else:
