@@ -16,6 +16,7 @@
 #include <cstring>
 
 static const char PROGRAM_LOG_FILE[] = "kolvolog.txt";
+static const char PROGRAM_WINDOW_OPTION[] = "-w";
 static const char PROGRAM_USAGE[] =
     "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n";
 
@@ -69,11 +70,29 @@ void RunOuterLoop()
     gEngine.Log(1, "Outer Mainloop finished, Goodbye!");
 }
 
+static bool AsksForWindow(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (strcmp(argv[i], PROGRAM_WINDOW_OPTION) == 0)
+            return true;
+    return false;
+}
+
+// The music stream starts the sound library before main, and with it SDL's audio thread, which
+// reads the environment as it starts; a setenv meanwhile may free the array it reads (a rare crash
+// at start on sdl12-compat). So the video's environment is set before any process-wide object is
+// built: glibc hands every ELF constructor the program's arguments, and a constructor with a
+// priority runs before every object without one.
+__attribute__((constructor(101))) static void SetEnvironmentFirst(int argc, char** argv, char**)
+{
+    SetVideoEnvironment(!AsksForWindow(argc, argv));
+}
+
 // False when "--help" was asked for: the usage text has been printed and nothing may start.
 static bool ReadCommandLine(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-w") == 0)
+        if (strcmp(argv[i], PROGRAM_WINDOW_OPTION) == 0)
             gFullscreen = false;
         else if (strcmp(argv[i], "-debug") == 0)
             gDebug = true;

@@ -50,6 +50,23 @@ bool Engine::Log(int level, const char* format, ...)
     return log.Write(static_cast<uint16_t>(level), message);
 }
 
+void SetVideoEnvironment(bool fullscreen)
+{
+    // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
+    // centres it. Centre it on both, as desktops place a new window; a position the player asks
+    // for in SDL_VIDEO_WINDOW_POS still wins.
+    setenv("SDL_VIDEO_CENTERED", "1", 0);
+    // SDL 1.2 over SDL 2 shows each frame through SDL 2's renderer, by default with OpenGL. Where
+    // there is no graphics card that means a software OpenGL: a hundred megabytes, and a tenth of
+    // a core for the menu alone. A window needs no scaling, so it is shown the plain way, as the
+    // classic library shows it; full screen keeps OpenGL, which scales the picture to the desktop
+    // on the graphics card. A player's own choice of these still wins.
+    if (!fullscreen) {
+        setenv("SDL_RENDER_DRIVER", "software", 0);
+        setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    }
+}
+
 // xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens
 // and closes a connection to try the display before it opens its own, which can then come while
 // the server restarts. Trying again a moment later finds the server back.
@@ -75,19 +92,6 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
     }
     Log(1, "Initialising Engine");
     Log(2, "init SDL");
-    // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
-    // centres it. Centre it on both, as desktops place a new window; a position the player asks
-    // for in SDL_VIDEO_WINDOW_POS still wins.
-    setenv("SDL_VIDEO_CENTERED", "1", 0);
-    // SDL 1.2 over SDL 2 shows each frame through SDL 2's renderer, by default with OpenGL. Where
-    // there is no graphics card that means a software OpenGL: a hundred megabytes, and a tenth of
-    // a core for the menu alone. A window needs no scaling, so it is shown the plain way, as the
-    // classic library shows it; full screen keeps OpenGL, which scales the picture to the desktop
-    // on the graphics card. A player's own choice of these still wins.
-    if (!fullscreen) {
-        setenv("SDL_RENDER_DRIVER", "software", 0);
-        setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
-    }
     if (!StartVideo()) {
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;

@@ -37,6 +37,12 @@ public:
     LogFile log;
 };
 
+// Puts what SDL's video reads from the environment there, leaving what the player set: a centred
+// window and, with SDL 1.2 over SDL 2, a window shown the plain way. Call it before any thread
+// starts: the sound library's audio thread reads the environment, and setenv may free the array
+// under a reader. Engine::Init changes nothing in the environment.
+void SetVideoEnvironment(bool fullscreen);
+
 // The initialised engine, through which sprites and fonts reach the screen and the log. Set at the
 // end of a successful Engine::Init, never cleared.
 extern Engine* freeMain;
