@@ -15,13 +15,6 @@
 static const char TOOL_PROMPT[] = "Enter your name";
 constexpr size_t TOOL_NAME_CAPACITY = 100;
 
-// As the game does: the window's environment is set before the music stream starts the sound
-// library's thread, ahead of every process-wide object.
-__attribute__((constructor(101))) static void SetEnvironmentFirst()
-{
-    SetVideoEnvironment(false);
-}
-
 int main()
 {
     CatchTerminationSignals();  // as the game does: a signal ends the entry in order

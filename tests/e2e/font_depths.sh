@@ -34,6 +34,7 @@ for depth in 24 16; do
   e2e_expect_log "Menue Ready!" 2
   e2e_quit_from_menu
 done
-differing=$($E2E_X differ "$E2E_WORK/info24.png" "$E2E_WORK/info16.png")
-[ "$differing" -eq 0 ] || e2e_fail "$differing pixels differ between the 16-bit and the 24-bit font"
+# The one picture shown unscaled in the other: every pixel the same.
+read -r _ _ differing < <($E2E_X scaled "$E2E_WORK/info24.png" "$E2E_WORK/info16.png" 1 0 0)
+[ "${differing:-1}" -eq 0 ] || e2e_fail "${differing:-all} pixels differ between the 16-bit and the 24-bit font"
 echo "a 16-bit font draws exactly as a 24-bit one"
