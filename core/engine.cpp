@@ -102,9 +102,11 @@ bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
 {
     // Before the first video mode, SDL reports the desktop's own size here. Full screen takes that
     // size on both libraries, so the classic one switches no mode either.
+    // SDL 1.2 over SDL 2 starts SDL 2's video only with the first video mode: where that cannot
+    // start, there is no desktop to ask, and the mode fails below as it does for a window.
     const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    fit = fullscreen ? FitDesktop(width, height, desktop->current_w, desktop->current_h)
-                     : FitWindow(width, height, scale);
+    fit = fullscreen && desktop ? FitDesktop(width, height, desktop->current_w, desktop->current_h)
+                                : FitWindow(width, height, scale);
     // Only what a scaled present changed is shown, so the video surface must keep what was shown
     // before: a surface in memory rather than flipped pages.
     Uint32 flags = fit.Direct() ? SDL_DOUBLEBUF : SDL_SWSURFACE;
