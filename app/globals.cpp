@@ -8,6 +8,8 @@ Engine gEngine;
 TextEngine gWhiteFont;
 TextEngine gOrangeFont;
 SoundStream gMusic;
+Gamepads gGamepads;  // closed before the engine quits SDL
 
 bool gFullscreen = true;
 bool gDebug = false;
+int gScale = 1;

@@ -12,12 +12,15 @@
 #include "ui/main_menu.h"
 #include "ui/options_screen.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 static const char PROGRAM_LOG_FILE[] = "kolvolog.txt";
 static const char PROGRAM_USAGE[] =
-    "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n";
+    "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n"
+    " -s N: a window N times as large, N from 1 to 8\n";
 
 // A screen the menu can choose: the line logged before it and the line logged when it fails.
 struct ScreenChoice {
@@ -69,7 +72,19 @@ void RunOuterLoop()
     gEngine.Log(1, "Outer Mainloop finished, Goodbye!");
 }
 
+// The scale that "-s" is given in text: a whole number from 1 to SCREEN_SCALE_MAX in plain
+// digits, else 0.
+static int ReadScale(const char* text)
+{
+    char* end = nullptr;
+    const long scale =
+        text && isdigit(static_cast<unsigned char>(text[0])) ? strtol(text, &end, 10) : 0;
+    return end && *end == '\0' && scale >= 1 && scale <= SCREEN_SCALE_MAX ? int(scale) : 0;
+}
+
 // False when "--help" was asked for: the usage text has been printed and nothing may start.
+// "-s" takes the next argument as its scale when that is one; otherwise it is ignored as an
+// unknown argument is, and the next argument is read as an option of its own.
 static bool ReadCommandLine(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -77,6 +92,8 @@ static bool ReadCommandLine(int argc, char** argv)
             gFullscreen = false;
         else if (strcmp(argv[i], "-debug") == 0)
             gDebug = true;
+        else if (strcmp(argv[i], "-s") == 0 && ReadScale(argv[i + 1]))
+            gScale = ReadScale(argv[++i]);
         else if (strcmp(argv[i], "--help") == 0) {
             fputs(PROGRAM_USAGE, stdout);
             return false;
@@ -104,12 +121,14 @@ int KolvoMain(int argc, char** argv)
     if (!ReadCommandLine(argc, argv))
         return 1;
     CatchTerminationSignals();
-    if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE))
+    Gamepads::UseOneLayout();
+    if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE, gScale))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list
     gEngine.Log(1, "Engine init was succesfull!");
     if (gDebug)
         gEngine.Log(1, "Debug mode is activated!");
+    gGamepads.Open();  // without pads the game is played with the keys
     if (!LoadFonts())
         return 0;
     // Music is a pleasure, not a need: the game runs without it.

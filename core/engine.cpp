@@ -22,12 +22,13 @@ void SetLogListener(LogListener listener)
     logListener = std::move(listener);
 }
 
-Engine::Engine() : screen(nullptr), keys(nullptr) {}
+Engine::Engine() : screen(nullptr), keys(nullptr), fit(FitDirect(SCREEN_WIDTH, SCREEN_HEIGHT)) {}
 
 Engine::~Engine()
 {
     Log(1, "Shutting down Engine");
     Log(2, "Quit SDL");
+    scaled.Close();
     SDL_Quit();
     Log(2, "DONE - Quit SDL");
     log.Close();
@@ -63,7 +64,53 @@ static bool StartVideo()
     return true;
 }
 
-bool Engine::Init(int width, int height, bool fullscreen, const char* logFileName)
+// A window that was covered and is uncovered again is repainted by the classic SDL 1.2 from its
+// own copy of the window; SDL 1.2 over SDL 2 leaves that to the program and tells it with an
+// expose event. The scaled screen shows only what changed, so the next present shows all again.
+// A filter sees every event SDL posts, whichever screen drains the queue.
+static int ShowAllWhenExposed(const SDL_Event* event)
+{
+    if (event->type == SDL_VIDEOEXPOSE)
+        gEngine.scaled.Invalidate();
+    return 1;
+}
+
+// Sets the video mode that shows the picture as asked and points `screen` at what the game draws
+// into. The picture is drawn straight into the video surface when the mode is the picture's size;
+// otherwise into a picture of its own that FlipScreen scales to the video surface.
+bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
+{
+    // Before the first video mode, SDL reports the desktop's own size here. Full screen takes that
+    // size on both libraries, so the classic one switches no mode either.
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    fit = fullscreen ? FitDesktop(width, height, desktop->current_w, desktop->current_h)
+                     : FitWindow(width, height, scale);
+    // Only what a scaled present changed is shown, so the video surface must keep what was shown
+    // before: a surface in memory rather than flipped pages.
+    Uint32 flags = fit.Direct() ? SDL_DOUBLEBUF : SDL_SWSURFACE;
+    if (fullscreen)
+        flags |= SDL_FULLSCREEN;
+    SDL_Surface* display = SDL_SetVideoMode(fit.displayW, fit.displayH, 0, flags);
+    if (!display) {
+        Log(4, "Couldn't set %dx%dx[optimal] video mode: %s\n", fit.displayW, fit.displayH,
+            SDL_GetError());
+        return false;
+    }
+    if (fit.Direct()) {
+        screen = display;
+        return true;
+    }
+    if (!scaled.Open(display, fit)) {
+        Log(4, "Couldn't make the %dx%d picture: %s", width, height, SDL_GetError());
+        return false;
+    }
+    screen = scaled.Picture();
+    SDL_SetEventFilter(ShowAllWhenExposed);
+    Log(4, "scaled %ix, at %i,%i of %ix%i", fit.factor, fit.x, fit.y, fit.displayW, fit.displayH);
+    return true;
+}
+
+bool Engine::Init(int width, int height, bool fullscreen, const char* logFileName, int scale)
 {
     if (freeMain) {
         fputs("there's already a freeMain object!", stderr);
@@ -81,25 +128,20 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
     setenv("SDL_VIDEO_CENTERED", "1", 0);
     // SDL 1.2 over SDL 2 shows each frame through SDL 2's renderer, by default with OpenGL. Where
     // there is no graphics card that means a software OpenGL: a hundred megabytes, and a tenth of
-    // a core for the menu alone. A window needs no scaling, so it is shown the plain way, as the
-    // classic library shows it; full screen keeps OpenGL, which scales the picture to the desktop
-    // on the graphics card. A player's own choice of these still wins.
-    if (!fullscreen) {
-        setenv("SDL_RENDER_DRIVER", "software", 0);
-        setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
-    }
+    // a core for the menu alone. The game scales its picture itself, in a window and in full
+    // screen alike, and the video mode is always the size shown, so SDL 2 has nothing left to
+    // scale: every frame is shown the plain way, as the classic library shows it. A player's own
+    // choice of these still wins.
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     if (!StartVideo()) {
         Log(3, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return false;
     }
     Log(3, "set video mode %ix%i @ [optimal] bpp, fullscreen: %i", width, height,
         fullscreen ? 1 : 0);
-    Uint32 flags = fullscreen ? SDL_DOUBLEBUF | SDL_FULLSCREEN : SDL_DOUBLEBUF;
-    screen = SDL_SetVideoMode(width, height, 0, flags);
-    if (!screen) {
-        Log(4, "Couldn't set %dx%dx[optimal] video mode: %s\n", width, height, SDL_GetError());
+    if (!OpenScreen(width, height, fullscreen, scale))
         return false;
-    }
     Log(4, "running @ %d bpp", SDL_GetVideoInfo()->vfmt->BitsPerPixel);
     Log(2, "Retrieving Keystate Array");
     keys = SDL_GetKeyState(nullptr);

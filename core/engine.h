@@ -5,6 +5,8 @@
 #define KOLVO_CORE_ENGINE_H
 
 #include "core/log_file.h"
+#include "core/scaled_screen.h"
+#include "core/screen_fit.h"
 
 #include <SDL/SDL.h>
 
@@ -23,18 +25,27 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Opens the log, then SDL video alone at width x height pixels, windowed or full-screen.
-    // False after one message: on stderr while the log cannot exist yet, in the log afterwards.
-    // Refuses to run while an initialised engine exists.
-    bool Init(int width, int height, bool fullscreen, const char* logFileName);
+    // Opens the log, then SDL video alone, for a picture of width x height pixels: in a window
+    // `scale` times as large, or on a full screen of the desktop's size, scaled by the largest
+    // whole factor that fits (scale does not count there). False after one message: on stderr
+    // while the log cannot exist yet, in the log afterwards. Refuses to run while an initialised
+    // engine exists.
+    bool Init(int width, int height, bool fullscreen, const char* logFileName, int scale = 1);
 
     // Writes the message to standard output (indented by level - 1 spaces) and to the log file.
     // Returns false while the log is closed; the console line is written anyway.
     bool Log(int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
-    SDL_Surface* screen;  // the video surface every drawing call targets; none before Init
+    SDL_Surface* screen;  // the picture every drawing call targets; none before Init
     Uint8* keys;          // SDL's key state array, indexed by SDL key symbol, non-zero while held
     LogFile log;
+    // Where the picture lies in the window. Unscaled, the screen is SDL's video surface itself and
+    // FlipScreen shows it as it is; scaled, the screen is `scaled`'s picture, which shows it.
+    ScreenFit fit;
+    ScaledScreen scaled;
+
+private:
+    bool OpenScreen(int width, int height, bool fullscreen, int scale);
 };
 
 // The initialised engine, through which sprites and fonts reach the screen and the log. Set at the

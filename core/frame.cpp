@@ -3,6 +3,7 @@
 
 #include "core/frame.h"
 
+#include "core/engine.h"
 #include "core/termination.h"
 
 #include <cstring>
@@ -24,7 +25,9 @@ int ClearScreen(SDL_Surface* screen)
 
 int FlipScreen(SDL_Surface* screen)
 {
-    int result = SDL_Flip(screen);
+    // A scaled picture is shown by the engine's scaled screen, anything else by SDL itself.
+    const bool scaled = screen && screen == gEngine.scaled.Picture();
+    int result = scaled ? gEngine.scaled.Present() : SDL_Flip(screen);
     KeepFrame();
     return result;
 }

@@ -16,7 +16,8 @@
 // 0, or -1 when the screen cannot be locked.
 int ClearScreen(SDL_Surface* screen);
 
-// Presents the frame and returns SDL_Flip's result (0 is success).
+// Presents the frame and returns SDL_Flip's result (0 is success). A picture drawn for a scaled
+// window or a full screen is scaled to it on the way.
 int FlipScreen(SDL_Surface* screen);
 // Ends a frame that drew nothing and leaves the frame on screen as it is.
 void KeepFrame();

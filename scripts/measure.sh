@@ -4,7 +4,8 @@
 # Measures the windowed game on a virtual X server: start-up time to the menu (median of 10 runs),
 # resident memory in the menu and in a single game, and the processor time that the idle menu, a
 # running single game and a running challenge take.
-# Usage: scripts/measure.sh [build directory, default build]
+# Usage: scripts/measure.sh [build directory, default build] [-s N]
+# With -s N the game runs in a window N times as large, on a virtual screen large enough for it.
 # With KOLVO_MEASURE_PEER set to a shell command (another program, for instance a game from Debian
 # playing its own demo), that program is started on the same X server and measured the same way in
 # the same run, and each of Kolvo's shares is also given as a part of the peer's.
@@ -12,6 +13,10 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$here/${1:-build}"
 [ -x "$build/kolvo" ] || "$here/scripts/setup.sh" "${1:-build}"
+if [ "${2:-}" = -s ]; then
+  E2E_SCALE=$3
+  E2E_SCREEN=3840x2160x24
+fi
 source "$here/tests/e2e/lib.sh"
 set +e
 e2e_begin "$build/kolvo" "$build/data"
@@ -23,14 +28,15 @@ ln -sfn "$E2E_DATA" "$E2E_RUN/data"
 # buffered), which also splits the time: process start and linking up to its first line, SDL's
 # video start (mostly the X connection) up to "set video mode", and the game's own loading of fonts
 # and menu pictures from there to the menu.
-/usr/bin/python3 - "$E2E_GAME" "$E2E_RUN" <<'PY'
+/usr/bin/python3 - "$E2E_GAME" "$E2E_RUN" "$E2E_SCALE" <<'PY'
 import os, statistics, subprocess, sys, time
-game, run = sys.argv[1:]
+game, run, scale = sys.argv[1:]
 env = dict(os.environ, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
 marks = {"Initialising Engine": [], "set video mode": [], "Menue Ready!": []}
 for _ in range(10):
     start = time.monotonic()
-    process = subprocess.Popen(["stdbuf", "-oL", game, "-w"], cwd=run, env=env,
+    shown = ["-w"] + (["-s", scale] if scale != "1" else [])
+    process = subprocess.Popen(["stdbuf", "-oL", game] + shown, cwd=run, env=env,
                                stdout=subprocess.PIPE, text=True)
     for line in process.stdout:
         for mark, times in marks.items():

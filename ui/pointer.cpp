@@ -3,6 +3,8 @@
 
 #include "ui/pointer.h"
 
+#include "core/engine.h"
+
 static MouseStateSource mouseState = nullptr;
 
 void SetMouseStateSource(MouseStateSource source)
@@ -10,9 +12,13 @@ void SetMouseStateSource(MouseStateSource source)
     mouseState = source;
 }
 
+// SDL reports the mouse in the window's pixels; the game works in the picture's, which a scaled
+// window or a full screen shows larger.
 static Uint8 ReadMouse(int* x, int* y)
 {
-    return mouseState ? mouseState(x, y) : SDL_GetMouseState(x, y);
+    const Uint8 mask = mouseState ? mouseState(x, y) : SDL_GetMouseState(x, y);
+    gEngine.fit.ToPicture(x, y);
+    return mask;
 }
 
 Pointer::Pointer() : x(0), y(0), buttons(0), savedCursor(1) {}

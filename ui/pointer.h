@@ -37,7 +37,7 @@ public:
     bool Update();
     // Draws the picture at the pointer's position; false when the blit fails.
     bool Draw();
-    // The position in pixels and the POINTER_ bits, as of the last Update.
+    // The position in picture pixels and the POINTER_ bits, as of the last Update.
     void Get(int32_t* x, int32_t* y, int32_t* buttons) const;
 
 private:

@@ -9,6 +9,15 @@ set -u
 E2E_SKIPPED=77
 E2E_LIB_DIR=$(dirname "${BASH_SOURCE[0]}")
 E2E_X="/usr/bin/python3 $E2E_LIB_DIR/x_helper.py"
+# A story may set these before it starts the X server and the game: the virtual screen's size and
+# depth, the game's -s scale, and full screen instead of a window. Every point a story names is a
+# pixel of the game's 640 x 480 picture, which the window shows E2E_SCALE times as large with its
+# top-left corner at (E2E_LEFT, E2E_TOP).
+E2E_SCREEN=${E2E_SCREEN:-800x600x24}
+E2E_SCALE=${E2E_SCALE:-1}
+E2E_FULL_SCREEN=${E2E_FULL_SCREEN:-no}
+E2E_LEFT=${E2E_LEFT:-0}
+E2E_TOP=${E2E_TOP:-0}
 e2e_xvfb_pid=""
 e2e_game_pid=""
 
@@ -82,7 +91,7 @@ e2e_start_x() {
 }
 e2e_try_start_x() {
   # -noreset: a server whose last client leaves resets itself and refuses newcomers meanwhile.
-  Xvfb ":$1" -screen 0 800x600x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
+  Xvfb ":$1" -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
   e2e_xvfb_pid=$!
   export DISPLAY=":$1"
   e2e_x_ours() { kill -0 "$e2e_xvfb_pid" 2>/dev/null && e2e_x_answers; }
@@ -93,11 +102,15 @@ e2e_try_start_x() {
 }
 e2e_x_answers() { xdotool getmouselocation >/dev/null 2>&1; }
 
-# e2e_start_game [options...]: the game, windowed, in the story's fresh directory with data/ linked;
-# returns when the menu is ready and its window is found.
+# e2e_start_game [options...]: the game, windowed at E2E_SCALE (or full screen), in the story's
+# fresh directory with data/ linked; returns when the menu is ready and its window is found.
 e2e_start_game() {
+  local shown=(-w)
+  [ "$E2E_SCALE" = 1 ] || shown+=(-s "$E2E_SCALE")
+  [ "$E2E_FULL_SCREEN" = yes ] && shown=()
   ln -sfn "$E2E_DATA" "$E2E_RUN/data"
-  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_GAME" -w "$@" >game.out 2>&1) &
+  rm -f "$E2E_RUN/kolvolog.txt"  # the log of a game started before in the story must not answer
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_GAME" "${shown[@]}" "$@" >game.out 2>&1) &
   e2e_game_pid=$!
   e2e_menu_or_end() { [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
   e2e_wait_for 300 e2e_menu_or_end
@@ -127,8 +140,12 @@ e2e_find_window() {
   xdotool windowfocus "$E2E_WINDOW" 2>/dev/null || true
 }
 
-# e2e_point <x> <y>: puts the pointer on the game's window pixel (x, y).
-e2e_point() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"; }
+# e2e_point <x> <y>: puts the pointer on the game's picture pixel (x, y), in the middle of the
+# square of window pixels that shows it.
+e2e_point() {
+  xdotool mousemove --window "$E2E_WINDOW" $((E2E_LEFT + $1 * E2E_SCALE + E2E_SCALE / 2)) \
+    $((E2E_TOP + $2 * E2E_SCALE + E2E_SCALE / 2))
+}
 
 # e2e_log_count <text>: how many lines of the game's log hold the text.
 e2e_log_count() {
@@ -165,7 +182,7 @@ e2e_key() {
   xdotool keyup "$1"
 }
 
-# e2e_screenshot <file.png>: the 640 x 480 window as a player sees it.
+# e2e_screenshot <file.png>: the game's window as a player sees it, at its size.
 e2e_screenshot() { $E2E_X shot "$1"; }
 
 # e2e_close_window: closes the game's window the way a title bar's close button does.

@@ -3,22 +3,28 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  x_helper.py shot FILE.png            the game's 640 x 480 window as a picture
+  x_helper.py shot FILE.png            the game's window as a picture, at the window's size
   x_helper.py colour FILE.png X Y      the mean colour of the 9 x 9 square around (X, Y), as R G B
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
                                        the colour on each channel
+  x_helper.py screen FILE.png          the whole screen as a picture
+  x_helper.py scaled BIG.png SMALL.png FACTOR X Y [ROWS]
+                                       whether BIG shows SMALL scaled FACTOR times, every pixel a
+                                       FACTOR x FACTOR square, at (X, Y), and is black around it;
+                                       prints the size of BIG and the number of pixels that differ
+                                       (with ROWS, only in SMALL's top ROWS rows and around it)
+  x_helper.py cover                    covers the whole screen with a white window for a moment,
+                                       so that every window below must be painted again
   x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
                                        as a title bar's close button does
 """
 import os
 import sys
+import time
 
-from PIL import Image, ImageGrab
+from PIL import Image, ImageChops, ImageGrab
 from Xlib import X, display, protocol
-
-WINDOW_SIZE = (640, 480)
-
 
 def find_window(dpy, title):
     pending = [dpy.screen().root]
@@ -34,8 +40,9 @@ def shot(path):
     dpy = display.Display()
     window = find_window(dpy, "Kolvo")
     origin = window.translate_coords(dpy.screen().root, 0, 0)
+    size = window.get_geometry()
     left, top = -origin.x, -origin.y
-    box = (left, top, left + WINDOW_SIZE[0], top + WINDOW_SIZE[1])
+    box = (left, top, left + size.width, top + size.height)
     ImageGrab.grab(bbox=box, xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
 
 
@@ -49,6 +56,36 @@ def count(path, x, y, width, height, r, g, b, tolerance):
     picture = Image.open(path).convert("RGB").crop((x, y, x + width, y + height))
     near = lambda pixel: all(abs(pixel[i] - (r, g, b)[i]) <= tolerance for i in range(3))
     print(sum(1 for pixel in picture.getdata() if near(pixel)))
+
+
+def screen(path):
+    ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
+
+
+def scaled(big_path, small_path, factor, x, y, rows=None):
+    big = Image.open(big_path).convert("RGB")
+    small = Image.open(small_path).convert("RGB")
+    expected = Image.new("RGB", big.size)
+    expected.paste(small.resize((small.width * factor, small.height * factor), Image.NEAREST), (x, y))
+    red, green, blue = ImageChops.difference(big, expected).split()
+    largest = ImageChops.lighter(ImageChops.lighter(red, green), blue)
+    if rows is not None:  # leave out the picture below its top rows
+        bottom = (x, y + rows * factor, x + small.width * factor, y + small.height * factor)
+        largest.paste(0, bottom)
+    print(big.width, big.height, big.width * big.height - largest.histogram()[0])
+
+
+def cover():
+    dpy = display.Display()
+    screen = dpy.screen()
+    window = screen.root.create_window(0, 0, screen.width_in_pixels, screen.height_in_pixels, 0,
+                                       screen.root_depth, X.InputOutput, X.CopyFromParent,
+                                       background_pixel=screen.white_pixel, override_redirect=True)
+    window.map()
+    dpy.sync()
+    time.sleep(0.5)
+    window.destroy()
+    dpy.sync()
 
 
 def close(title):
@@ -72,6 +109,12 @@ def main(argv):
         colour(args[0], int(args[1]), int(args[2]))
     elif command == "count":
         count(args[0], *(int(a) for a in args[1:]))
+    elif command == "screen":
+        screen(args[0])
+    elif command == "scaled":
+        scaled(args[0], args[1], *(int(a) for a in args[2:]))
+    elif command == "cover":
+        cover()
     elif command == "close":
         close(args[0])
     else:

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+#include "core/scaled_screen.h"
+
+#include "tests/support/headless.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(ScreenFit, PlacesThePictureAndMapsTheMouseBackToIt)
+{
+    struct Row {
+        ScreenFit fit;
+        int displayW, factor, x, y;
+        int windowX, windowY, pictureX, pictureY;  // a point of the window and its picture pixel
+    };
+    // The menu's first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on.
+    // The black border maps to the picture's nearest edge.
+    const Row rows[] = {
+        {FitWindow(640, 480, 2), 1280, 2, 0, 0, 161, 301, 80, 150},
+        {FitWindow(640, 480, 2), 1280, 2, 0, 0, 162, 302, 81, 151},
+        {FitDesktop(640, 480, 1920, 1080), 1920, 2, 320, 60, 321, 61, 0, 0},
+        {FitDesktop(640, 480, 1920, 1080), 1920, 2, 320, 60, 1919, 0, 639, 0},
+        {FitDesktop(640, 480, 3840, 2160), 3840, 4, 640, 120, 643, 123, 0, 0},
+        {FitDesktop(640, 480, 800, 600), 800, 1, 80, 60, 0, 599, 0, 479},
+        {FitDesktop(640, 480, 0, 0), 640, 1, 0, 0, 5, 6, 5, 6},       // a desktop of unknown size
+        {FitDesktop(640, 480, 1024, 400), 640, 1, 0, 0, 5, 6, 5, 6},  // too low for the picture
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ((std::vector<int>{row.fit.displayW, row.fit.factor, row.fit.x, row.fit.y}),
+                  (std::vector<int>{row.displayW, row.factor, row.x, row.y}));
+        int x = row.windowX, y = row.windowY;
+        row.fit.ToPicture(&x, &y);
+        EXPECT_EQ(x, row.pictureX) << row.windowX;
+        EXPECT_EQ(y, row.pictureY) << row.windowY;
+    }
+}
+
+TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChanged)
+{
+    StartHeadlessEngine();  // SDL_UpdateRects needs SDL's video, even off screen
+    for (int bits : {16, 24, 32})
+        for (int f : {2, 3}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, " << f << "x");
+            // A picture of no whole number of tiles, placed at (3, 2) on a display that is not
+            // black yet.
+            const ScreenFit fit = {100, 50, 100 * f + 6, 50 * f + 4, f, 3, 2};
+            SDL_Surface* display =
+                SDL_CreateRGBSurface(0, fit.displayW, fit.displayH, bits, 0, 0, 0, 0);
+            memset(display->pixels, 0x5A, size_t(display->pitch) * display->h);
+            ScaledScreen screen;
+            ASSERT_TRUE(screen.Open(display, fit));
+            SDL_Surface* picture = screen.Picture();
+            const int bytes = picture->format->BytesPerPixel;
+            for (int i = 0; i < picture->pitch * picture->h; ++i)
+                static_cast<Uint8*>(picture->pixels)[i] = Uint8(rand());
+            auto at = [bytes](SDL_Surface* s, int x, int y) {
+                return static_cast<Uint8*>(s->pixels) + y * s->pitch + x * bytes;
+            };
+            auto shows = [&] {
+                static const Uint8 black[4] = {};
+                for (int y = 0; y < fit.displayH; ++y)
+                    for (int x = 0; x < fit.displayW; ++x) {
+                        const int px = (x - 3) / f, py = (y - 2) / f;
+                        const bool in = x >= 3 && y >= 2 && px < 100 && py < 50;
+                        if (memcmp(at(display, x, y), in ? at(picture, px, py) : black, bytes))
+                            return false;
+                    }
+                return true;
+            };
+            auto present = [&] {
+                EXPECT_EQ(screen.Present(), 0);
+                const SDL_Rect* r;
+                std::vector<int> shown;
+                for (int i = 0, count = screen.Updated(&r); i < count; ++i)
+                    shown.insert(shown.end(), {r[i].x, r[i].y, r[i].w, r[i].h});
+                return shown;
+            };
+
+            EXPECT_EQ(present(), (std::vector<int>{0, 0, fit.displayW, fit.displayH}));
+            EXPECT_TRUE(shows());
+            EXPECT_TRUE(present().empty());
+            // One pixel in the first row of the second tile, one in the last, narrow tile.
+            ++*at(picture, 32, 16);
+            ++*at(picture, 99, 49);
+            EXPECT_EQ(present(), (std::vector<int>{3 + 32 * f, 2 + 16 * f, 32 * f, 16 * f,  //
+                                                   3 + 96 * f, 2 + 48 * f, 4 * f, 2 * f}));
+            EXPECT_TRUE(shows());
+            // A display whose content was lost is shown whole again.
+            memset(display->pixels, 0x5A, 16);
+            screen.Invalidate();
+            EXPECT_EQ(present().size(), 4u);
+            EXPECT_TRUE(shows());
+            screen.Close();
+            SDL_FreeSurface(display);
+        }
+}
