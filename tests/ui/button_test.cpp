@@ -11,6 +11,8 @@
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 
+#include <algorithm>
+
 class ButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
