@@ -56,6 +56,26 @@ bool Fail(const char* message)
     return false;
 }
 
+// What SDL's video reads from the environment is set before anything else of the program runs,
+// and never again: the music stream starts the sound library before main, and with it SDL's audio
+// thread, which reads the environment as it starts, and a setenv meanwhile may free the array that
+// thread walks (a rare crash at start on sdl12-compat). A constructor with a priority runs ahead of
+// every object without one. A player's own choice of any of these still wins.
+__attribute__((constructor(101))) static void SetVideoEnvironment()
+{
+    // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
+    // centres it. Centre it on both, as desktops place a new window; a position the player asks
+    // for in SDL_VIDEO_WINDOW_POS still wins.
+    setenv("SDL_VIDEO_CENTERED", "1", 0);
+    // SDL 1.2 over SDL 2 shows each frame through SDL 2's renderer, by default with OpenGL. Where
+    // there is no graphics card that means a software OpenGL: a hundred megabytes, and a tenth of
+    // a core for the menu alone. The game scales its picture itself, in a window and in full
+    // screen alike, and the video mode is always the size shown, so SDL 2 has nothing left to
+    // scale: every frame is shown the plain way, as the classic library shows it.
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+}
+
 // xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens
 // and closes a connection to try the display before it opens its own, which can then come while
 // the server restarts. Trying again a moment later finds the server back.
@@ -87,9 +107,11 @@ bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
 {
     // Before the first video mode, SDL reports the desktop's own size here. Full screen takes that
     // size on both libraries, so the classic one switches no mode either.
+    // SDL 1.2 over SDL 2 starts SDL 2's video only with the first video mode: where that cannot
+    // start, there is no desktop to ask, and the mode fails below as it does for a window.
     const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    fit = fullscreen ? FitDesktop(width, height, desktop->current_w, desktop->current_h)
-                     : FitWindow(width, height, scale);
+    fit = fullscreen && desktop ? FitDesktop(width, height, desktop->current_w, desktop->current_h)
+                                : FitWindow(width, height, scale);
     // Only what a scaled present changed is shown, so the video surface must keep what was shown
     // before: a surface in memory rather than flipped pages.
     Uint32 flags = fit.Direct() ? SDL_DOUBLEBUF : SDL_SWSURFACE;
@@ -127,18 +149,6 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
     }
     Log(1, "Initialising Engine");
     Log(2, "init SDL");
-    // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
-    // centres it. Centre it on both, as desktops place a new window; a position the player asks
-    // for in SDL_VIDEO_WINDOW_POS still wins.
-    setenv("SDL_VIDEO_CENTERED", "1", 0);
-    // SDL 1.2 over SDL 2 shows each frame through SDL 2's renderer, by default with OpenGL. Where
-    // there is no graphics card that means a software OpenGL: a hundred megabytes, and a tenth of
-    // a core for the menu alone. The game scales its picture itself, in a window and in full
-    // screen alike, and the video mode is always the size shown, so SDL 2 has nothing left to
-    // scale: every frame is shown the plain way, as the classic library shows it. A player's own
-    // choice of these still wins.
-    setenv("SDL_RENDER_DRIVER", "software", 0);
-    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     // Kept on purpose: these failure lines end in a line break of their own, as they always have
     // (the picture and font loaders' too); log readers know them so.
     if (!StartVideo()) {

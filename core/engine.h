@@ -29,7 +29,8 @@ public:
     // `scale` times as large, or on a full screen of the desktop's size, scaled by the largest
     // whole factor that fits (scale does not count there). False after one message: on stderr
     // while the log cannot exist yet, in the log afterwards. Refuses to run while an initialised
-    // engine exists.
+    // engine exists. Changes nothing in the environment: what the video reads there is set before
+    // main, while no other thread can be reading it (engine.cpp).
     bool Init(int width, int height, bool fullscreen, const char* logFileName, int scale = 1);
 
     // Writes the message to standard output (indented by level - 1 spaces) and to the log file.

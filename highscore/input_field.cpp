@@ -57,7 +57,7 @@ bool InputField::Run()
     } else if (key == INPUT_KEY_BACKSPACE) {
         if (length > 0)
             text[--length] = '\0';
-    } else if (key >= INPUT_KEY_SPACE && key <= INPUT_KEY_LAST) {
+    } else if (key >= INPUT_KEY_SPACE && key < INPUT_KEY_DELETE) {
         Append(static_cast<char>(key));
     }
     return true;

@@ -25,7 +25,9 @@ constexpr Sint32 INPUT_KEY_BACKSPACE = 8;
 constexpr Sint32 INPUT_KEY_RETURN = 13;
 constexpr Sint32 INPUT_KEY_ESCAPE = 27;
 constexpr Sint32 INPUT_KEY_SPACE = 32;
-constexpr Sint32 INPUT_KEY_LAST = 127;  // only 7-bit characters are taken
+// Characters from the space up to the one before Delete are taken: Delete (127) is no character a
+// name holds, nor is anything beyond 7 bits.
+constexpr Sint32 INPUT_KEY_DELETE = 127;
 // The cursor is shown and hidden for a little over this long each.
 constexpr Uint32 INPUT_BLINK_MS = 400;
 

@@ -44,6 +44,48 @@ Uint32 GetPixel(SDL_Surface* picture, int x, int y)
     }
 }
 
+// One colour channel of a pixel, spread over 0 to 255 by repeating its bits below it: 5 bits of
+// 31 give 255, 5 bits of 16 give 132.
+static Uint32 WidenChannel(Uint32 pixel, Uint32 mask, Uint8 shift, Uint8 loss)
+{
+    const int bits = 8 - loss;
+    const Uint32 value = (pixel & mask) >> shift;
+    Uint32 wide = 0;
+    for (int at = 8 - bits; bits > 0 && at > -bits; at -= bits)
+        wide |= at >= 0 ? value << at : value >> -at;
+    return wide & 0xFF;
+}
+
+// A 16-bit picture has fewer than 8 bits a colour, and the two SDL 1.2 libraries widen them
+// differently when they blit: the classic one shifts them (white is drawn as 248, 248, 248), SDL 2
+// repeats their bits (white stays white). So such a picture is widened here, once and the second
+// way, to 32 bits, which both blit alike. One with an alpha channel is left as it is.
+static SDL_Surface* WithFullColours(SDL_Surface* picture)
+{
+    const SDL_PixelFormat* format = picture->format;
+    if (format->BytesPerPixel != 2 || format->Amask != 0)
+        return picture;
+    SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, 0xFF0000,
+                                             0x00FF00, 0x0000FF, 0);
+    if (!wide || (SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) != 0)) {
+        SDL_FreeSurface(wide);  // drawn as each library widens it, then
+        return picture;
+    }
+    for (int y = 0; y < picture->h; ++y) {
+        Uint32* row = static_cast<Uint32*>(wide->pixels) + y * (wide->pitch / 4);
+        for (int x = 0; x < picture->w; ++x) {
+            const Uint32 pixel = GetPixel(picture, x, y);
+            row[x] = WidenChannel(pixel, format->Rmask, format->Rshift, format->Rloss) << 16 |
+                     WidenChannel(pixel, format->Gmask, format->Gshift, format->Gloss) << 8 |
+                     WidenChannel(pixel, format->Bmask, format->Bshift, format->Bloss);
+        }
+    }
+    if (SDL_MUSTLOCK(picture))
+        SDL_UnlockSurface(picture);
+    SDL_FreeSurface(picture);
+    return wide;
+}
+
 TextEngine::TextEngine() : surface(nullptr), glyphs{}, height(0), runEntries(0) {}
 
 TextEngine::~TextEngine()
@@ -75,6 +117,7 @@ void TextEngine::InitFont2()
         printf("The font has not been loaded!\n");
         exit(1);
     }
+    surface = WithFullColours(surface);
     bool locked = SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
     const Uint32 marker = SDL_MapRGB(surface->format, 255, 0, 255);
     memset(glyphs, 0, sizeof glyphs);

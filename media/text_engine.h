@@ -43,7 +43,9 @@ public:
     // The pen advance of one character in pixels; 0 for a byte without a glyph.
     int CharWidth(unsigned char c) const;
 
-    SDL_Surface* surface;  // the font picture in its own format; none until LoadFont succeeds
+    // The font picture in its own format (a 16-bit one widened to 32 bits); none until LoadFont
+    // succeeds.
+    SDL_Surface* surface;
 
 private:
     bool HasGlyph(int k) const;

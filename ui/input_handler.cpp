@@ -12,11 +12,22 @@ void InputHandler::Init()
     typedFirst = typedCount = 0;
 }
 
+// A key pressed with Ctrl types no character. The classic library already hands over the control
+// code (Ctrl+A is 1, Ctrl+H is Backspace), SDL 1.2 over SDL 2 the plain letter: both end as the
+// control code, and a character that has none (a digit, a comma) as nothing.
+static int32_t TypedCharacter(const SDL_keysym& key)
+{
+    const int32_t c = key.unicode;
+    if (!(key.mod & KMOD_CTRL) || c < ' ' || c > '~')
+        return c;
+    return c >= '@' ? (c & 0x1F) : 0;
+}
+
 void InputHandler::Take(const SDL_Event& event)
 {
     if (event.type != SDL_KEYDOWN)
         return;
-    lastKey = event.key.keysym.unicode;
+    lastKey = TypedCharacter(event.key.keysym);
     KeepTyped(lastKey);
 }
 

@@ -26,8 +26,10 @@ public:
     // Takes one event; only a key pressed counts.
     void Take(const SDL_Event& event);
     // The character (unicode, zero-extended) of the last key pressed since the previous call, then
-    // forgets it; 0 when there was none, or when that key gives no character (arrows, shift).
-    // Asked once a frame, it is the frame's last key.
+    // forgets it; 0 when there was none, or when that key gives no character (arrows, shift). With
+    // Ctrl held, a letter (and any of @ [ \ ] ^ _ ` { | } ~) gives its control code, Ctrl+A 1, on
+    // both SDL 1.2 libraries; the other printable keys give nothing. Asked once a frame, it is the
+    // frame's last key.
     int32_t GetKey();
     // The oldest character typed (over all frames) and not yet taken, or 0. Keys that give no
     // character are not kept. Several keys that reach one frame wait here for the next frames.

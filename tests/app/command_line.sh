@@ -37,5 +37,14 @@ check "-s 3 -w" 0 "scaled 3x, at 0,0 of 1920x1440" no
 check "-w -s 9 -debug" 0 "fullscreen: 0" yes "scaled"
 check "-s -w -s" 0 "fullscreen: 0" no "scaled"
 check "-s 2" 0 "fullscreen: 1" no "scaled 2x"
+# A video driver that cannot start ends the program, full screen as in a window, with status 1
+# after one failure line (sdl12-compat meets it only at the video mode) and the log's footer.
+for window in "" -w; do
+  rm -f "$work/kolvolog.txt"
+  (cd "$work" && SDL_VIDEODRIVER=no_such_driver SDL_AUDIODRIVER=dummy "$game" $window >/dev/null 2>&1)
+  status=$?
+  [ "$status" -eq 1 ] && grep -qs "Couldn't" "$work/kolvolog.txt" && grep -qs "# Logfile closed." "$work/kolvolog.txt" ||
+    { echo "'$window' without a video driver: status $status, or no failure line or footer"; failed=1; }
+done
 [ "$failed" -eq 0 ] && echo "the command line is understood"
 exit "$failed"

@@ -8,10 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+
 using namespace ::testing::internal;  // capturing the console
 
 // The process-wide engine starts only once per process, so its whole life is one story.
-TEST(Engine, StartsOnlyWithItsLogAndCutsAnOverlongMessage)
+TEST(Engine, StartsOnlyWithItsLogLeavesTheEnvironmentAndCutsAnOverlongMessage)
 {
     // A log file that cannot be created stops the start before SDL is touched.
     CaptureStderr();
@@ -20,7 +24,11 @@ TEST(Engine, StartsOnlyWithItsLogAndCutsAnOverlongMessage)
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
     EXPECT_EQ(freeMain, nullptr);
 
+    // The start adds nothing to the environment, which the sound library's thread reads meanwhile.
+    const auto variables = [] { return std::find(environ, environ + 4096, nullptr) - environ; };
+    const auto before = variables();
     StartHeadlessEngine();
+    EXPECT_EQ(variables(), before);
     ASSERT_EQ(freeMain, &gEngine);
 
     // An overlong message is cut, not overrun.

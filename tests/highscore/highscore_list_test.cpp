@@ -113,15 +113,38 @@ TEST(HighscoreFile, ASaveThatFailsLeavesTheOldFileAsItWas)
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
 }
 
-// A wrong guard byte; files cut short or full of noise are the bad-file tests'.
-TEST(HighscoreFile, ADamagedFileIsNoList)
+// Short, a wrong guard, a wrong magic, a record missing: the load fails and the list is empty. A
+// result saved over such a file keeps its bytes beside it first, never over an earlier copy, and
+// the log names the copy; over a good file nothing is kept.
+TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
 {
     HighscoreList list;
-    std::string bytes = SaveAnn(list);
-    bytes[20] ^= 1;
-    WriteTextFile(HIGHSCORE_FILE, bytes);
-    EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
-    EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
+    const std::string old = SaveAnn(list);
+    std::string badGuard = old, badMagic = old;
+    badGuard[20] ^= 1;
+    badMagic[0] ^= 1;
+    std::vector<std::string> damaged = {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
+    LogSink log;
+    for (const std::string& bytes : damaged) {
+        list.Add(Entry("kept?", 1));
+        WriteTextFile(HIGHSCORE_FILE, bytes);
+        EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+        EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
+        ASSERT_TRUE(EnterHighscore("Cid", 30, 1, 60));
+    }
+    ASSERT_TRUE(EnterHighscore("Dan", 20, 1, 60));
+    EXPECT_EQ(RunFormatTool("decode highscore.txt").rfind("header MossbrookHighscore 0 2 ", 0), 0u);
+    std::vector<std::string> kept;
+    for (const auto& file : std::filesystem::directory_iterator("."))
+        if (const std::string name = file.path().filename(); name.find(".damaged-") != name.npos)
+            if (log.Contains("Kept the damaged highscore list as " + name))
+                kept.push_back(ReadWholeFile(name));
+    std::sort(kept.begin(), kept.end()), std::sort(damaged.begin(), damaged.end());
+    EXPECT_EQ(kept, damaged);
+    // What cannot be copied (here a link to a directory) is not written over either.
+    ASSERT_EQ(unlink(HIGHSCORE_FILE) + symlink("data", HIGHSCORE_FILE), 0);
+    EXPECT_FALSE(EnterHighscore("Eve", 30, 1, 60));
+    EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
 }
 
 // Its bytes 37 and 38 of a record: the stored bytes every reader of the file expects there.

@@ -29,7 +29,7 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharacters)
     } cases[] = {{keys, 100, "ABCDEFGHIJKLMNOPQR!"},
                  {{'a', 'b', 'c', 'd'}, 3, "ab"},  // never more than the buffer holds
                  {{}, 100, ""},
-                 {{BACKSPACE, ' ', 'x', 127}, 100, " x\x7f"}};  // 127 is the last 7-bit key taken
+                 {{BACKSPACE, ' ', 'x', '~', 127}, 100, " x~"}};  // Delete (127) is no character
     for (auto c : cases) {  // one key a frame (unicode values), then Return
         c.keys.push_back(RETURN);
         PushKeyDown(SDLK_a, c.keys[0]);

@@ -2,11 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # The player's side of tests/package/fresh_install.sh, run as root inside a fresh minimal Debian
-# root that holds the package in /tmp/kolvo-package. Prints what it checks; exits non-zero on the
-# first fault.
-#   in_root.sh        install, play, check, purge
-#   in_root.sh play   (run by itself, in namespaces of its own) the player starts the game under
-#                     xvfb-run, and quits it from the menu
+# root that holds, in /tmp/kolvo-package, the binary package, the source package it was built from
+# and the window stories' lib.sh. Prints what it checks; exits non-zero on the first fault.
+#   in_root.sh             install, check, play, autopkgtest, purge
+#   in_root.sh piuparts    piuparts' install, remove and purge test, in roots of its own that it
+#                          copies from the minimal root in /var/tmp/piuparts-base
 set -uo pipefail
 export DEBIAN_FRONTEND=noninteractive
 player=player
@@ -24,54 +24,29 @@ fail() {
   exit 1
 }
 
-# The window stories' shared steps, copied beside this script; only e2e_wait_for is used here.
-source "$(dirname "$0")/lib.sh"
+# apt_install <what> <packages...>: installs quietly, and shows apt's last words if it fails.
+apt_install() {
+  local what=$1
+  shift
+  apt-get install -y -q --no-install-recommends "$@" >/tmp/apt.log 2>&1 \
+    || { tail -n 30 /tmp/apt.log; fail "could not install $what"; }
+}
 
-# --- The player's part. The game runs in its own network and process namespaces: its virtual X
-# server cannot meet another one on this machine, and nothing it started outlives this part.
-if [ "${1:-}" = play ]; then
-  menu_or_end() { grep -qF "Menue Ready!" "$log" 2>/dev/null || ! kill -0 "$runner" 2>/dev/null; }
-  runuser -u "$player" -- env -i HOME=/home/$player USER=$player LOGNAME=$player LANG=C.UTF-8 \
-    PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
-    xvfb-run -a kolvo -w >/tmp/game.out 2>&1 &
-  runner=$!
-  e2e_wait_for 600 menu_or_end
-  grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
-  echo "ok: the menu is ready, and the log is in the player's directory"
-
-  # xvfb-run chose the display and its key: the game's environment tells them.
-  game=""
-  for process in /proc/[0-9]*; do
-    [ "$(readlink "$process/exe" 2>/dev/null)" = "$program" ] && game=${process#/proc/}
-  done
-  [ -n "$game" ] || fail "the game's process is not to be found"
-  export $(tr '\0' '\n' <"/proc/$game/environ" | grep -E '^(DISPLAY|XAUTHORITY)=')
-  [ "$(stat -c %U "/proc/$game")" = "$player" ] || fail "the game does not run as $player"
-
-  # SDL 1.2 puts the window at the screen's top left and SDL 2 centres it: ask where it is, and
-  # click the menu's quit button, at (130, 377) in the window, as a person does (the press is
-  # seen by a frame drawn while it is held).
-  window=$(xdotool search --name '^Kolvo$' | head -n 1)
-  [ -n "$window" ] || fail "no window named Kolvo on $DISPLAY"
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  echo "ok: the window is ${WIDTH}x${HEIGHT} at ($X, $Y)"
-  game_gone() { ! kill -0 "$runner" 2>/dev/null; }
-  for try in 1 2 3; do
-    xdotool mousemove $((X + 130)) $((Y + 377))
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.2
-    xdotool mouseup 1 2>/dev/null  # the game may be gone with its X server already
-    e2e_wait_for 100 game_gone && break
-  done
-  game_gone || fail "the game did not end when its quit button was clicked"
-  wait "$runner"
-  status=$?
-  [ "$status" -eq 0 ] || fail "xvfb-run -a kolvo -w ended with status $status"
-  grep -qF "User chose Exit!" "$log" || fail "the game did not log the player's choice to quit"
-  echo "ok: quit from the menu, status 0"
+if [ "${1:-}" = piuparts ]; then
+  suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  mirror=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
+  apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
+  apt_install piuparts piuparts
+  # The package is not in the archive, so there is no upgrade from an earlier version to try.
+  piuparts --existing-chroot=/var/tmp/piuparts-base --distribution="$suite" --mirror="$mirror" \
+    --no-upgrade-test --tmpdir=/var/tmp "$packages"/kolvo_*.deb >/tmp/piuparts.log 2>&1 \
+    || { grep -E "^.{0,25}(FAIL|ERROR)" /tmp/piuparts.log | tail -n 20; tail -n 20 /tmp/piuparts.log; fail "piuparts failed"; }
+  echo "ok: piuparts installed, removed and purged the package: $(grep -o 'PASS: .*' /tmp/piuparts.log | paste -sd ' ')"
   exit 0
 fi
+
+# The window stories' shared steps, copied beside this script; only e2e_wait_for is used here.
+source "$packages/lib.sh"
 
 # --- Nothing of the game is here yet; apt brings the package and all it needs.
 apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
@@ -85,10 +60,13 @@ missing=$(ldd "$program" | grep "not found")
 [ -x /usr/games/kolvo ] && [ -f /usr/share/games/kolvo/grafik/font.bmp ] \
   && [ -f /usr/share/games/kolvo/sound/background.mp3 ] || fail "the package lacks the launcher or the data"
 echo "ok: every library the game links is installed"
+for doc in README.md.gz NEWS.md.gz copyright changelog.Debian.gz; do
+  [ -f "/usr/share/doc/kolvo/$doc" ] || fail "/usr/share/doc/kolvo/$doc is missing"
+done
+echo "ok: /usr/share/doc/kolvo holds the README, the news, the copyright and the changelog"
 
 # The tools of this test, installed after the game so that they could not help it.
-apt-get install -y -q --no-install-recommends xvfb xauth xdotool man-db desktop-file-utils appstream \
-  >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "could not install the test's tools"; }
+apt_install "the test's tools" man-db desktop-file-utils appstream
 
 # --- What a system's tools look for.
 page=$(man -w kolvo) || fail "man -w kolvo finds no page"
@@ -99,16 +77,39 @@ echo "ok: desktop-file-validate accepts the desktop entry"
 appstreamcli validate --no-net /usr/share/metainfo/example.mossbrook.kolvo.metainfo.xml \
   || fail "appstreamcli rejects the installed metainfo"
 
-# --- A player who is not root, with a list of their own, plays.
+# --- A player who is not root, with a list of their own, starts the game from the search path
+# (headless, on SDL's dummy drivers) and ends it as a desktop session's end would.
 useradd --create-home --shell /bin/bash "$player" || fail "could not add the user $player"
 runuser -u "$player" -- mkdir -p "$player_dir"
 head -c 600 /dev/urandom >"$player_dir/highscore.txt"
 chown "$player:" "$player_dir/highscore.txt"
 cp "$player_dir/highscore.txt" /tmp/highscore.before
-unshare --net --pid --fork --mount-proc --propagation unchanged /bin/bash "$0" play || exit 1
+# setpriv becomes the player and execs, as the launcher does: the process started here is the game.
+setpriv --reuid="$player" --regid="$player" --init-groups env -i HOME=/home/$player USER=$player \
+  LANG=C.UTF-8 PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy kolvo >/tmp/game.out 2>&1 &
+game=$!
+menu_or_end() { grep -qF "Menue Ready!" "$log" 2>/dev/null || ! kill -0 "$game" 2>/dev/null; }
+e2e_wait_for 300 menu_or_end
+grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
+kill -HUP "$game"
+wait "$game"
+status=$?
+[ "$status" -eq 129 ] || fail "SIGHUP ended the game with status $status, not 129"
 [ "$(stat -c %U "$log")" = "$player" ] || fail "the log does not belong to $player"
 [ "$(readlink "$player_dir/data")" = /usr/share/games/kolvo ] || fail "the player's data link does not lead to the installed data"
 cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing changed the player's list"
+echo "ok: $player played to the menu, with the log in their own directory"
+
+# --- Debian's own test runner: the package's tests, on the installed package.
+apt_install autopkgtest autopkgtest
+autopkgtest "$packages"/kolvo_*.deb "$packages"/kolvo_*.dsc -- null >/tmp/autopkgtest.log 2>&1
+status=$?
+summary=$(sed -n '/^autopkgtest \[[0-9:]*\]: @@@@* summary/,/^autopkgtest/p' /tmp/autopkgtest.log)
+sed 's/^/  /' <<<"$summary"
+[ "$status" -eq 0 ] || { tail -n 60 /tmp/autopkgtest.log; fail "autopkgtest failed (status $status)"; }
+[ "$(grep -cE '^(smoke|window) +PASS' <<<"$summary")" -eq 2 ] || fail "autopkgtest did not pass both tests"
+echo "ok: autopkgtest passed the smoke and the window test"
 
 # --- apt purge removes the game and leaves the player's files alone.
 cp "$log" /tmp/log.before
