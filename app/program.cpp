@@ -119,7 +119,6 @@ int KolvoMain(int argc, char** argv)
     if (!ReadCommandLine(argc, argv))
         return 1;
     CatchTerminationSignals();
-    Gamepads::UseOneLayout();
     if (!gEngine.Init(SCREEN_WIDTH, SCREEN_HEIGHT, gFullscreen, PROGRAM_LOG_FILE, gScale))
         return 1;
     SDL_WM_SetCaption("Kolvo", "Kolvo");  // desktops show it in the title bar and the task list

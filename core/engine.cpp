@@ -56,12 +56,12 @@ bool Fail(const char* message)
     return false;
 }
 
-// What SDL's video reads from the environment is set before anything else of the program runs,
+// What SDL reads from the environment is set before anything else of the program runs,
 // and never again: the music stream starts the sound library before main, and with it SDL's audio
 // thread, which reads the environment as it starts, and a setenv meanwhile may free the array that
 // thread walks (a rare crash at start on sdl12-compat). A constructor with a priority runs ahead of
 // every object without one. A player's own choice of any of these still wins.
-__attribute__((constructor(101))) static void SetVideoEnvironment()
+__attribute__((constructor(101))) static void SetSdlEnvironment()
 {
     // The classic SDL 1.2 puts a window at the top-left corner of the screen, SDL 1.2 on SDL 2
     // centres it. Centre it on both, as desktops place a new window; a position the player asks
@@ -74,6 +74,9 @@ __attribute__((constructor(101))) static void SetVideoEnvironment()
     // scale: every frame is shown the plain way, as the classic library shows it.
     setenv("SDL_RENDER_DRIVER", "software", 0);
     setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    // SDL 1.2 over SDL 2 hands every gamepad it knows over in one layout when asked (see
+    // gamepads.h); the classic library does not know the setting.
+    setenv("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", 0);
 }
 
 // xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens

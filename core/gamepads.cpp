@@ -5,8 +5,6 @@
 
 #include "core/engine.h"
 
-#include <cstdlib>
-
 // Where each input is found on a pad: a button, a bit of the hat, a side of the left stick.
 struct GamepadBinding {
     int button;
@@ -27,11 +25,6 @@ static const GamepadBinding GAMEPAD_BINDINGS[GAMEPAD_INPUTS] = {
     {4, 0, 0, 0},               // Back
     {6, 0, 0, 0},               // Start
 };
-
-void Gamepads::UseOneLayout()
-{
-    setenv("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", 0);
-}
 
 bool Gamepads::Open()
 {

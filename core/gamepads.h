@@ -29,8 +29,8 @@ constexpr int GAMEPAD_DEAD_ZONE = 32767 / 3;
 // joystick events alone, never read from the devices, so events pushed into SDL's queue play
 // exactly as a real pad does. Pads are numbered as SDL numbers its joysticks: pad 0 is the first.
 //
-// Buttons are read in the layout SDL 1.2 over SDL 2 gives every pad it knows when asked
-// (UseOneLayout): A 0, B 1, Back 4, Start 6, the d-pad's up, down, left and right 11 to 14. The
+// Buttons are read in the layout SDL 1.2 over SDL 2 gives every pad it knows when asked (the
+// engine asks before anything starts, unless the player chose otherwise): A 0, B 1, Back 4, Start 6, the d-pad's up, down, left and right 11 to 14. The
 // classic SDL 1.2 hands pads over in each device's own layout, where the d-pad is mostly a hat;
 // a hat counts as the d-pad too.
 class Gamepads {
@@ -40,9 +40,6 @@ public:
     Gamepads(const Gamepads&) = delete;
     Gamepads& operator=(const Gamepads&) = delete;
 
-    // Asks SDL 1.2 over SDL 2 for the one layout above, unless the player chose otherwise. Call it
-    // before SDL starts; the classic library does not know the setting.
-    static void UseOneLayout();
     // Starts SDL's joysticks and opens each one connected now, logging "Gamepad N: name" for it.
     // False when SDL's joysticks cannot start; the game then plays without pads.
     bool Open();

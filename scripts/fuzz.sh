@@ -12,6 +12,8 @@ KOLVO_FUZZ_TOOLS=1 CC=clang CXX=clang++ \
   scripts/setup.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVO_FUZZ=ON \
   -DKOLVO_TESTS=OFF -DKOLVO_BENCHMARKS=OFF
 mkdir -p build-fuzz/findings
+# Headless and silent, from the start: the targets' sound starts before their own code runs.
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # A small quarantine keeps the peak memory near what the target itself needs.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:quarantine_size_mb=64"
