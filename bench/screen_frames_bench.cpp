@@ -66,7 +66,7 @@ public:
         return true;
     }
     void HandleEvent(const SDL_Event&) override {}
-    bool Step() override { return playfield.Run(ArrowKeyBits()); }
+    bool Step() override { return playfield.Run(PlayerKeyBits(MODE_SINGLE_PLAYER)); }
     void AddLook(FrameLook&) const override {}
     bool Draw() override
     {

@@ -5,7 +5,10 @@
 
 #include "core/engine.h"
 
-// Where each input is found on a pad: a button, a bit of the hat, a side of the left stick.
+#include <cstdlib>
+
+// Where each input is found on a pad: a button (-1: none), a bit of the hat, a side of the left
+// stick.
 struct GamepadBinding {
     int button;
     Uint8 hat;   // 0: none
@@ -13,22 +16,37 @@ struct GamepadBinding {
     int stickY;  // -1 up, 1 down, 0 not on this axis
 };
 
-// In the order of GamepadInput. The button numbers are those SDL 1.2 over SDL 2 gives SDL 2's
-// game-controller buttons (A, B, X, Y, Back, Guide, Start, the sticks, the shoulders, the d-pad).
-static const GamepadBinding GAMEPAD_BINDINGS[GAMEPAD_INPUTS] = {
-    {13, SDL_HAT_LEFT, -1, 0},  // left
-    {14, SDL_HAT_RIGHT, 1, 0},  // right
-    {11, SDL_HAT_UP, 0, -1},    // up
-    {12, SDL_HAT_DOWN, 0, 1},   // down
-    {0, 0, 0, 0},               // A
-    {1, 0, 0, 0},               // B
-    {4, 0, 0, 0},               // Back
-    {6, 0, 0, 0},               // Start
+// For each layout, in the order of GamepadInput (see gamepads.h for the numbers).
+// clang-format off
+static const GamepadBinding GAMEPAD_BINDINGS[][GAMEPAD_INPUTS] = {
+    {   // GAMEPAD_LAYOUT_CONTROLLER
+        {13, SDL_HAT_LEFT, -1, 0}, {14, SDL_HAT_RIGHT, 1, 0},
+        {11, SDL_HAT_UP, 0, -1},   {12, SDL_HAT_DOWN, 0, 1},
+        {0, 0, 0, 0}, {1, 0, 0, 0}, {4, 0, 0, 0}, {6, 0, 0, 0},
+    },
+    {   // GAMEPAD_LAYOUT_DEVICE
+        {-1, SDL_HAT_LEFT, -1, 0}, {-1, SDL_HAT_RIGHT, 1, 0},
+        {-1, SDL_HAT_UP, 0, -1},   {-1, SDL_HAT_DOWN, 0, 1},
+        {0, 0, 0, 0}, {1, 0, 0, 0}, {6, 0, 0, 0}, {7, 0, 0, 0},
+    },
 };
+// clang-format on
+
+// The classic library counts up to 1.2.15; the one over SDL 2 starts its count at 1.2.50.
+static constexpr int GAMEPAD_OVER_SDL2 = SDL_VERSIONNUM(1, 2, 50);
+
+GamepadLayout ChooseGamepadLayout(const SDL_version& linked, const char* controllerSetting)
+{
+    const bool overSdl2 =
+        SDL_VERSIONNUM(linked.major, linked.minor, linked.patch) >= GAMEPAD_OVER_SDL2;
+    const bool asked = controllerSetting && atoi(controllerSetting) != 0;
+    return overSdl2 && asked ? GAMEPAD_LAYOUT_CONTROLLER : GAMEPAD_LAYOUT_DEVICE;
+}
 
 bool Gamepads::Open()
 {
     Close();
+    layout = ChooseGamepadLayout(*SDL_Linked_Version(), getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"));
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0) {
         gEngine.Log(2, "Couldn't start the gamepads: %s", SDL_GetError());
         return false;
@@ -44,6 +62,9 @@ bool Gamepads::Open()
         gEngine.Log(2, "Gamepad %d: %s", pad, name ? name : "");
         ++count;
     }
+    if (count > 0)  // what a report of a pad that plays wrong needs to say
+        gEngine.Log(2, "Gamepad buttons: %s layout",
+                    layout == GAMEPAD_LAYOUT_CONTROLLER ? "controller" : "device");
     return true;
 }
 
@@ -98,12 +119,14 @@ bool Gamepads::Note(const SDL_Event& event)
 
 bool Gamepads::Held(int pad, GamepadInput input) const
 {
+    if (pad == GAMEPAD_ANY)
+        return AnyHeld(input);
     if (pad < 0 || pad >= GAMEPAD_MAX || input < 0 || input >= GAMEPAD_INPUTS)
         return false;
-    const GamepadBinding& binding = GAMEPAD_BINDINGS[input];
+    const GamepadBinding& binding = GAMEPAD_BINDINGS[layout][input];
     const PadState& now = held[pad];
-    return (now.buttons >> binding.button & 1) || (now.hat & binding.hat) ||
-           binding.stickX * now.stickX > GAMEPAD_DEAD_ZONE ||
+    return (binding.button >= 0 && (now.buttons >> binding.button & 1)) ||
+           (now.hat & binding.hat) || binding.stickX * now.stickX > GAMEPAD_DEAD_ZONE ||
            binding.stickY * now.stickY > GAMEPAD_DEAD_ZONE;
 }
 
@@ -113,4 +136,14 @@ bool Gamepads::AnyHeld(GamepadInput input) const
         if (Held(pad, input))
             return true;
     return false;
+}
+
+bool KeyOrPadHeld(SDLKey key, int pad, GamepadInput input)
+{
+    return gEngine.keys[key] != 0 || gGamepads.Held(pad, input);
+}
+
+bool ReturnHeld()
+{
+    return KeyOrPadHeld(SDLK_RETURN, GAMEPAD_ANY, GAMEPAD_A) || gGamepads.AnyHeld(GAMEPAD_START);
 }

@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/gamepads.h"
 #include "core/termination.h"
 #include "core/ticks.h"
 
@@ -31,11 +32,21 @@ int ClearScreen(SDL_Surface* screen)
     return 0;
 }
 
-// Every event passes here, in the order SDL queued it.
+bool LosesFocus(const SDL_Event& event)
+{
+    return event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
+           (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+}
+
+// Every event passes here, in the order SDL queued it. SDL over SDL 2 reports nothing a pad does
+// while the window is away, so a button let go meanwhile would stay held: every pad is let go.
 static void TakeEvents(Screen& screen, FrameEvents events)
 {
     SDL_Event event;
     while (events != FRAME_EVENTS_NONE && SDL_PollEvent(&event)) {
+        gGamepads.Note(event);
+        if (LosesFocus(event))
+            gGamepads.ReleaseAll();
         if (event.type == SDL_QUIT && events == FRAME_EVENTS_ALL)
             gEngine.Log(1, "user killed window! - exit");
         screen.HandleEvent(event);

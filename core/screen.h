@@ -14,7 +14,8 @@ class FrameLook;
 // highscore screens, the name entry, the single game and the challenge, and the phases of some of
 // them (the menu's "Loading..." frame, a level banner, "Game Over", the challenge's result). Each
 // says what one of its frames does; RunScreen does the rest, the same way for all of them:
-//   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too;
+//   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too; the pads'
+//      events are taken into gGamepads first (gamepads.h), so Step reads pads as it reads keys;
 //   2. Step reads the keys held and the pointer and moves the screen on;
 //   3. AddLook tells what the frame would show: a frame that would look exactly as the one on
 //      screen is kept (see frame_look.h), and steps 4 and 5 are skipped;
@@ -73,6 +74,11 @@ bool RunScreen(Screen& screen, const FrameRules& rules);
 // but with the C library's memset, which the classic SDL 1.2 takes five times longer over. Returns
 // 0, or -1 when the screen cannot be locked.
 int ClearScreen(SDL_Surface* screen);
+
+// Whether the event says the window lost the keyboard focus or was minimised (the pointer merely
+// leaving it does not count). The loop lets every pad go then, on every screen; the game modes
+// pause on it as well.
+bool LosesFocus(const SDL_Event& event);
 
 // A test installs a hook that runs at the end of every frame, presented or kept, to script keys,
 // events and time frame by frame. A termination signal noted meanwhile ends the process there too

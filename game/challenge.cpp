@@ -131,30 +131,33 @@ void TwoPlayerChallenge::Play()
     Release();
 }
 
+// A window that goes away pauses the play (see PauseMusicKeys).
 void TwoPlayerChallenge::HandleEvent(const SDL_Event& event)
 {
     if (event.type == SDL_QUIT)
         quit = true;
+    pauseMusicKeys.Note(event);
 }
 
-// In the result display Return, Space or Escape held leave it; the frame is still drawn.
+// In the result display Return, Space or Escape held leave it, and a pad's A or Start as Return;
+// the frame is still drawn.
 bool TwoPlayerChallenge::Step()
 {
     if (shows == CHALLENGE_SHOWS_PLAY)
         return StepPlay();
-    if (KeyHeld(SDLK_RETURN) || KeyHeld(SDLK_SPACE) || KeyHeld(SDLK_ESCAPE)) {
+    if (ReturnHeld() || KeyHeld(SDLK_SPACE) || KeyHeld(SDLK_ESCAPE)) {
         gEngine.Log(2, "User exits!");
         quit = true;
     }
     return true;
 }
 
-// Both players' keys; P and M, throttled; both playfields step in the same frame, the left first,
-// so both can be lost at once; and the trailing player's stones fall faster, paused or not.
+// Both players' keys and pads; P and M, throttled; both playfields step in the same frame, the left
+// first, so both can be lost at once; and the trailing player's stones fall faster, paused or not.
 bool TwoPlayerChallenge::StepPlay()
 {
-    Uint32 leftBits = LetterKeyBits(), rightBits = ArrowKeyBits();
-    if (KeyHeld(SDLK_ESCAPE)) {
+    Uint32 leftBits = PlayerKeyBits(MODE_LEFT_PLAYER), rightBits = PlayerKeyBits(MODE_RIGHT_PLAYER);
+    if (LeaveHeld()) {
         gEngine.Log(2, "User exits!");
         quit = true;
     }

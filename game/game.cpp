@@ -111,10 +111,12 @@ bool SingleGame::Play()
 }
 
 // A closed window ends the game like Escape; in the banner and "Game Over" the display goes on.
+// A window that goes away pauses the game, in a banner too, so that play does not go on alone.
 void SingleGame::HandleEvent(const SDL_Event& event)
 {
     if (event.type == SDL_QUIT)
         quit = true;
+    pauseMusicKeys.Note(event);
 }
 
 // Nothing steps while the banner or "Game Over" shows; the banner holds the clock.
@@ -134,12 +136,12 @@ bool SingleGame::Done() const
     return Ticks() - phaseStart >= (shows == GAME_SHOWS_BANNER ? GAME_BANNER_MS : GAME_OVER_MS);
 }
 
-// The keys held now; P and M, throttled; the playfield, its points and the clock, which move only
-// while the game runs; and a new level, which may begin paused or not.
+// The keys and pad inputs held now; P and M, throttled; the playfield, its points and the clock,
+// which move only while the game runs; and a new level, which may begin paused or not.
 bool SingleGame::StepPlay()
 {
-    Uint32 keyBits = ArrowKeyBits();
-    quit |= KeyHeld(SDLK_ESCAPE);
+    Uint32 keyBits = PlayerKeyBits(MODE_SINGLE_PLAYER);
+    quit |= LeaveHeld();
     pauseMusicKeys.Check(Ticks());
     if (pauseMusicKeys.Paused())
         clock.Hold(Ticks());

@@ -4,6 +4,7 @@
 #include "game/mode_frame.h"
 
 #include "core/engine.h"
+#include "core/screen.h"
 #include "game/tumblo_engine.h"
 #include "media/sound_stream.h"
 
@@ -23,28 +24,25 @@ bool KeyHeld(SDLKey key)
     return gEngine.keys[key] != 0;
 }
 
-static Uint32 KeyBits(SDLKey turn, SDLKey right, SDLKey down, SDLKey left)
+bool LeaveHeld()
 {
+    return KeyOrPadHeld(SDLK_ESCAPE, GAMEPAD_ANY, GAMEPAD_BACK);
+}
+
+Uint32 PlayerKeyBits(const PlayerControls& player)
+{
+    const int pad = player.pad;
     Uint32 bits = 0;
-    if (KeyHeld(turn))
+    if (KeyOrPadHeld(player.turn, pad, GAMEPAD_UP) || gGamepads.Held(pad, GAMEPAD_A) ||
+        gGamepads.Held(pad, GAMEPAD_B))
         bits |= KEY_ROTATE;
-    if (KeyHeld(right))
+    if (KeyOrPadHeld(player.right, pad, GAMEPAD_RIGHT))
         bits |= KEY_RIGHT;
-    if (KeyHeld(down))
+    if (KeyOrPadHeld(player.down, pad, GAMEPAD_DOWN))
         bits |= KEY_DOWN;
-    if (KeyHeld(left))
+    if (KeyOrPadHeld(player.left, pad, GAMEPAD_LEFT))
         bits |= KEY_LEFT;
     return bits;
-}
-
-Uint32 ArrowKeyBits()
-{
-    return KeyBits(SDLK_UP, SDLK_RIGHT, SDLK_DOWN, SDLK_LEFT);
-}
-
-Uint32 LetterKeyBits()
-{
-    return KeyBits(SDLK_w, SDLK_d, SDLK_s, SDLK_a);
 }
 
 void PauseMusicKeys::Check(Uint32 now)
@@ -52,10 +50,16 @@ void PauseMusicKeys::Check(Uint32 now)
     if (now - keyTick <= MODE_KEY_REPEAT_MS)
         return;
     keyTick = now;
-    if (KeyHeld(SDLK_p))
+    if (KeyOrPadHeld(SDLK_p, GAMEPAD_ANY, GAMEPAD_START))
         paused = !paused;
     else if (KeyHeld(SDLK_m))
         ToggleMusic();
+}
+
+void PauseMusicKeys::Note(const SDL_Event& event)
+{
+    if (LosesFocus(event))
+        paused = true;
 }
 
 void SetModeObserver(ModeObserver observer)

@@ -4,6 +4,8 @@
 #ifndef KOLVO_GAME_MODE_FRAME_H
 #define KOLVO_GAME_MODE_FRAME_H
 
+#include "core/gamepads.h"
+
 #include <SDL/SDL.h>
 
 #include <functional>
@@ -11,8 +13,9 @@
 class SoundStream;
 class TumbloEngine;
 
-// What the frames of both game modes share. Keys are read from the engine's key state array: what
-// counts is whether a key is held in this frame, never how often it was pressed.
+// What the frames of both game modes share. Keys are read from the engine's key state array and
+// pads from what their events left held (gamepads.h): what counts is whether a key or its pad
+// input is held in this frame, never how often it was pressed.
 
 // The effect sounds both modes open, in this order: the landing and the line sound go into the
 // playfields' sound slots, the lose and the highscore sound end a game.
@@ -29,20 +32,38 @@ bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose,
 // Repeat guard of the pause and music keys, in milliseconds: they act at most once per window.
 constexpr Uint32 MODE_KEY_REPEAT_MS = 200;
 
-// The key bits for the playfield from the arrow keys (the single player, the right player of the
-// challenge) or from W, A, S, D (the left player).
-Uint32 ArrowKeyBits();
-Uint32 LetterKeyBits();
+// Who steers one playfield: four keys, and the pads that play beside them. A pad's direction
+// counts as the key for it, and A or B as the turning key too, so the playfield's key window
+// treats both alike.
+struct PlayerControls {
+    SDLKey left, right, turn, down;
+    int pad;  // a pad's number, or GAMEPAD_ANY
+};
+// The single game: the arrow keys and any pad. The challenge: W, A, S, D and the first pad on the
+// left, the arrow keys and the second pad on the right (one pad alone plays the left).
+constexpr PlayerControls MODE_SINGLE_PLAYER = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN,
+                                               GAMEPAD_ANY};
+constexpr PlayerControls MODE_LEFT_PLAYER = {SDLK_a, SDLK_d, SDLK_w, SDLK_s, 0};
+constexpr PlayerControls MODE_RIGHT_PLAYER = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, 1};
+
+// The key bits for the playfield from what its player holds now.
+Uint32 PlayerKeyBits(const PlayerControls& player);
 
 bool KeyHeld(SDLKey key);
+// Escape or any pad's Back: leave the game.
+bool LeaveHeld();
 
-// P and M, throttled together: P toggles the pause and wins when both are held; M switches the
-// background music and the sound-on flag.
+// P and M, throttled together: P (or any pad's Start) toggles the pause and wins when both are
+// held; M switches the background music and the sound-on flag. A window that loses the focus or
+// is minimised pauses the game too, and only P or Start resume it: a player coming back finds the
+// game as it was left.
 class PauseMusicKeys {
 public:
     void Start(Uint32 now) { keyTick = now; }
     // Reads the keys when the repeat window has passed.
     void Check(Uint32 now);
+    // Pauses when the event says the window is away (LosesFocus); a paused game stays paused.
+    void Note(const SDL_Event& event);
     bool Paused() const { return paused; }
 
 private:

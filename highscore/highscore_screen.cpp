@@ -5,6 +5,7 @@
 
 #include "core/engine.h"
 #include "core/frame_pacer.h"
+#include "core/gamepads.h"
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "highscore/highscore_list.h"
@@ -65,11 +66,11 @@ static void LoadList(HighscoreList* list)
         list->Truncate(HIGHSCORE_PLACES);
 }
 
-// Return, Space or Escape held leave, once the guard has passed.
+// Return, Space or Escape held leave, or a pad's A or Start as Return, once the guard has passed.
 bool HighscorePage::Step()
 {
     const Uint8* keys = gEngine.keys;
-    if (!keys[SDLK_RETURN] && !keys[SDLK_SPACE] && !keys[SDLK_ESCAPE])
+    if (!ReturnHeld() && !keys[SDLK_SPACE] && !keys[SDLK_ESCAPE])
         return true;
     if (Ticks() - startTick <= HIGHSCORE_LEAVE_GUARD_MS)
         return true;

@@ -4,6 +4,7 @@
 // The single game run whole: levels, pause, music, clock, the sign points and the end of the game.
 #include "game/game.h"
 
+#include "game/challenge.h"
 #include "highscore/highscore_list.h"
 #include "highscore/highscore_table.h"
 #include "media/sound_stream.h"
@@ -198,4 +199,79 @@ TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
     EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND, MODE_HIGHSCORE_SOUND}));
     EXPECT_TRUE(world.log.InOrder(
         {"Game Over", "Highscore called...", "User exits!", "Release Point reached!"}));
+}
+
+// The falling stones' cells (column * 100 + row) after every frame of a mode while act(frame)
+// holds keys or pads: 100 ms a frame in the banner, 50 ms after; the window closes after 100.
+static std::vector<int> StoneCells(bool (*run)(), const std::function<void(int frame)>& act)
+{
+    ModeWorld world([](TumbloEngine* left, TumbloEngine*) { left->SetNextType(2); });  // it turns
+    std::vector<int> cells;
+    FrameScript script([&](int frame) {
+        act(frame);
+        for (TumbloEngine* field : {world.left, world.right})
+            for (int block = 0; field && block < STONE_BLOCKS; ++block)
+                cells.push_back(field->StonePosition(block).column * 100 +
+                                field->StonePosition(block).row);
+        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 50);
+        if (frame > 100)
+            PushQuit();
+    });
+    EXPECT_TRUE(run());
+    return cells;
+}
+
+// A pad plays as its keys: any pad in the single game, pad 0 on the challenge's left and pad 1 on
+// its right. Back ends the play as Escape does; A or Start leave the result as Return does.
+TEST(Game, APadPlaysAsItsKeysInBothModes)
+{
+    const Uint8 AXIS = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION, PUSH = SDL_JOYBUTTONDOWN;
+    const std::tuple<bool (*)(), SDLKey, PadInput> rows[] = {
+        // clang-format off
+        {Game, SDLK_LEFT, {HAT, 0, 0, SDL_HAT_LEFT}}, {Game, SDLK_RIGHT, {AXIS, 2, 0, 20000}},
+        {Game, SDLK_UP, {PUSH, 1, 0}}, {Game, SDLK_DOWN, {AXIS, 0, 1, 32767}},
+        {Challenge, SDLK_a, {HAT, 0, 0, SDL_HAT_LEFT}}, {Challenge, SDLK_w, {PUSH, 0, 1}},
+        {Challenge, SDLK_LEFT, {AXIS, 1, 0, -20000}}, {Challenge, SDLK_DOWN, {PUSH, 1, 12}},
+        // clang-format on
+    };
+    for (const auto& [mode, key, pad] : rows) {
+        std::vector<int> played[2];  // by the keys, by a pad
+        for (const bool byPad : {false, true})
+            played[byPad] = StoneCells(mode, [&](int frame) {
+                const auto hold = [&](SDLKey k, PadInput p, bool held) {
+                    byPad ? HoldPad(p, held) : HoldKey(k, held);
+                };
+                hold(key, pad, frame >= BANNER_FRAMES && frame < 40);
+                hold(SDLK_ESCAPE, {PUSH, 1, 4}, frame == 41);
+                hold(SDLK_RETURN, {PUSH, 0, pad.pad ? 6 : 0}, frame > 42);  // Start, A
+            });
+        EXPECT_EQ(played[1], played[0]) << key;
+    }
+}
+
+// Focus lost or the window minimised pause as P does and let the pads go (A held from frame 10
+// turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
+TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
+{
+    const auto cells = [](bool p, const std::vector<SDL_ActiveEvent>& events) {
+        return StoneCells(Game, [=](int frame) {
+            if (frame == 10 || (p && frame == BANNER_FRAMES))
+                HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, frame == 10);
+            HoldKey(SDLK_p, p && (frame == BANNER_FRAMES || frame == 30));
+            HoldPad({SDL_JOYBUTTONDOWN, 1, 6}, !p && frame == 30);
+            for (size_t i = 0; frame == BANNER_FRAMES && i < events.size(); ++i) {
+                SDL_Event event = {};
+                event.active = events[i];
+                SDL_PushEvent(&event);
+            }
+            HoldKey(SDLK_ESCAPE, frame == 45);
+        });
+    };
+    const Uint8 INPUT = SDL_APPINPUTFOCUS, LOST = 0, WON = 1;
+    const std::vector<int> byP = cells(true, {});
+    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, INPUT}, {SDL_ACTIVEEVENT, WON, INPUT}}), byP);
+    EXPECT_EQ(
+        cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE}, {SDL_ACTIVEEVENT, LOST, INPUT}}),
+        byP);
+    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), cells(false, {}));
 }
