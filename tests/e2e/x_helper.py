@@ -14,6 +14,11 @@
                                        FACTOR x FACTOR square, at (X, Y), and is black around it;
                                        prints the size of BIG and the number of pixels that differ
                                        (with ROWS, only in SMALL's top ROWS rows and around it)
+  x_helper.py differ A.png B.png X Y W H
+                                       how many pixels of the rectangle differ between A and B
+  x_helper.py elsewhere SECONDS        opens a small window in the screen's top-left corner and
+                                       gives it the keyboard, as a player does who turns to
+                                       another program; it stays that long, or until killed
   x_helper.py cover                    covers the whole screen with a white window for a moment,
                                        so that every window below must be painted again
   x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
@@ -75,6 +80,28 @@ def scaled(big_path, small_path, factor, x, y, rows=None):
     print(big.width, big.height, big.width * big.height - largest.histogram()[0])
 
 
+def differ(a_path, b_path, x, y, width, height):
+    box = (x, y, x + width, y + height)
+    a = Image.open(a_path).convert("RGB").crop(box)
+    b = Image.open(b_path).convert("RGB").crop(box)
+    print(sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q))
+
+
+def elsewhere(seconds):
+    dpy = display.Display()
+    screen = dpy.screen()
+    window = screen.root.create_window(0, 0, 40, 40, 0, screen.root_depth, X.InputOutput,
+                                       X.CopyFromParent, background_pixel=screen.white_pixel,
+                                       event_mask=X.StructureNotifyMask)
+    window.set_wm_name("Elsewhere")
+    window.map()
+    while dpy.next_event().type != X.MapNotify:
+        pass
+    window.set_input_focus(X.RevertToParent, X.CurrentTime)
+    dpy.sync()
+    time.sleep(seconds)
+
+
 def cover():
     dpy = display.Display()
     screen = dpy.screen()
@@ -113,6 +140,10 @@ def main(argv):
         screen(args[0])
     elif command == "scaled":
         scaled(args[0], args[1], *(int(a) for a in args[2:]))
+    elif command == "differ":
+        differ(args[0], args[1], *(int(a) for a in args[2:]))
+    elif command == "elsewhere":
+        elsewhere(float(args[0]))
     elif command == "cover":
         cover()
     elif command == "close":
