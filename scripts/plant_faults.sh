@@ -162,6 +162,9 @@ run_suite() {
   # last resort for CTest itself.
   timeout -k 10 $((3 * SUITE_TIMEOUT)) nice ctest --test-dir "$BUILD_DIR" -LE 'e2e|tree' --output-on-failure \
     --timeout "$SUITE_TIMEOUT" >"$log" 2>&1 || status=$?
+  # When the outer limit ends CTest, the test it was running lives on and would hold the next
+  # suite's files and sound; nothing else runs from the build directory.
+  pkill -KILL -f -- "$PWD/$BUILD_DIR/" 2>/dev/null || true
   if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     echo "$(sed -n 's/^ *Start *[0-9]*: \(.*\)$/\1/p' "$log" | tail -n 1)(hang)"
   elif [ "$status" -ne 0 ]; then
