@@ -45,6 +45,8 @@ Uint32 PlayerKeyBits(const PlayerControls& player)
     return bits;
 }
 
+// Kept on purpose: P and M are read once per 200 ms window, so a hold toggles about five times a
+// second and a short tap between two reads goes unseen; players know the pause by this rhythm.
 void PauseMusicKeys::Check(Uint32 now)
 {
     if (now - keyTick <= MODE_KEY_REPEAT_MS)
