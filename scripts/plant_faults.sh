@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # Plants the faults listed in scripts/planted_faults.txt into the game's code, one at a time, and
-# tells for each whether the fast test suite notices it: every CTest test except the window
-# stories (label e2e) and the checks of the tree's conventions (label tree: layers, test share,
-# format). A fault counts as CAUGHT when some test fails or hangs, SURVIVED when the whole suite
-# still passes; a fault that does not build says nothing about the tests and is counted apart. Each source file is put back byte for byte (with a fresh timestamp, so the next
-# build recompiles it) after its fault, also when the run is interrupted.
+# tells for each whether the fast test suite notices it: every CTest test except the window stories
+# (label e2e) and the checks of the tree's conventions (label tree: layers, test share, format). A
+# fault counts as CAUGHT when some test fails or hangs, SURVIVED when the whole suite still passes;
+# a fault that does not build says nothing about the tests and is counted apart. Each source file is
+# put back byte for byte (with a fresh timestamp, so the next build recompiles it) after its fault,
+# also when the run is interrupted.
 #
 #   scripts/plant_faults.sh                   every fault in the list
 #   scripts/plant_faults.sh ID...             only these faults (ids as in the list)
@@ -16,7 +17,7 @@
 # the suite passes on the untouched code, and keeps each fault's build and test output in
 # build-faults/fault-logs/. A fault costs about half a minute (a rebuild and a 10-second suite)
 # on two shared cores, a fault that hangs the suite the whole timeout; the full list took about
-# 40 minutes. Environment: FAULT_LIST (another list), FAULT_JOBS (build jobs, 2),
+# 50 minutes. Environment: FAULT_LIST (another list), FAULT_JOBS (build jobs, 2),
 # FAULT_SUITE_TIMEOUT (seconds one suite run may take before it counts as a hang, 120; the
 # untouched suite needs about 10). If the script is killed hard (SIGKILL), `git diff` shows the
 # fault it left.
