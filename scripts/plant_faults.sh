@@ -17,7 +17,7 @@
 # the suite passes on the untouched code, and keeps each fault's build and test output in
 # build-faults/fault-logs/. A fault costs about half a minute (a rebuild and a 10-second suite)
 # on two shared cores, a fault that hangs the suite the whole timeout; the full list took about
-# 50 minutes. Environment: FAULT_LIST (another list), FAULT_JOBS (build jobs, 2),
+# 45 minutes. Environment: FAULT_LIST (another list), FAULT_JOBS (build jobs, 2),
 # FAULT_SUITE_TIMEOUT (seconds one suite run may take before it counts as a hang, 120; the
 # untouched suite needs about 10). If the script is killed hard (SIGKILL), `git diff` shows the
 # fault it left.
