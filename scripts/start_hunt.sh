@@ -36,7 +36,9 @@ declare -A ends
 abnormal=0
 for ((start = 1; start <= starts; ++start)); do
   display=$((300 + RANDOM % 600))
-  [ -e "/tmp/.X11-unix/X$display" ] && continue
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((300 + RANDOM % 600))
+  done
   Xvfb ":$display" -noreset -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
   server=$!
   for ((wait = 0; wait < 300; ++wait)); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.01; done
