@@ -93,8 +93,8 @@ static void BM_GameFrameFullPlayfield(benchmark::State& state)
     }
     static const FrameRules rules = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT,
                                      FRAME_DRAWS_CHANGES, "Flip failed!"};
-    TimeScreenFrames(
-        state, [&] { RunScreen(frame, rules); }, 0);
+    const auto runFrame = [&] { RunScreen(frame, rules); };
+    TimeScreenFrames(state, runFrame, 0);
 }
 BENCHMARK(BM_GameFrameFullPlayfield)->Unit(benchmark::kMicrosecond);
 

@@ -43,9 +43,9 @@ static Uint8 FollowingColour(Uint8 colour)
 
 // The colour counter has no meaning before the first stone; starting at 1 makes that stone graphic 0.
 TumbloEngine::TumbloEngine()
-    : positions{}, rotation(0), currentType(0), nextType(0), score(0), lines(0), fallInterval(0),
-      state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0),
-      lastLines(0), graphics{}, sounds{}, soundPlays{}
+    : positions(), rotation(0), currentType(0), nextType(0), score(0), lines(0), fallInterval(0),
+      state(0), lastFallTime(0), lastKeyTime(0), colour(1), lastPoints(0), lastLines(0), graphics(),
+      sounds(), soundPlays()
 {
 }
 
