@@ -3,7 +3,8 @@
 # Copyright 2026 Mossbrook
 # Installs what building, running and testing Kolvo needs when any of it is missing, then configures
 # and builds the game into build/ (or the directory given as the first argument). Extra arguments
-# go to CMake. KOLVO_FUZZ_TOOLS=1 also asks for clang with its fuzzer runtime.
+# go to CMake. KOLVO_FUZZ_TOOLS=1 also asks for clang with its fuzzer runtime, KOLVO_TREE_TOOLS=1
+# for reuse, which the licence check needs (CI asks for it; elsewhere that check is skipped).
 #
 # What is missing is decided by what the build uses (commands, pkg-config modules, Python modules,
 # files), not by package names: a machine that has the same thing from another package (SDL 1.2
@@ -32,6 +33,7 @@ KOLVO_NEEDS=(
   "command desktop-file-validate desktop-file-utils"
 )
 [ "${KOLVO_FUZZ_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=("command clang clang")
+[ "${KOLVO_TREE_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=("command reuse reuse")
 
 has() {
   case "$1" in
