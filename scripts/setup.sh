@@ -4,7 +4,9 @@
 # Installs what building, running and testing Kolvo needs when any of it is missing, then configures
 # and builds the game into build/ (or the directory given as the first argument). Extra arguments
 # go to CMake. KOLVO_FUZZ_TOOLS=1 also asks for clang with its fuzzer runtime, KOLVO_TREE_TOOLS=1
-# for reuse, which the licence check needs (CI asks for it; elsewhere that check is skipped).
+# for reuse, which the licence check needs (CI asks for it; elsewhere that check is skipped),
+# KOLVO_WEB_TOOLS=1 for emscripten, which builds the browser version (scripts/web.sh), and the
+# headless Chromium and selenium its browser story plays it in.
 #
 # What is missing is decided by what the build uses (commands, pkg-config modules, Python modules,
 # files), not by package names: a machine that has the same thing from another package (SDL 1.2
@@ -34,6 +36,12 @@ KOLVO_NEEDS=(
 )
 [ "${KOLVO_FUZZ_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=("command clang clang")
 [ "${KOLVO_TREE_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=("command reuse reuse")
+[ "${KOLVO_WEB_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=(
+  "command em++ emscripten"
+  "command chromium chromium"
+  "command chromedriver chromium-driver"
+  "python selenium python3-selenium"
+)
 
 has() {
   case "$1" in
