@@ -2,8 +2,10 @@
 // Copyright 2026 Mossbrook
 
 #include "app/program.h"
+#include "core/kept_files.h"
 
 int main(int argc, char** argv)
 {
+    OpenKeptFiles();
     return KolvoMain(argc, argv);
 }

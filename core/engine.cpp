@@ -3,6 +3,7 @@
 
 #include "core/engine.h"
 
+#include "core/engine_edge.h"
 #include "core/ticks.h"
 
 #include <cstdarg>
@@ -95,12 +96,9 @@ static bool StartVideo()
 // A window that was covered and is uncovered again is repainted by the classic SDL 1.2 from its
 // own copy of the window; SDL 1.2 over SDL 2 leaves that to the program and tells it with an
 // expose event. The scaled screen shows only what changed, so the next present shows all again.
-// A filter sees every event SDL posts, whichever screen drains the queue.
-static int ShowAllWhenExposed(const SDL_Event* event)
+static void ShowAll()
 {
-    if (event->type == SDL_VIDEOEXPOSE)
-        gEngine.scaled.Invalidate();
-    return 1;
+    gEngine.scaled.Invalidate();
 }
 
 // Sets the video mode that shows the picture as asked and points `screen` at what the game draws
@@ -135,7 +133,7 @@ bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
         return false;
     }
     screen = scaled.Picture();
-    SDL_SetEventFilter(ShowAllWhenExposed);
+    WatchExposure(ShowAll);
     Log(4, "scaled %ix, at %i,%i of %ix%i", fit.factor, fit.x, fit.y, fit.displayW, fit.displayH);
     return true;
 }
@@ -164,7 +162,7 @@ bool Engine::Init(int width, int height, bool fullscreen, const char* logFileNam
         return false;
     Log(4, "running @ %d bpp", SDL_GetVideoInfo()->vfmt->BitsPerPixel);
     Log(2, "Retrieving Keystate Array");
-    keys = SDL_GetKeyState(nullptr);
+    keys = HeldKeys();
     Log(2, "DONE - init SDL");
     Log(1, "DONE - Initialising Engine");
     freeMain = this;

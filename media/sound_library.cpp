@@ -3,6 +3,7 @@
 
 #include "media/sound_library.h"
 
+#include "media/sound_edge.h"
 #include "media/sound_source.h"
 
 #include <SDL/SDL.h>
@@ -43,7 +44,9 @@ constexpr int MIX_RATE_HIGHEST = 96000;
 // deadlock (the mutex is free, and the audio thread is never the one waiting for itself) and
 // without a race (each call takes the mutex like any other). Closing or replaying a stream
 // waits for a callback of it that is running on the notice thread, so a handle is never freed
-// under a callback and a late stop never cuts a new play short.
+// under a callback and a late stop never cuts a new play short. Where there are no threads (a
+// browser) the mixer runs between the game's steps, and delivers its notices itself once it has
+// mixed and let go of the mutex (sound_edge.h).
 struct Library {
     std::mutex guard;
     std::condition_variable noticeChanged;
@@ -104,21 +107,18 @@ void Unplug(Library& lib, FSOUND_STREAM& stream)
 // Drops the stream's queued notices and lets a callback of it that runs elsewhere finish first.
 void SettleNotices(Library& lib, std::unique_lock<std::mutex>& hold, FSOUND_STREAM* stream)
 {
-    if (std::this_thread::get_id() != lib.noticeThread.get_id())
+    // Without threads, a callback running now is the caller's own: waiting would never end.
+    if (SoundThreads() && std::this_thread::get_id() != lib.noticeThread.get_id())
         lib.noticeChanged.wait(hold, [&] { return lib.inCallback != stream; });
     lib.notices.erase(std::remove(lib.notices.begin(), lib.notices.end(), stream),
                       lib.notices.end());
 }
 
-void DeliverNotices(unsigned ticket)
+// Calls the callbacks of the queued notices while the ticket is current, the mutex let go around
+// each call.
+void DeliverQueued(Library& lib, std::unique_lock<std::mutex>& hold, unsigned ticket)
 {
-    Library& lib = Lib();
-    std::unique_lock<std::mutex> hold(lib.guard);
-    for (;;) {
-        lib.noticeChanged.wait(hold,
-                               [&] { return lib.noticeTicket != ticket || !lib.notices.empty(); });
-        if (lib.noticeTicket != ticket)
-            return;
+    while (lib.noticeTicket == ticket && !lib.notices.empty()) {
         FSOUND_STREAM* stream = lib.notices.front();
         lib.notices.pop_front();
         FSOUND_STREAMCALLBACK callback = stream->endCallback;
@@ -130,6 +130,20 @@ void DeliverNotices(unsigned ticket)
         if (lib.inCallback == stream)
             lib.inCallback = nullptr;
         lib.noticeChanged.notify_all();
+    }
+}
+
+// The notice thread's life.
+void DeliverNotices(unsigned ticket)
+{
+    Library& lib = Lib();
+    std::unique_lock<std::mutex> hold(lib.guard);
+    for (;;) {
+        lib.noticeChanged.wait(hold,
+                               [&] { return lib.noticeTicket != ticket || !lib.notices.empty(); });
+        if (lib.noticeTicket != ticket)
+            return;
+        DeliverQueued(lib, hold, ticket);
     }
 }
 
@@ -182,7 +196,7 @@ void MixPiece(Library& lib, int16_t* out, int frames)
 void Mix(void*, Uint8* stream, int bytes)
 {
     Library& lib = Lib();
-    std::lock_guard<std::mutex> hold(lib.guard);
+    std::unique_lock<std::mutex> hold(lib.guard);
     int16_t* out = reinterpret_cast<int16_t*>(stream);
     for (int left = bytes / SOURCE_FRAME_BYTES; left > 0;) {
         int frames = std::min(left, MIX_BUFFER_FRAMES);
@@ -190,6 +204,8 @@ void Mix(void*, Uint8* stream, int bytes)
         out += frames * SOURCE_FRAME_SAMPLES;
         left -= frames;
     }
+    if (!SoundThreads())
+        DeliverQueued(lib, hold, lib.noticeTicket);
 }
 
 bool OpenDevice(int mixRate)
@@ -226,8 +242,8 @@ void CloseLibrary(Library& lib)
     SDL_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     if (noticeThread.get_id() == std::this_thread::get_id())
-        noticeThread.detach();  // closed from a callback: the thread ends when that returns
-    else
+        noticeThread.detach();         // closed from a callback: the thread ends when that returns
+    else if (noticeThread.joinable())  // none was started where there are no threads
         noticeThread.join();
     std::lock_guard<std::mutex> hold(lib.guard);
     for (FSOUND_STREAM* stream : lib.streams)
@@ -283,7 +299,9 @@ signed char FSOUND_Init(int mixRate, int channels, unsigned int)
         lib.mix.assign(MIX_BUFFER_FRAMES * SOURCE_FRAME_SAMPLES, 0);
         lib.piece.assign(MIX_BUFFER_FRAMES * SOURCE_FRAME_SAMPLES, 0);
         lib.started = true;
-        lib.noticeThread = std::thread(DeliverNotices, ++lib.noticeTicket);
+        ++lib.noticeTicket;
+        if (SoundThreads())
+            lib.noticeThread = std::thread(DeliverNotices, lib.noticeTicket);
     }
     SDL_PauseAudio(0);
     return 1;

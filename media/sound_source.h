@@ -4,8 +4,9 @@
 #ifndef KOLVO_MEDIA_SOUND_SOURCE_H
 #define KOLVO_MEDIA_SOUND_SOURCE_H
 
-#include <mpg123.h>
+#include "media/sound_edge.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,7 +16,7 @@ constexpr int SOURCE_FRAME_BYTES = SOURCE_FRAME_SAMPLES * 2;
 
 // The frames of one sound file at the mixing rate, read piece by piece. A WAV is converted whole
 // when it opens (effects are short); an MP3 is decoded only as far as it has been read, so opening
-// even long music costs one frame header.
+// even long music costs one frame header (a browser decodes both whole, as they open).
 class SoundSource {
 public:
     SoundSource() = default;
@@ -31,12 +32,9 @@ public:
     void Rewind();  // the next Read starts at the first frame
 
 private:
-    int OpenWav(const char* path, int rate);
-    int OpenMp3(const char* path, int rate);
-
-    std::vector<int16_t> samples;  // a WAV's converted frames
+    std::vector<int16_t> samples;  // the frames of a WAV, or of an MP3 decoded whole
     size_t position = 0;           // the next frame of samples
-    mpg123_handle* mp3 = nullptr;  // an MP3 being decoded; null for a WAV
+    Mp3Stream* mp3 = nullptr;      // an MP3 being decoded as it is read; null otherwise
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "media/sprite.h"
 
 #include "core/engine.h"
+#include "media/picture_edge.h"
 
 #include <SDL/SDL_image.h>
 
@@ -44,12 +45,12 @@ bool Sprite::LoadFile(const char* path, bool keyed, Uint32 key)
         return false;
     }
     // The key is set in the file's own format, before conversion, so it means the file's colour.
-    if (keyed && SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, key) < 0) {
+    if (keyed && SetKeyColour(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, key) < 0) {
         freeMain->Log(2, "Couldn't set ColorKey + RLE for %s: %s", path, SDL_GetError());
         Free();
         return false;
     }
-    SDL_Surface* converted = SDL_DisplayFormat(surface);
+    SDL_Surface* converted = ForDisplay(surface);
     if (!converted) {
         freeMain->Log(2, "couldn't convert %s to display format: %s", path, SDL_GetError());
         Free();

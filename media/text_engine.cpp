@@ -4,6 +4,7 @@
 #include "media/text_engine.h"
 
 #include "core/engine.h"
+#include "media/picture_edge.h"
 
 #include <SDL/SDL_image.h>
 
@@ -134,7 +135,7 @@ void TextEngine::InitFont2()
     Uint32 transparent = GetPixel(surface, 0, height - 1);
     if (locked)
         SDL_UnlockSurface(surface);
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, transparent);
+    SetKeyColour(surface, SDL_SRCCOLORKEY, transparent);
 }
 
 // Glyph k needs both of its marker runs, k and k + 1.

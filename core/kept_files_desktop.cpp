@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+#include "core/kept_files.h"
+
+// The working directory is the disk; what is written and synced there is kept.
+void OpenKeptFiles() {}
+
+void KeepFiles() {}
