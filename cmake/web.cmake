@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+
+# The browser version, built by scripts/web.sh with emscripten, which brings SDL itself: its SDL
+# 1.2 runs on the page's canvas, keyboard, mouse, gamepads and Web Audio. The same sources as the
+# desktop's; the platform's edges are picked in core/ and media/.
+add_library(kolvo_core STATIC)
+target_include_directories(kolvo_core PUBLIC ${CMAKE_SOURCE_DIR})
+add_subdirectory(core)
+add_subdirectory(media)
+add_subdirectory(ui)
+add_subdirectory(highscore)
+add_subdirectory(game)
+add_subdirectory(app)
+
+add_executable(kolvo app/main.cpp)
+target_link_libraries(kolvo PRIVATE kolvo_core)
+include(cmake/data.cmake)
+
+set(KOLVO_PAGE_DIR ${CMAKE_BINARY_DIR}/page CACHE PATH "Where the page's files are put")
+set_target_properties(kolvo PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${KOLVO_PAGE_DIR})
+# ASYNCIFY lets the game's own blocking loop run: each wait in it gives the browser its turn.
+# The data comes with the page, preloaded under /data (core/kept_files_web.cpp copies it into the
+# kept working directory); stb_image decodes its pictures where they lie (emscripten's SDL calls it
+# through the exports). FS stays reachable from
+# the page's scripts, for the page's own links and for anyone curious about the log.
+target_link_options(kolvo PRIVATE
+  "SHELL:-s ASYNCIFY=1"
+  "SHELL:-s ASYNCIFY_STACK_SIZE=65536"
+  "SHELL:-s ALLOW_MEMORY_GROWTH=1"
+  "SHELL:-s STB_IMAGE=1"
+  "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc,_free,_stbi_load,_stbi_load_from_memory,_stbi_image_free"
+  "SHELL:-s FORCE_FILESYSTEM=1"
+  "SHELL:-s EXPORTED_RUNTIME_METHODS=FS"
+  "SHELL:-s ENVIRONMENT=web"
+  "SHELL:--preload-file ${KOLVO_DATA_DIR}@/data"
+  -lidbfs.js)
+set_property(TARGET kolvo APPEND PROPERTY LINK_DEPENDS ${KOLVO_DATA_STAMP})
+
+configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${KOLVO_PAGE_DIR}/index.html COPYONLY)
