@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+"""The page served on localhost, played in headless Chromium: the menu shows as the desktop game's
+does, a desktop highscore list loaded through the page is read by the game, a click starts a game,
+its sounds decode, keys move and turn the stone, Escape ends it, and the list is still there, byte
+for byte, after a reload.
+
+  browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
+"""
+
+import base64
+import functools
+import http.server
+import io
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from PIL import Image, ImageChops
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+WIDTH, HEIGHT = 640, 480
+MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
+POINTER_SIZE = 32
+PLAYFIELD = (200, 10, 442, 472)  # left, top, right, bottom in the picture
+CELL = 22
+
+
+def fail(message, driver=None):
+    print("FAILED: " + message)
+    if driver:
+        print("--- kolvolog.txt\n" + "\n".join(log(driver).splitlines()[-40:]))
+    sys.exit(1)
+
+
+def log(driver):
+    return driver.execute_script(
+        "try { return FS.readFile(FS.cwd() + '/kolvolog.txt', {encoding: 'utf8'}); }"
+        " catch (e) { return ''; }")
+
+
+def wait_for(driver, what, seconds, check):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if check():
+            return
+        time.sleep(0.1)
+    fail(what, driver)
+
+
+def wait_for_log(driver, text, times=1, seconds=30):
+    wait_for(driver, "the log never said \"%s\" %d times" % (text, times), seconds,
+             lambda: log(driver).count(text) >= times)
+
+
+def picture(driver):
+    url = driver.execute_script("return document.getElementById('canvas').toDataURL('image/png')")
+    return Image.open(io.BytesIO(base64.b64decode(url.split(",", 1)[1]))).convert("RGB")
+
+
+def point(driver, x, y, click=False):
+    canvas = driver.find_element("id", "canvas")
+    # Offsets count from the canvas's middle; the picture is shown unscaled in this window.
+    actions = ActionChains(driver).move_to_element_with_offset(canvas, x - WIDTH // 2, y - HEIGHT // 2)
+    if click:
+        actions.click_and_hold().pause(0.2).release()  # held across frames, as a person's click
+    actions.perform()
+
+
+def press(driver, key):
+    """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
+    ActionChains(driver).key_down(key).pause(0.15).key_up(key).perform()
+    time.sleep(0.3)
+
+
+def stone_box(image):
+    """The box around the bright pixels in the playfield: the falling stone, while nothing lies."""
+    field = image.crop(PLAYFIELD).convert("L").point(lambda v: 255 if v > 110 else 0)
+    return field.getbbox()
+
+
+def menu_matches(shown, desktop):
+    """Both pictures alike but for the pointer's own square; the two JPEG decoders may differ by a
+    shade here and there."""
+    difference = ImageChops.difference(shown, desktop)
+    x, y = MENU_START_GAME
+    difference.paste((0, 0, 0), (x - 2, y - 2, x + POINTER_SIZE + 2, y + POINTER_SIZE + 2))
+    pixels = difference.getdata()
+    far = sum(1 for p in pixels if max(p) > 32)
+    return far <= WIDTH * HEIGHT // 1000, far
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def main(page, desktop_menu, highscore_format):
+    work = tempfile.mkdtemp(prefix="kolvo-web-")
+    handler = functools.partial(QuietHandler, directory=page)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = "http://127.0.0.1:%d/" % server.server_address[1]
+
+    options = Options()
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--window-size=800,600", "--user-data-dir=" + os.path.join(work, "profile")):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})  # the game's console lines
+    options.binary_location = shutil.which("chromium")
+    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    try:
+        driver.get(url)
+        wait_for_log(driver, "Menue Ready!", seconds=60)
+        point(driver, *MENU_START_GAME)
+        time.sleep(0.5)
+        alike, far = menu_matches(picture(driver), Image.open(desktop_menu).convert("RGB"))
+        if not alike:
+            fail("the menu differs from the desktop game's in %d pixels" % far, driver)
+
+        # A list from the desktop, loaded through the page's link.
+        now = int(time.time())
+        desktop_list = os.path.join(work, "highscore.txt")
+        subprocess.run(["/usr/bin/python3", "-B", highscore_format, "encode", desktop_list, str(now),
+                        str(now), "Marta:1250:7:742:%d" % now, "Jonas:860:5:515:%d" % now],
+                       check=True)
+        driver.execute_script("document.getElementById('file').hidden = false")
+        driver.find_element("id", "file").send_keys(desktop_list)
+        wait_for(driver, "the page did not load the list", 10, lambda: "loaded" in
+                 driver.find_element("id", "status").text)
+        driver.execute_script("document.getElementById('file').hidden = true")
+
+        point(driver, *MENU_START_GAME, click=True)
+        wait_for_log(driver, "Start Level 1")
+        time.sleep(2.3)  # the level banner holds the stones
+        for attempt in range(4):
+            before = stone_box(picture(driver))
+            if before is None:
+                fail("no stone in the playfield", driver)
+            if before[2] - before[0] != before[3] - before[1]:
+                break
+            # A square stone looks the same turned: let it drop and take the next.
+            ActionChains(driver).key_down(Keys.DOWN).pause(2.0).key_up(Keys.DOWN).perform()
+            time.sleep(0.3)
+        for _ in range(2):
+            press(driver, Keys.LEFT)
+        moved = stone_box(picture(driver))
+        if moved[0] > before[0] - CELL:
+            fail("Left did not move the stone (%s, then %s)" % (before, moved), driver)
+        press(driver, Keys.UP)
+        turned = stone_box(picture(driver))
+        if (turned[2] - turned[0], turned[3] - turned[1]) == (moved[2] - moved[0], moved[3] - moved[1]):
+            fail("Up did not turn the stone (%s, then %s)" % (moved, turned), driver)
+
+        press(driver, Keys.ESCAPE)
+        wait_for_log(driver, "Release Point reached!")
+        wait_for_log(driver, "Menue Ready!", times=2, seconds=20)
+        if "Load Highsore done!" not in log(driver):
+            fail("the game did not read the desktop's list in the browser", driver)
+
+        # Where the browser has sound, every effect and the music decode; where it has none, the
+        # game says so and plays on in silence.
+        undecoded = [e["message"] for e in driver.get_log("browser") if "Could not load sound" in e["message"]]
+        if undecoded:
+            fail("the browser did not decode a sound: " + undecoded[0], driver)
+
+        driver.refresh()
+        wait_for_log(driver, "Menue Ready!", seconds=60)
+        kept = driver.execute_script("return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")
+        if bytes(kept) != open(desktop_list, "rb").read():
+            fail("the list was not kept byte for byte across a reload", driver)
+    finally:
+        driver.quit()
+        server.shutdown()
+        shutil.rmtree(work, ignore_errors=True)
+    print("the page showed the menu, played a stone with the keys, ended with Escape and kept the list")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
