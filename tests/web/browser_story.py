@@ -152,15 +152,18 @@ def main(page, desktop_menu, highscore_format):
             # A square stone looks the same turned: let it drop and take the next.
             ActionChains(driver).key_down(Keys.DOWN).pause(2.0).key_up(Keys.DOWN).perform()
             time.sleep(0.3)
+        # Turned first, away from the walls, once it has fallen far enough to turn; then moved.
+        wait_for(driver, "the stone did not fall", 10, lambda: stone_box(picture(driver))[1] >= 4 * CELL)
+        before = stone_box(picture(driver))
+        press(driver, Keys.UP)
+        turned = stone_box(picture(driver))
+        if (turned[2] - turned[0], turned[3] - turned[1]) == (before[2] - before[0], before[3] - before[1]):
+            fail("Up did not turn the stone (%s, then %s)" % (before, turned), driver)
         for _ in range(2):
             press(driver, Keys.LEFT)
         moved = stone_box(picture(driver))
-        if moved[0] > before[0] - CELL:
-            fail("Left did not move the stone (%s, then %s)" % (before, moved), driver)
-        press(driver, Keys.UP)
-        turned = stone_box(picture(driver))
-        if (turned[2] - turned[0], turned[3] - turned[1]) == (moved[2] - moved[0], moved[3] - moved[1]):
-            fail("Up did not turn the stone (%s, then %s)" % (moved, turned), driver)
+        if moved[0] > turned[0] - CELL:
+            fail("Left did not move the stone (%s, then %s)" % (turned, moved), driver)
 
         press(driver, Keys.ESCAPE)
         wait_for_log(driver, "Release Point reached!")
