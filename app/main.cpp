@@ -7,5 +7,5 @@
 int main(int argc, char** argv)
 {
     OpenKeptFiles();
-    return KolvoMain(argc, argv);
+    EndProgram(KolvoMain(argc, argv));
 }

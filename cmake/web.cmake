@@ -23,7 +23,8 @@ set_target_properties(kolvo PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${KOL
 # The data comes with the page, preloaded under /data (core/kept_files_web.cpp copies it into the
 # kept working directory); stb_image decodes its pictures where they lie (emscripten's SDL calls it
 # through the exports). FS stays reachable from
-# the page's scripts, for the page's own links and for anyone curious about the log.
+# the page's scripts, for the page's own links and for anyone curious about the log. When the
+# player quits, the program ends as on the desktop: the engine shuts down and the log gets its footer.
 target_link_options(kolvo PRIVATE
   "SHELL:-s ASYNCIFY=1"
   "SHELL:-s ASYNCIFY_STACK_SIZE=65536"
@@ -33,6 +34,7 @@ target_link_options(kolvo PRIVATE
   "SHELL:-s FORCE_FILESYSTEM=1"
   "SHELL:-s EXPORTED_RUNTIME_METHODS=FS"
   "SHELL:-s ENVIRONMENT=web"
+  "SHELL:-s EXIT_RUNTIME=1"
   "SHELL:--preload-file ${KOLVO_DATA_DIR}@/data"
   -lidbfs.js)
 set_property(TARGET kolvo APPEND PROPERTY LINK_DEPENDS ${KOLVO_DATA_STAMP})

@@ -17,4 +17,9 @@ void OpenKeptFiles();
 // highscore list calls it before the game goes on.
 void KeepFiles();
 
+// Ends the program with `status` as returning from main does: the process-wide objects are
+// destroyed, so the log gets its footer. In a browser the program ends so even while the page's
+// sound timers would keep it running, and the page then keeps the files.
+[[noreturn]] void EndProgram(int status);
+
 #endif

@@ -60,3 +60,9 @@ void KeepFiles()
 {
     SyncKeptFolder();
 }
+
+void EndProgram(int status)
+{
+    emscripten_force_exit(status);
+    __builtin_unreachable();
+}

@@ -11,8 +11,8 @@ int SetKeyColour(SDL_Surface* picture, Uint32, Uint32 key)
     if (SDL_LockSurface(picture) != 0)
         return -1;
     for (int y = 0; y < picture->h; ++y) {
-        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(picture->pixels) +
-                                                y * picture->pitch);
+        Uint32* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(picture->pixels) + y * picture->pitch);
         for (int x = 0; x < picture->w; ++x)
             if ((row[x] & COLOUR) == (key & COLOUR))
                 row[x] = 0;

@@ -3,8 +3,8 @@
 # Copyright 2026 Mossbrook
 """The page served on localhost, played in headless Chromium: the menu shows as the desktop game's
 does, a desktop highscore list loaded through the page is read by the game, a click starts a game,
-its sounds decode, keys move and turn the stone, Escape ends it, and the list is still there, byte
-for byte, after a reload.
+its sounds decode, keys move and turn the stone, Escape ends it, the list is still there, byte for
+byte, after a reload, and Quit ends the program in order.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -30,6 +30,7 @@ from selenium.webdriver.common.keys import Keys
 
 WIDTH, HEIGHT = 640, 480
 MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
+MENU_QUIT = (130, 377)
 POINTER_SIZE = 32
 PLAYFIELD = (200, 10, 442, 472)  # left, top, right, bottom in the picture
 CELL = 22
@@ -182,11 +183,17 @@ def main(page, desktop_menu, highscore_format):
         kept = driver.execute_script("return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")
         if bytes(kept) != open(desktop_list, "rb").read():
             fail("the list was not kept byte for byte across a reload", driver)
+
+        # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
+        point(driver, *MENU_QUIT, click=True)
+        wait_for_log(driver, "# Logfile closed.")
+        wait_for(driver, "the page did not say the game ended", 10,
+                 lambda: "ended" in driver.find_element("id", "status").text)
     finally:
         driver.quit()
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
-    print("the page showed the menu, played a stone with the keys, ended with Escape and kept the list")
+    print("the page showed the menu, played a stone with the keys, ended with Escape, kept the list and quit")
 
 
 if __name__ == "__main__":
