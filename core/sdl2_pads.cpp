@@ -86,7 +86,8 @@ static void MakeMapping(const Sdl2Calls& sdl, int device, void* joystick, char* 
         AddButton(line, KEYS[input], layout.button[input] < buttons ? layout.button[input] : -1);
     const size_t used = strlen(line);
     if (hats > 0 && layout.button[GAMEPAD_LEFT] < 0)
-        snprintf(line + used, SDL2_MAPPING_SIZE - used, ",%s", "dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8");
+        snprintf(line + used, SDL2_MAPPING_SIZE - used, ",%s",
+                 "dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8");
     if (sdl.JoystickNumAxes(joystick) >= 2)
         snprintf(line + strlen(line), SDL2_MAPPING_SIZE - strlen(line), ",leftx:a0,lefty:a1");
     gEngine.Log(2, "Gamepad %s is no controller SDL 2 knows: read as %s", name ? name : "",

@@ -95,7 +95,8 @@ static void AttachPads()
     char list[128];
     snprintf(list, sizeof list, "%s", kinds ? kinds : "controller");
     int pads = 0;
-    for (char* kind = strtok(list, " "); kind && pads < VIRTUAL_PADS_MAX; kind = strtok(nullptr, " ")) {
+    for (char* kind = strtok(list, " "); kind && pads < VIRTUAL_PADS_MAX;
+         kind = strtok(nullptr, " ")) {
         const bool controller = strcmp(kind, "joystick") != 0;
         const int device = controller ? sdl2.AttachVirtual(VIRTUAL_TYPE_GAMECONTROLLER, 6, 15, 0)
                                       : sdl2.AttachVirtual(VIRTUAL_TYPE_UNKNOWN, 2, 4, 1);
@@ -109,7 +110,8 @@ static void AttachPads()
 // SDL 1.2's SDL_Init, which loads SDL 2 on sdl12-compat; the pads are attached right after it.
 extern "C" int SDL_Init(uint32_t flags)
 {
-    static int (*init)(uint32_t) = reinterpret_cast<int (*)(uint32_t)>(dlsym(RTLD_NEXT, "SDL_Init"));
+    static int (*init)(uint32_t) =
+        reinterpret_cast<int (*)(uint32_t)>(dlsym(RTLD_NEXT, "SDL_Init"));
     const int result = init ? init(flags) : -1;
     if (result == 0)
         AttachPads();
