@@ -32,16 +32,19 @@ int ClearScreen(SDL_Surface* screen)
     return 0;
 }
 
+// The keyboard focus or the window shown; the pointer merely over the window does not count.
+constexpr Uint8 SCREEN_FOCUS_STATES = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
+
 bool LosesFocus(const SDL_Event& event)
 {
     return event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
-           (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+           (event.active.state & SCREEN_FOCUS_STATES) != 0;
 }
 
 bool GainsFocus(const SDL_Event& event)
 {
     return event.type == SDL_ACTIVEEVENT && event.active.gain == 1 &&
-           (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+           (event.active.state & SCREEN_FOCUS_STATES) != 0;
 }
 
 // Every event passes here, in the order SDL queued it. The classic library goes on reading pads
