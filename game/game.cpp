@@ -33,9 +33,13 @@ static constexpr Uint32 GAME_BANNER_MS = 2000;
 static constexpr Uint32 GAME_OVER_MS = 2000;
 static constexpr int GAME_NAME_SIZE = 100;
 
-// Play, the level banners and "Game Over" share one kind of frame.
+// Play, the level banners and "Game Over" share one kind of frame. Play begins with the pads let
+// go; a direction held through a banner goes on counting after it, as its key does.
 static const FrameRules GAME_FRAME = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT,
                                       FRAME_DRAWS_CHANGES, "Flip failed!"};
+static const FrameRules GAME_PHASE_FRAME = {
+    FRAME_PERIOD_MS, FRAME_EVENTS_ALL,      FRAME_END_AFTER_WAIT, FRAME_DRAWS_CHANGES,
+    "Flip failed!",  "Fill Screen failed!", FRAME_PADS_KEPT};
 
 // What the screen of the single game shows: the phase the game is in, and part of a frame's look.
 enum GameShows { GAME_SHOWS_PLAY, GAME_SHOWS_BANNER, GAME_SHOWS_OVER };
@@ -224,7 +228,7 @@ bool SingleGame::ShowPhase(GameShows phase)
 {
     shows = phase;
     phaseStart = Ticks();
-    return RunScreen(*this, GAME_FRAME);
+    return RunScreen(*this, GAME_PHASE_FRAME);
 }
 
 // After the frames of play: the lose sound, "Game Over", the highscore chain, the release.

@@ -50,11 +50,11 @@ constexpr PlayerControls MODE_RIGHT_PLAYER = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SD
 Uint32 PlayerKeyBits(const PlayerControls& player);
 
 bool KeyHeld(SDLKey key);
-// Escape or any pad's Back: leave the game.
+// Escape held, or a press of Back on any pad: leave the game.
 bool LeaveHeld();
 
-// P and M, throttled together: P (or any pad's Start) toggles the pause and wins when both are
-// held; M switches the background music and the sound-on flag. A window that loses the focus or
+// P and M, throttled together: P (or a press of Start on any pad) toggles the pause and wins when
+// both are held; M switches the background music and the sound-on flag. A window that loses the focus or
 // is minimised pauses the game too, and only P or Start resume it: a player coming back finds the
 // game as it was left.
 class PauseMusicKeys {

@@ -6,6 +6,7 @@
 
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/gamepads.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
@@ -78,4 +79,27 @@ TEST(RunScreen, AFailedStepEndsItAtOnce)
     EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
     EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
     EXPECT_EQ(log.Count("Step failed!"), 1);
+}
+
+// A pad's A held from before a screen counts there only once pressed again, unless the screen's
+// rules keep the pads as they are.
+TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)
+{
+    StartHeadlessEngine();
+    struct PadProbe : Probe {
+        bool Step() override { return (sawA = gGamepads.Held(0, GAMEPAD_A)), Probe::Step(); }
+        bool sawA = false;
+    };
+    for (auto [pads, counts] : {std::pair{FRAME_PADS_LET_GO, false}, {FRAME_PADS_KEPT, true}}) {
+        HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, false);
+        gGamepads.Poll();  // let go, as after any screen
+        HoldPad({SDL_JOYBUTTONDOWN, 0, 0});
+        gGamepads.Poll();
+        PadProbe probe;
+        EXPECT_TRUE(
+            RunScreen(probe, {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
+                              FRAME_DRAWS_CHANGES, "Flip failed!", "Fill Screen failed!", pads}));
+        EXPECT_EQ(probe.sawA, counts) << pads;
+    }
+    ReleaseAllKeys();
 }
