@@ -1,0 +1,132 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+"""A patient player for the browser story: reads the playfield off the canvas and places stones
+until a row is cleared, so the game has points to enter in its list. It knows only what a player
+sees: which cells are filled, and that Up turns, Left and Right move and Down hurries a stone."""
+
+import time
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+COLUMNS, ROWS = 11, 21
+LEFT, TOP, CELL = 200, 10, 22
+
+
+def filled(image):
+    """The filled cells of the playfield, as (column, row), read at each cell's middle."""
+    grey = image.convert("L")
+    return {(c, r) for r in range(ROWS) for c in range(COLUMNS)
+            if grey.getpixel((LEFT + CELL * c + CELL // 2, TOP + CELL * r + CELL // 2)) > 110}
+
+
+def normal(cells):
+    left = min(c for c, _ in cells)
+    top = min(r for _, r in cells)
+    return frozenset((c - left, r - top) for c, r in cells)
+
+
+def turns(cells):
+    """The stone's shapes, each turned a quarter further (which way the game turns does not
+    matter: every one is tried)."""
+    shapes, shape = [], normal(cells)
+    for _ in range(4):
+        if shape not in shapes:
+            shapes.append(shape)
+        shape = normal({(-r, c) for c, r in shape})
+    return shapes
+
+
+def landed(board, shape, column):
+    """Where the shape comes to rest dropped in at column, or None where it does not fit."""
+    if any(not 0 <= column + c < COLUMNS for c, _ in shape):
+        return None
+    top = 0
+    while all((column + c, top + r + 1) not in board and top + r + 1 < ROWS for c, r in shape):
+        top += 1
+    return {(column + c, top + r) for c, r in shape}
+
+
+def worth(board, cells):
+    """A plain player's judgement: full rows are good; height, holes and a rough floor are bad."""
+    after = board | cells
+    full = [r for r in range(ROWS) if all((c, r) in after for c in range(COLUMNS))]
+    heights = []
+    holes = 0
+    for c in range(COLUMNS):
+        rows = [r for cc, r in after if cc == c and r not in full]
+        top = min(rows) if rows else ROWS
+        heights.append(ROWS - top)
+        holes += sum(1 for r in range(top, ROWS) if (c, r) not in after and r not in full)
+    rough = sum(abs(a - b) for a, b in zip(heights, heights[1:]))
+    return 8 * len(full) - 0.5 * sum(heights) - 3 * holes - 0.3 * rough
+
+
+class Player:
+    def __init__(self, driver, picture):
+        self.driver = driver
+        self.picture = picture  # the canvas as a PIL picture
+
+    def press(self, key):
+        ActionChains(self.driver).key_down(key).pause(0.12).key_up(key).perform()
+        time.sleep(0.25)
+
+    def stone(self, board):
+        return filled(self.picture()) - board
+
+    def place_one(self, board):
+        """Turns and moves the stone that has just come in, one key at a time, looking again after
+        each (a turn may be refused near the top or a wall), then hurries it down."""
+        ups = 0
+        for _ in range(COLUMNS + 4):
+            now = self.stone(board)
+            if len(now) != 4:
+                break  # not one whole stone in view: let it go as it is
+            shapes = turns(now) if ups < 4 else [normal(now)]
+            _, shape, column = max(((worth(board, cells), shape, column)
+                                    for shape in shapes for column in range(COLUMNS)
+                                    for cells in [landed(board, shape, column)] if cells),
+                                   key=lambda choice: choice[0])
+            if normal(now) != shape:
+                self.press(Keys.UP)
+                ups += 1
+                continue
+            left = min(c for c, _ in now)
+            if left == column:
+                break
+            self.press(Keys.LEFT if left > column else Keys.RIGHT)
+        return self.next_stone()
+
+    def next_stone(self):
+        """Hurries the falling stone down until it has left the top rows and the next one has come
+        in there; returns the board then, without the new stone (None if none comes)."""
+        ActionChains(self.driver).key_down(Keys.DOWN).perform()
+        try:
+            left_top = False
+            end = time.monotonic() + 20
+            while time.monotonic() < end:
+                cells = filled(self.picture())
+                at_top = any(r <= 1 for _, r in cells)
+                if left_top and at_top:
+                    return {(c, r) for c, r in cells if r > 2}
+                left_top = left_top or not at_top
+                time.sleep(0.04)
+        finally:
+            ActionChains(self.driver).key_up(Keys.DOWN).perform()
+        return None
+
+    def clear_a_row(self, stones=40):
+        """Plays until a row is cleared; False when the stones run out (or the playfield fills)
+        first."""
+        board = self.next_stone()
+        for _ in range(stones):
+            if board is None:
+                return False
+            time.sleep(1.0)  # down a row or two, where every stone may turn
+            after = self.place_one(board)
+            if after is None:
+                return False
+            if len(after) < len(board) + 4:  # a stone brings four cells; a full row takes some
+                return True
+            board = after
+        return False
