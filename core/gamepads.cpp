@@ -207,8 +207,8 @@ void Gamepads::Update(Pad& pad, Uint32 now)
     if (pad.letGo || !focused)
         pad.blocked = now;
     pad.letGo = false;
-    pad.blocked &= now;  // what was released counts again when next pressed
-    const Uint32 counts = focused ? now & ~pad.blocked : 0;
+    pad.blocked &= now;                        // what was released counts again when next pressed
+    const Uint32 counts = now & ~pad.blocked;  // nothing while the window is away
     pad.pressed |= counts & ~pad.held;
     pad.held = counts;
 }
