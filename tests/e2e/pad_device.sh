@@ -33,34 +33,13 @@ js() {
 sys.stdout.buffer.write(struct.pack("<IhBB", 0, int(sys.argv[3]), int(sys.argv[1]), int(sys.argv[2])))' \
     "$type" "$2" "$3" >&7
 }
-# move <wall> <axis value>: holds the stick that way until the stone is at that wall.
+# move <wall> <axis value>: holds the stick that way until the next stone is at that wall.
 move() {
+  e2e_next_stone fall stop_falling
   js axis 0 "$2"
   e2e_wait_for 40 e2e_stone_at_wall "$1" || e2e_fail "the stick did not move the stone to the $1 wall"
   js axis 0 0
 }
-
-e2e_click "${E2E_MENU_GAME[@]}"
-e2e_expect_log "Start Level 1"
-sleep 2.2  # the level banner holds the stones
-move left -32767
-move right 32767
-move left -32767
-
-turned=no
-for try in 1 2 3; do  # a square stone turns into itself: let it fall and try the next one
-  before=$(e2e_stone_shape)
-  js button 0 1
-  sleep 0.15
-  js button 0 0
-  sleep 0.3
-  [ "$(e2e_stone_shape)" != "$before" ] && { turned=yes; break; }
-  js axis 1 32767
-  sleep 1.5
-  js axis 1 0
-  sleep 0.5
-done
-[ $turned = yes ] || e2e_fail "button 0 did not turn the stone"
 
 # press <button>: one press of a button, held for a few frames.
 press() {
@@ -68,6 +47,19 @@ press() {
   sleep 0.15
   js button "$1" 0
 }
+turn() { press 0; }
+fall() { js axis 1 32767; }
+stop_falling() { js axis 1 0; }
+
+e2e_click "${E2E_MENU_GAME[@]}"
+e2e_expect_log "Start Level 1"
+sleep 2.2  # the level banner holds the stones
+e2e_expect_turn turn fall stop_falling
+move left -32767
+move right 32767
+move left -32767
+
+
 paused_shown() { e2e_screenshot "$E2E_WORK/shot.png" && [ "$(e2e_orange_text_pixels "$E2E_WORK/shot.png" 270 200 130 24)" -gt 150 ]; }
 running() { ! paused_shown; }
 press 1
