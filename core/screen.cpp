@@ -40,15 +40,20 @@ bool LosesFocus(const SDL_Event& event)
 
 // Every event passes here, in the order SDL queued it. SDL over SDL 2 reports nothing a pad does
 // while the window is away, so a button let go meanwhile would stay held: every pad is let go.
-static void TakeEvents(Screen& screen, FrameEvents events)
+// A closed window is noted here, the one place for every screen.
+static void TakeEvents(Screen& screen, const FrameRules& rules)
 {
+    const FrameEvents events = rules.events;
     SDL_Event event;
     while (events != FRAME_EVENTS_NONE && SDL_PollEvent(&event)) {
         gGamepads.Note(event);
         if (LosesFocus(event))
             gGamepads.ReleaseAll();
-        if (event.type == SDL_QUIT && events == FRAME_EVENTS_ALL)
-            gEngine.Log(1, "user killed window! - exit");
+        if (event.type == SDL_QUIT) {
+            screen.NoteWindowClosed();
+            if (rules.closed != FRAME_CLOSED_FAILS && rules.closedLine)
+                gEngine.Log(1, "%s", rules.closedLine);
+        }
         screen.HandleEvent(event);
         if (event.type == SDL_QUIT && events == FRAME_EVENTS_UNTIL_CLOSED)
             return;
@@ -83,7 +88,9 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
 {
     if (rules.drawing == FRAME_DRAWS_ALWAYS && !Clear(rules))
         return false;
-    TakeEvents(screen, rules.events);
+    TakeEvents(screen, rules);
+    if (rules.closed == FRAME_CLOSED_FAILS && screen.WindowClosed())
+        return Fail(rules.closedLine);
     if (!screen.Step())
         return false;
     if (rules.drawing == FRAME_DRAWS_CHANGES) {
@@ -98,6 +105,11 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
     return screen.Draw() && Present(rules);
 }
 
+static bool Ended(const Screen& screen, const FrameRules& rules)
+{
+    return screen.Done() || (rules.closed == FRAME_CLOSED_ENDS && screen.WindowClosed());
+}
+
 bool RunScreen(Screen& screen, const FrameRules& rules)
 {
     FramePacer pacer(rules.periodMilliseconds);
@@ -105,10 +117,10 @@ bool RunScreen(Screen& screen, const FrameRules& rules)
     for (;;) {
         if (!RunFrame(screen, rules, look))
             return false;
-        if (rules.end == FRAME_END_AT_ONCE && screen.Done())
+        if (rules.end == FRAME_END_AT_ONCE && Ended(screen, rules))
             return true;
         pacer.Wait();
-        if (rules.end == FRAME_END_AFTER_WAIT && screen.Done())
+        if (rules.end == FRAME_END_AFTER_WAIT && Ended(screen, rules))
             return true;
     }
 }

@@ -49,6 +49,9 @@ constexpr PlayerControls MODE_RIGHT_PLAYER = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SD
 // The key bits for the playfield from what its player holds now.
 Uint32 PlayerKeyBits(const PlayerControls& player);
 
+// No pad stands in for the key: KeyOrPadHeld asks a pad number no pad has.
+constexpr int MODE_NO_PAD = GAMEPAD_MAX;
+// A key that no pad input stands for (M).
 bool KeyHeld(SDLKey key);
 // Escape or any pad's Back: leave the game.
 bool LeaveHeld();

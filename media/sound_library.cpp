@@ -21,9 +21,9 @@
 struct FSOUND_STREAM {
     SoundSource source;
     bool loopAllowed = false;
-    int loopCount = 0;  // as set; copied into loopsLeft when it starts playing
-    int loopsLeft = 0;  // -1 without end
-    int channel = -1;   // -1 while it does not play
+    bool endless = false;  // as set: looped without end from its next play on
+    bool looping = false;  // this play loops
+    int channel = -1;      // -1 while it does not play
     FSOUND_STREAMCALLBACK endCallback = nullptr;
     void* userData = nullptr;
 };
@@ -34,7 +34,7 @@ constexpr int MIX_BUFFER_FRAMES = 1024;  // about 23 ms at 44100 Hz: short enoug
 constexpr int MIX_RATE_LOWEST = 8000;
 constexpr int MIX_RATE_HIGHEST = 96000;
 
-// Three threads meet here: the program's, SDL's audio thread that mixes, and the notice thread
+// Kept on purpose: the notice thread. Three threads meet here: the program's, SDL's audio thread that mixes, and the notice thread
 // that calls end callbacks. One mutex guards all of it; the mixer takes it for each buffer.
 //
 // End callbacks are never called by the mixer itself: the mixer queues a notice, and the notice
@@ -133,7 +133,7 @@ void DeliverNotices(unsigned ticket)
     }
 }
 
-// Adds frames of the stream to the mix, starting it again at its end while it has loops left.
+// Adds frames of the stream to the mix, starting it again at its end while it loops.
 // False when it has played to its end.
 bool AddStream(Library& lib, FSOUND_STREAM& stream, int frames)
 {
@@ -147,10 +147,8 @@ bool AddStream(Library& lib, FSOUND_STREAM& stream, int frames)
         done += got;
         if (done == frames)
             break;
-        if (stream.loopsLeft == 0 || (got == 0 && rewound))  // the end, or a file with no frames
+        if (!stream.looping || (got == 0 && rewound))  // the end, or a file with no frames
             return false;
-        if (stream.loopsLeft > 0)
-            --stream.loopsLeft;
         stream.source.Rewind();
         rewound = true;
     }
@@ -270,10 +268,6 @@ signed char FSOUND_Init(int mixRate, int channels, unsigned int)
     if (mixRate < MIX_RATE_LOWEST || mixRate > MIX_RATE_HIGHEST || channels < 1 ||
         channels > FSOUND_MAX_CHANNELS)
         return Fail(FSOUND_ERR_INVALID_PARAM);
-    // SDL 2's loader plays what is left of a cut WAV file, the classic SDL 1.2 refuses it. Refuse it
-    // on both, so a damaged effect is reported the same way everywhere. Set here, before the audio
-    // thread exists, since the environment is not safe to change under running threads.
-    setenv("SDL_WAVE_TRUNCATION", "strict", 0);
     if (!OpenDevice(mixRate))
         return Fail(FSOUND_ERR_INIT);
     {
@@ -337,7 +331,7 @@ signed char FSOUND_Stream_SetLoopCount(FSOUND_STREAM* stream, int count)
     std::lock_guard<std::mutex> hold(lib.guard);
     if (!Usable(lib, stream))
         return 0;
-    stream->loopCount = count;
+    stream->endless = count == -1;
     return 1;
 }
 
@@ -368,7 +362,7 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream)
     if (FSOUND_STREAM* displaced = lib.channels[channel])
         Unplug(lib, *displaced);
     stream->source.Rewind();
-    stream->loopsLeft = stream->loopAllowed ? stream->loopCount : 0;
+    stream->looping = stream->loopAllowed && stream->endless;
     stream->channel = channel;
     lib.channels[channel] = stream;
     return channel;
@@ -398,14 +392,6 @@ signed char FSOUND_Stream_Close(FSOUND_STREAM* stream)
     hold.unlock();
     delete stream;
     return 1;
-}
-
-int FSOUND_GetChannelsPlaying()
-{
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> hold(lib.guard);
-    return static_cast<int>(std::count_if(std::begin(lib.channels), std::end(lib.channels),
-                                          [](const FSOUND_STREAM* s) { return s != nullptr; }));
 }
 
 int SoundLibraryOpenStreams()

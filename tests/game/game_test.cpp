@@ -23,7 +23,7 @@ static void KeepHighscoresOutOfReach()
     HighscoreList list;
     for (int place = 0; place < HIGHSCORE_PLACES; ++place)
         list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
 }
 
 // Each level begins with its banner, which holds the stone for two seconds (the first one's
