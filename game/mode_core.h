@@ -22,13 +22,13 @@ struct ModeSide {
     int fieldX, fieldY;
     int sidebarX, sidebarY;
     int messageX, messageY;
-    const char* initFailed;    // its playfield would not start
-    const char* lendLine;      // before its playfield borrows the pictures; null: nothing
-    const char* lentLine;      // after it did
-    const char* lost;          // its playfield filled up
-    const char* runFailed;     // a step of its playfield failed
-    const char* drawFailed;    // its playfield could not be drawn
-    const char* sidebarFailed; // its side panel could not be drawn
+    const char* initFailed;     // its playfield would not start
+    const char* lendLine;       // before its playfield borrows the pictures; null: nothing
+    const char* lentLine;       // after it did
+    const char* lost;           // its playfield filled up
+    const char* runFailed;      // a step of its playfield failed
+    const char* drawFailed;     // its playfield could not be drawn
+    const char* sidebarFailed;  // its side panel could not be drawn
 };
 
 // What sets one mode apart from the other: its sides, its speed at start, where its clock stands
@@ -38,13 +38,13 @@ struct ModeRules {
     const ModeSide* sides;
     int startSpeed;
     int clockX, clockY;
-    const char* ready;            // after the playfields started
-    const char* picturesFailed;   // the graphics script would not load
-    const char* enterLoop;        // the frames of play begin
-    const char* leave;            // Escape or Back ends play
-    const char* picturesUnloaded; // after the release of the pictures
-    const char* soundsUnloaded;   // after the sounds stopped
-    const char* resetDone;        // after the playfields were reset
+    const char* ready;             // after the playfields started
+    const char* picturesFailed;    // the graphics script would not load
+    const char* enterLoop;         // the frames of play begin
+    const char* leave;             // Escape or Back ends play
+    const char* picturesUnloaded;  // after the release of the pictures
+    const char* soundsUnloaded;    // after the sounds stopped
+    const char* resetDone;         // after the playfields were reset
 };
 
 // One player of a mode: its side, its playfield and the points of its latest row clear.

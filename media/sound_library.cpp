@@ -51,9 +51,9 @@ struct Library {
     int rate = 0;
     int channelLimit = 0;
     FSOUND_STREAM* channels[FSOUND_MAX_CHANNELS] = {};
-    std::vector<FSOUND_STREAM*> streams;  // every open stream, owned here
-    std::vector<int32_t> mix;             // the mixer's sums before clipping
-    std::vector<int16_t> piece;           // the frames one stream gave the mixer
+    std::vector<std::unique_ptr<FSOUND_STREAM>> streams;  // every open stream
+    std::vector<int32_t> mix;                             // the mixer's sums before clipping
+    std::vector<int16_t> piece;                           // the frames one stream gave the mixer
     std::deque<FSOUND_STREAM*> notices;   // streams that ended, their callbacks not yet called
     FSOUND_STREAM* inCallback = nullptr;  // the stream whose callback runs now
     unsigned noticeTicket = 0;            // the notice thread runs while its ticket is current
@@ -79,9 +79,17 @@ signed char Fail(int error)
     return 0;
 }
 
+std::vector<std::unique_ptr<FSOUND_STREAM>>::const_iterator Find(const Library& lib,
+                                                                 const FSOUND_STREAM* stream)
+{
+    return std::find_if(
+        lib.streams.begin(), lib.streams.end(),
+        [&](const std::unique_ptr<FSOUND_STREAM>& open) { return open.get() == stream; });
+}
+
 bool Known(const Library& lib, const FSOUND_STREAM* stream)
 {
-    return stream && std::find(lib.streams.begin(), lib.streams.end(), stream) != lib.streams.end();
+    return stream && Find(lib, stream) != lib.streams.end();
 }
 
 // Any of the mutex-guarded calls: null when the library is not started or the handle unknown.
@@ -228,8 +236,6 @@ void CloseLibrary(Library& lib)
     else
         noticeThread.join();
     std::lock_guard<std::mutex> hold(lib.guard);
-    for (FSOUND_STREAM* stream : lib.streams)
-        delete stream;
     lib.streams.clear();
     lib.notices.clear();
     std::fill(std::begin(lib.channels), std::end(lib.channels), nullptr);
@@ -301,7 +307,7 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offse
     if (!path || offset != 0 || length != 0)
         return Fail(FSOUND_ERR_INVALID_PARAM), nullptr;
     // The file is opened outside the mutex, so the mixer never waits for a disk.
-    std::unique_ptr<FSOUND_STREAM> stream(new FSOUND_STREAM);
+    auto stream = std::make_unique<FSOUND_STREAM>();
     int error = stream->source.Open(path, rate);
     if (error != FSOUND_ERR_NONE)
         return Fail(error), nullptr;
@@ -309,8 +315,8 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offse
     std::lock_guard<std::mutex> hold(lib.guard);
     if (!lib.started)
         return Fail(FSOUND_ERR_UNINITIALIZED), nullptr;
-    lib.streams.push_back(stream.get());
-    return stream.release();
+    lib.streams.push_back(std::move(stream));
+    return lib.streams.back().get();
 }
 
 signed char FSOUND_Stream_SetEndCallback(FSOUND_STREAM* stream, FSOUND_STREAMCALLBACK callback,
@@ -388,9 +394,11 @@ signed char FSOUND_Stream_Close(FSOUND_STREAM* stream)
     if (!Known(lib, stream))  // closed meanwhile by its own callback
         return 1;
     Unplug(lib, *stream);
-    lib.streams.erase(std::find(lib.streams.begin(), lib.streams.end(), stream));
+    // Freed after the mutex is let go: a file's decoder may take its time to close.
+    const auto open = Find(lib, stream);
+    std::unique_ptr<FSOUND_STREAM> closing = std::move(lib.streams[open - lib.streams.begin()]);
+    lib.streams.erase(open);
     hold.unlock();
-    delete stream;
     return 1;
 }
 

@@ -147,6 +147,14 @@ TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
 }
 
+// Its bytes 37 and 38 of a record: the stored bytes every reader of the file expects there.
+TEST(HighscoreFile, TheKeysZeroIsPartOfTheKeyStream)
+{
+    unsigned char clear[40] = {}, scrambled[40];
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HIGHSCORE_KEY));
+    EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
+}
+
 TEST(HighscoreTable, NothingBelowOnePointQualifies)
 {
     EnterFreshDirectory();

@@ -2,6 +2,7 @@
 // Copyright 2026 Mossbrook
 
 // The sound layer heard through SDL's disk driver, which CTest chooses before main.
+#include "media/sound_library.h"
 #include "media/sound_stream.h"
 
 #include "tests/media/sound_files.h"
@@ -73,6 +74,24 @@ protected:
         ASSERT_TRUE(SoundStream::Available());
     }
 };
+
+// Two loud streams together are held at the top, never wrapped around into noise.
+TEST_F(SoundOnDisk, LoudStreamsSaturateTheMix)
+{
+    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+    FSOUND_STREAM* streams[2];
+    for (FSOUND_STREAM*& stream : streams) {
+        stream = FSOUND_Stream_Open(level.c_str(), FSOUND_LOOP_NORMAL, 0, 0);
+        FSOUND_Stream_SetLoopCount(stream, -1);
+        ASSERT_GE(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
+    }
+    DiskOutput out;
+    out.Settle();
+    std::vector<int16_t> heard = out.Next(2048);
+    for (FSOUND_STREAM* stream : streams)
+        FSOUND_Stream_Close(stream);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()));
+}
 
 // Half a second of 440 Hz holds whole cycles, so a gapless loop is one unbroken tone.
 TEST_F(SoundOnDisk, Mp3MusicComesAtTheMixRateOnBothSidesOnceOrLoopedWithoutASeamUntilStopped)
