@@ -14,24 +14,30 @@
 
 using namespace ::testing::internal;  // capturing the console
 
-// The process-wide engine starts only once per process, so its whole life is one story.
-TEST(Engine, StartsOnlyWithItsLogLeavesTheEnvironmentAndCutsAnOverlongMessage)
+// The process-wide engine starts only once per process: these run in this order, before every
+// other test of the program.
+TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
 {
-    // A log file that cannot be created stops the start before SDL is touched.
     CaptureStderr();
     EXPECT_FALSE(gEngine.Init(640, 480, false, "/nonexistent-kolvo-dir/kolvolog.txt"));
     EXPECT_EQ(GetCapturedStderr(), "Couldn't create logfile /nonexistent-kolvo-dir/kolvolog.txt");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
     EXPECT_EQ(freeMain, nullptr);
+}
 
-    // The start adds nothing to the environment, which the sound library's thread reads meanwhile.
+// The sound library's thread reads the environment meanwhile.
+TEST(Engine, StartingAddsNothingToTheEnvironment)
+{
     const auto variables = [] { return std::find(environ, environ + 4096, nullptr) - environ; };
     const auto before = variables();
     StartHeadlessEngine();
     EXPECT_EQ(variables(), before);
     ASSERT_EQ(freeMain, &gEngine);
+}
 
-    // An overlong message is cut, not overrun.
+TEST(Engine, AnOverlongMessageIsCutNotOverrun)
+{
+    StartHeadlessEngine();
     LogSink sink;
     CaptureStdout();
     gEngine.Log(2, "%s", std::string(5000, 'x').c_str());

@@ -113,23 +113,36 @@ TEST(HighscoreFile, ASaveThatFailsLeavesTheOldFileAsItWas)
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
 }
 
-// Short, a wrong guard, a wrong magic, a record missing: the load fails and the list is empty. A
-// result saved over such a file keeps its bytes beside it first, never over an earlier copy, and
-// the log names the copy; over a good file nothing is kept.
-TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
+// Short, a wrong guard, a wrong magic, a record missing: damaged copies of a good file of one.
+static std::vector<std::string> DamagedFiles(HighscoreList& list)
 {
-    HighscoreList list;
     const std::string old = SaveAnn(list);
     std::string badGuard = old, badMagic = old;
     badGuard[20] ^= 1;
     badMagic[0] ^= 1;
-    std::vector<std::string> damaged = {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
-    LogSink log;
-    for (const std::string& bytes : damaged) {
+    return {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
+}
+
+TEST(HighscoreFile, ADamagedFileLoadsAsNoList)
+{
+    HighscoreList list;
+    for (const std::string& bytes : DamagedFiles(list)) {
         list.Add(Entry("kept?", 1));
         WriteTextFile(HIGHSCORE_FILE, bytes);
         EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
         EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
+    }
+}
+
+// A result saved over a damaged file keeps its bytes beside it first, never over an earlier copy,
+// and the log names the copy; over a good file nothing is kept.
+TEST(HighscoreFile, AResultKeepsADamagedFileBesideItBeforeReplacingIt)
+{
+    HighscoreList list;
+    std::vector<std::string> damaged = DamagedFiles(list);
+    LogSink log;
+    for (const std::string& bytes : damaged) {
+        WriteTextFile(HIGHSCORE_FILE, bytes);
         ASSERT_TRUE(EnterHighscore("Cid", 30, 1, 60));
     }
     ASSERT_TRUE(EnterHighscore("Dan", 20, 1, 60));
@@ -141,8 +154,13 @@ TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
                 kept.push_back(ReadWholeFile(name));
     std::sort(kept.begin(), kept.end()), std::sort(damaged.begin(), damaged.end());
     EXPECT_EQ(kept, damaged);
-    // What cannot be copied (here a link to a directory) is not written over either.
-    ASSERT_EQ(unlink(HIGHSCORE_FILE) + symlink("data", HIGHSCORE_FILE), 0);
+}
+
+// Here a link to a directory.
+TEST(HighscoreFile, AFileThatCannotBeKeptIsNotWrittenOver)
+{
+    EnterFreshDirectory();
+    ASSERT_EQ(symlink("data", HIGHSCORE_FILE), 0);
     EXPECT_FALSE(EnterHighscore("Eve", 30, 1, 60));
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
 }
