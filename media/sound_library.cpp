@@ -358,15 +358,12 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream)
     SettleNotices(lib, hold, stream);
     if (!Usable(lib, stream))  // closed by the callback that just finished
         return -1;
-    if (channel == FSOUND_FREE)
-        channel = stream->channel >= 0 ? stream->channel : FreeChannel(lib);
-    else if (channel < 0 || channel >= lib.channelLimit)
+    if (channel != FSOUND_FREE)
         return Fail(FSOUND_ERR_INVALID_PARAM), -1;
+    channel = stream->channel >= 0 ? stream->channel : FreeChannel(lib);
     if (channel < 0)
         return Fail(FSOUND_ERR_CHANNEL_ALLOC), -1;
     Unplug(lib, *stream);
-    if (FSOUND_STREAM* displaced = lib.channels[channel])
-        Unplug(lib, *displaced);
     stream->source.Rewind();
     stream->looping = stream->loopAllowed && stream->endless;
     stream->channel = channel;

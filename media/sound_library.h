@@ -58,8 +58,8 @@ signed char FSOUND_Stream_SetEndCallback(FSOUND_STREAM* stream, FSOUND_STREAMCAL
 // Whether the stream starts again after its end, from its next play on: -1 without end, 0 once
 // (the game asks for nothing else; any other count plays once).
 signed char FSOUND_Stream_SetLoopCount(FSOUND_STREAM* stream, int count);
-// Plays the stream from its start on channel (FSOUND_FREE: the one it already has, else the first
-// free one). A stream on a taken channel displaces what played there. The channel, or -1.
+// Plays the stream from its start on the channel it already has, else on the first free one. The
+// game lets the library choose: channel must be FSOUND_FREE. The channel, or -1.
 int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream);
 signed char FSOUND_Stream_Stop(FSOUND_STREAM* stream);  // frees its channel; the stream stays open
 signed char FSOUND_Stream_Close(FSOUND_STREAM* stream);
