@@ -99,7 +99,8 @@ static bool DrawRow(int row, const HighscoreEntry* entry)
     const int y = HIGHSCORE_FIRST_ROW_Y + HIGHSCORE_ROW_HEIGHT * (row - 1);
     for (int column = 0; column < HIGHSCORE_COLUMNS; ++column) {
         // A stored time below one second is damage the table refuses to show. Kept on purpose: the
-        // line names the division the time once needed; log readers know it by that name.
+        // line names the division the time once needed; log readers know it by that name, and it
+        // is logged again on every frame drawn.
         if (column == HIGHSCORE_COLUMN_TIME && entry && entry->playTime < 1)
             return Fail("Divide by 0 error!");
         gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], y, cells[column]);

@@ -4,7 +4,8 @@
 # Calls that have one place in the game: the screen loop (core/screen.cpp) alone drains SDL's
 # events and presents frames; the engine (core/engine.cpp) alone installs the event filter, and
 # sets SDL's environment only in the constructor that runs before anything else of the program
-# (SetSdlEnvironment), never after start. Prints every call elsewhere and fails on any.
+# (SetSdlEnvironment), never after start. No screen's Step runs another screen. Prints every call
+# elsewhere and fails on any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,5 +30,15 @@ while IFS= read -r hit; do
   status=1
 done < <(awk '/SetSdlEnvironment\(\)$/ { inside = 1 } inside && /^}/ { inside = 0 }
               /\<(set|put|unset)env[[:space:]]*\(/ && !inside { print NR ": " $0 }' core/engine.cpp)
-[ "$status" -eq 0 ] && echo "events, frames, the event filter and the environment each have one place"
+# No screen runs inside another: a screen's Step never calls RunScreen (its body runs from the
+# "::Step()" line to the first closing brace in the first column).
+while IFS= read -r hit; do
+  echo "$hit: RunScreen inside a Step"
+  status=1
+done < <(for file in $(grep -rlE '::Step\(\)' --include='*.cpp' core media ui highscore game app); do
+           awk -v file="$file" '/::Step\(\)/ { inside = 1 } inside && /^}/ { inside = 0 }
+                                inside && /RunScreen[[:space:]]*\(/ { print file ":" NR ": " $0 }' "$file"
+         done)
+[ "$status" -eq 0 ] &&
+  echo "events, frames, the event filter and the environment each have one place; no RunScreen in a Step"
 exit "$status"
