@@ -66,7 +66,7 @@ void RunOuterLoop()
 {
     gEngine.Log(1, "Starting outer Mainloop!");
     gEngine.Log(1, "%s", RunScreensUntilDone());
-    SDL_ShowCursor(1);
+    gEngine.cursor.Show(1);
     gEngine.Log(1, "Outer Mainloop finished, Goodbye!");
 }
 
@@ -131,7 +131,7 @@ int KolvoMain(int argc, char** argv)
     // Music is a pleasure, not a need: the game runs without it.
     gMusic.Open("data/sound/background.mp3");
     gMusic.Play(true);
-    SDL_ShowCursor(0);
+    gEngine.cursor.Show(0);
     RunOuterLoop();
     return 0;
 }

@@ -28,6 +28,7 @@ Engine::~Engine()
     Log(1, "Shutting down Engine");
     Log(2, "Quit SDL");
     scaled.Close();
+    cursor.Close();
     SDL_Quit();
     Log(2, "DONE - Quit SDL");
     log.Close();

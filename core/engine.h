@@ -7,6 +7,7 @@
 #include "core/log_file.h"
 #include "core/scaled_screen.h"
 #include "core/screen_fit.h"
+#include "core/system_cursor.h"
 
 #include <SDL/SDL.h>
 
@@ -45,6 +46,7 @@ public:
     // shows it.
     ScreenFit fit;
     ScaledScreen scaled;
+    SystemCursor cursor;  // what hides the system's cursor: never SDL_ShowCursor(0), see there
 
 private:
     bool OpenScreen(int width, int height, bool fullscreen, int scale);

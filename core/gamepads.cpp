@@ -4,138 +4,264 @@
 #include "core/gamepads.h"
 
 #include "core/engine.h"
+#include "core/sdl2_pads.h"
 
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 
-// Where each input is found on a pad: a button (-1: none), a bit of the hat, a side of the left
-// stick.
-struct GamepadBinding {
-    int button;
-    Uint8 hat;   // 0: none
-    int stickX;  // -1 left, 1 right, 0 not on this axis
-    int stickY;  // -1 up, 1 down, 0 not on this axis
+// clang-format off
+const GamepadLayout GAMEPAD_CONTROLLER_LAYOUT = {"controller", {13, 14, 11, 12, 0, 1, 4, 6}};
+// clang-format on
+
+// A kind of pad the classic library may hand over, known by a part of its name and its counts.
+struct GamepadModel {
+    const char* nameParts;  // lower case, separated by '|'; a name holding any of them matches
+    int buttonsMin, buttonsMax;
+    int hats;  // -1: any number
+    GamepadLayout layout;
 };
 
-// For each layout, in the order of GamepadInput (see gamepads.h for the numbers).
+// Both SDL 1.2 on Linux and SDL 2's own Linux driver number a pad's buttons in the order of their
+// evdev key codes (BTN_SOUTH 0x130 first, the d-pad buttons 0x220 on after the rest), and make
+// ABS_HAT0X/Y hat 0. So each row follows the key codes its kernel driver gives the pad (Linux 6.1
+// and later). The first row that matches wins; the last matches every pad.
+// Layout order: left, right, up, down (d-pad buttons), A, B (both turn), Back, Start.
 // clang-format off
-static const GamepadBinding GAMEPAD_BINDINGS[][GAMEPAD_INPUTS] = {
-    {   // GAMEPAD_LAYOUT_CONTROLLER
-        {13, SDL_HAT_LEFT, -1, 0}, {14, SDL_HAT_RIGHT, 1, 0},
-        {11, SDL_HAT_UP, 0, -1},   {12, SDL_HAT_DOWN, 0, 1},
-        {0, 0, 0, 0}, {1, 0, 0, 0}, {4, 0, 0, 0}, {6, 0, 0, 0},
-    },
-    {   // GAMEPAD_LAYOUT_DEVICE
-        {-1, SDL_HAT_LEFT, -1, 0}, {-1, SDL_HAT_RIGHT, 1, 0},
-        {-1, SDL_HAT_UP, 0, -1},   {-1, SDL_HAT_DOWN, 0, 1},
-        {0, 0, 0, 0}, {1, 0, 0, 0}, {6, 0, 0, 0}, {7, 0, 0, 0},
-    },
+static const GamepadModel GAMEPAD_MODELS[] = {
+    // xpad, wireless receiver: the d-pad as BTN_TRIGGER_HAPPY1-4 (left, right, up, down) after
+    // A B X Y TL TR SELECT START MODE THUMBL THUMBR.
+    {"xbox|x-box", 15, 15, 0, {"Xbox, d-pad as buttons (xpad)", {11, 12, 13, 14, 0, 1, 6, 7}}},
+    // xpad: A B X Y TL TR SELECT START MODE THUMBL THUMBR, the d-pad a hat.
+    {"xbox|x-box", 11, 32, -1, {"Xbox (xpad)", {-1, -1, -1, -1, 0, 1, 6, 7}}},
+    // hid-sony, DualShock 3: SOUTH EAST NORTH WEST TL TR TL2 TR2 SELECT START MODE THUMBL THUMBR,
+    // then DPAD_UP DOWN LEFT RIGHT.
+    {"playstation(r)3", 17, 17, -1, {"PlayStation 3 (hid-sony)", {15, 16, 13, 14, 0, 1, 8, 9}}},
+    // hid-playstation (DualSense, and the DualShock 4 from Linux 6.2) and hid-sony (the
+    // DualShock 4 before): SOUTH EAST NORTH WEST TL TR TL2 TR2 SELECT START MODE THUMBL THUMBR,
+    // the d-pad a hat. L2 and R2 are 6 and 7; Share 8, Options 9.
+    {"wireless controller|dualsense|dualshock", 13, 13, -1,
+        {"PlayStation 4 and 5 (hid-playstation, hid-sony)", {-1, -1, -1, -1, 0, 1, 8, 9}}},
+    // hid-nintendo, Pro Controller: SOUTH (B) EAST (A) NORTH (X) WEST (Y) Z (Capture) TL TR TL2 TR2
+    // SELECT (-) START (+) MODE THUMBL THUMBR, the d-pad a hat.
+    {"pro controller", 14, 14, -1, {"Switch Pro (hid-nintendo)", {-1, -1, -1, -1, 1, 0, 9, 10}}},
+    // hid-generic, the common pads sold without a brand: TRIGGER THUMB THUMB2 TOP TOP2 PINKIE BASE
+    // BASE2 BASE3 BASE4 ..., with four face buttons, four shoulders, then Select and Start.
+    {"usb|generic", 10, 12, -1, {"generic USB (hid-generic)", {-1, -1, -1, -1, 0, 1, 8, 9}}},
+    // Any other pad: its d-pad, its stick and its first two buttons; what its others mean is
+    // not known, and a shoulder must not end a game.
+    {"", 0, 1000, -1, {"unknown: d-pad, stick, buttons 0 and 1", {-1, -1, -1, -1, 0, 1, -1, -1}}},
 };
 // clang-format on
 
 // The classic library counts up to 1.2.15; the one over SDL 2 starts its count at 1.2.50.
 static constexpr int GAMEPAD_OVER_SDL2 = SDL_VERSIONNUM(1, 2, 50);
 
-GamepadLayout ChooseGamepadLayout(const SDL_version& linked, const char* controllerSetting)
+// Where the game reads a pad from: SDL's joysticks, or a test's reader.
+static GamepadReader gamepadReader;
+
+void SetGamepadReader(GamepadReader reader)
+{
+    gamepadReader = std::move(reader);
+}
+
+bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetting)
 {
     const bool overSdl2 =
         SDL_VERSIONNUM(linked.major, linked.minor, linked.patch) >= GAMEPAD_OVER_SDL2;
-    const bool asked = controllerSetting && atoi(controllerSetting) != 0;
-    return overSdl2 && asked ? GAMEPAD_LAYOUT_CONTROLLER : GAMEPAD_LAYOUT_DEVICE;
+    return overSdl2 && controllerSetting && atoi(controllerSetting) != 0;
+}
+
+// Whether the name holds one of the '|'-separated lower-case parts, in any case.
+static bool NameHasPart(const char* name, const char* parts)
+{
+    if (!*parts)
+        return true;
+    for (const char* part = parts; *part;) {
+        const size_t length = strcspn(part, "|");
+        for (const char* start = name; *start; ++start) {
+            size_t i = 0;
+            while (i < length && start[i] &&
+                   tolower(static_cast<unsigned char>(start[i])) == part[i])
+                ++i;
+            if (i == length)
+                return true;
+        }
+        part += part[length] ? length + 1 : length;
+    }
+    return false;
+}
+
+const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats)
+{
+    for (const GamepadModel& model : GAMEPAD_MODELS)
+        if (NameHasPart(name ? name : "", model.nameParts) && buttons >= model.buttonsMin &&
+            buttons <= model.buttonsMax && (model.hats < 0 || hats == model.hats))
+            return model.layout;
+    return GAMEPAD_MODELS[sizeof GAMEPAD_MODELS / sizeof GAMEPAD_MODELS[0] - 1].layout;
+}
+
+// A stick direction: the axis along it pushed that way beyond the dead zone, measured on the
+// stick's length, and the axis across it clearly smaller.
+static bool StickHolds(int along, int across, int length2)
+{
+    const int alongAbs = abs(along), acrossAbs = abs(across);
+    return along > 0 && length2 > GAMEPAD_DEAD_ZONE * GAMEPAD_DEAD_ZONE &&
+           acrossAbs * GAMEPAD_ACROSS_DIVISOR <= alongAbs;
+}
+
+Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& reading)
+{
+    static const Uint8 HAT_BITS[] = {SDL_HAT_LEFT, SDL_HAT_RIGHT, SDL_HAT_UP, SDL_HAT_DOWN};
+    const int x = reading.stickX, y = reading.stickY;
+    const int length2 = x * x + y * y;
+    const bool stick[] = {StickHolds(-x, y, length2), StickHolds(x, y, length2),
+                          StickHolds(-y, x, length2), StickHolds(y, x, length2)};
+    Uint32 held = 0;
+    for (int input = 0; input < GAMEPAD_INPUTS; ++input) {
+        const int button = layout.button[input];
+        bool on = button >= 0 && button < 32 && (reading.buttons >> button & 1);
+        if (input <= GAMEPAD_DOWN)
+            on = on || (reading.hat & HAT_BITS[input]) || stick[input];
+        held |= Uint32(on) << input;
+    }
+    return held;
 }
 
 bool Gamepads::Open()
 {
     Close();
-    layout = ChooseGamepadLayout(*SDL_Linked_Version(), getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"));
+    const bool controller =
+        UsesControllerLayout(*SDL_Linked_Version(), getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"));
+    if (controller)
+        AdoptUnknownPads();
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0) {
         gEngine.Log(2, "Couldn't start the gamepads: %s", SDL_GetError());
         return false;
     }
-    SDL_JoystickEventState(SDL_ENABLE);
-    for (int pad = 0; pad < SDL_NumJoysticks() && pad < GAMEPAD_MAX; ++pad) {
-        opened[pad] = SDL_JoystickOpen(pad);
-        if (!opened[pad]) {
-            gEngine.Log(2, "Couldn't open gamepad %d: %s", pad, SDL_GetError());
-            continue;
-        }
-        const char* name = SDL_JoystickName(pad);
-        gEngine.Log(2, "Gamepad %d: %s", pad, name ? name : "");
-        ++count;
-    }
+    started = true;
+    // The game reads the pads' state itself, once a frame: their events would only fill the queue.
+    SDL_JoystickEventState(SDL_IGNORE);
+    for (int pad = 0; pad < SDL_NumJoysticks() && pad < GAMEPAD_MAX; ++pad)
+        OpenPad(pad, controller);
     if (count > 0)  // what a report of a pad that plays wrong needs to say
-        gEngine.Log(2, "Gamepad buttons: %s layout",
-                    layout == GAMEPAD_LAYOUT_CONTROLLER ? "controller" : "device");
+        gEngine.Log(2, "Gamepad buttons: %s layout", controller ? "controller" : "device");
     return true;
+}
+
+void Gamepads::OpenPad(int number, bool controller)
+{
+    Pad& pad = pads[number];
+    pad.joystick = SDL_JoystickOpen(number);
+    if (!pad.joystick) {
+        gEngine.Log(2, "Couldn't open gamepad %d: %s", number, SDL_GetError());
+        return;
+    }
+    const char* name = SDL_JoystickName(number);
+    gEngine.Log(2, "Gamepad %d: %s", number, name ? name : "");
+    if (controller)
+        pad.layout = &GAMEPAD_CONTROLLER_LAYOUT;
+    else
+        pad.layout = &FindDeviceLayout(name, SDL_JoystickNumButtons(pad.joystick),
+                                       SDL_JoystickNumHats(pad.joystick));
+    gEngine.Log(2, "Gamepad %d layout: %s", number, pad.layout->name);
+    ++count;
 }
 
 void Gamepads::Close()
 {
-    for (SDL_Joystick*& pad : opened) {
-        if (pad && SDL_WasInit(SDL_INIT_JOYSTICK))
-            SDL_JoystickClose(pad);
-        pad = nullptr;
+    // SDL may have quit meanwhile, taking the joysticks with it.
+    started = started && SDL_WasInit(SDL_INIT_JOYSTICK) != 0;
+    for (Pad& pad : pads) {
+        if (pad.joystick && started)
+            SDL_JoystickClose(pad.joystick);
+        pad = Pad{};
     }
+    // Started again, SDL looks for the pads afresh.
+    if (started)
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    started = false;
     count = 0;
-    ReleaseAll();
 }
 
-void Gamepads::ReleaseAll()
+bool Gamepads::Read(int number, GamepadReading& reading) const
 {
-    for (PadState& pad : held)
-        pad = PadState{};
+    if (gamepadReader)
+        return gamepadReader(number, reading);
+    SDL_Joystick* joystick = pads[number].joystick;
+    if (!joystick)
+        return false;
+    const int buttons = SDL_JoystickNumButtons(joystick);
+    for (int button = 0; button < buttons && button < 32; ++button)
+        reading.buttons |= Uint32(SDL_JoystickGetButton(joystick, button) != 0) << button;
+    reading.hat = SDL_JoystickNumHats(joystick) > 0 ? SDL_JoystickGetHat(joystick, 0) : 0;
+    if (SDL_JoystickNumAxes(joystick) >= 2) {
+        reading.stickX = SDL_JoystickGetAxis(joystick, 0);
+        reading.stickY = SDL_JoystickGetAxis(joystick, 1);
+    }
+    return true;
 }
 
-bool Gamepads::Note(const SDL_Event& event)
+void Gamepads::Update(Pad& pad, Uint32 now)
 {
-    switch (event.type) {
-        case SDL_JOYAXISMOTION:
-            if (event.jaxis.which >= GAMEPAD_MAX)
-                return false;
-            if (event.jaxis.axis == 0)
-                held[event.jaxis.which].stickX = event.jaxis.value;
-            else if (event.jaxis.axis == 1)
-                held[event.jaxis.which].stickY = event.jaxis.value;
-            return true;
-        case SDL_JOYHATMOTION:
-            if (event.jhat.which >= GAMEPAD_MAX)
-                return false;
-            if (event.jhat.hat == 0)
-                held[event.jhat.which].hat = event.jhat.value;
-            return true;
-        case SDL_JOYBUTTONDOWN:
-        case SDL_JOYBUTTONUP:
-            if (event.jbutton.which >= GAMEPAD_MAX)
-                return false;
-            if (event.jbutton.button < 32) {
-                const Uint32 bit = Uint32(1) << event.jbutton.button;
-                Uint32& buttons = held[event.jbutton.which].buttons;
-                buttons = event.type == SDL_JOYBUTTONDOWN ? buttons | bit : buttons & ~bit;
-            }
-            return true;
-        default:
-            return false;
+    if (pad.letGo || !focused)
+        pad.blocked = now;
+    pad.letGo = false;
+    pad.blocked &= now;                        // what was released counts again when next pressed
+    const Uint32 counts = now & ~pad.blocked;  // nothing while the window is away
+    pad.pressed |= counts & ~pad.held;
+    pad.held = counts;
+}
+
+void Gamepads::Poll()
+{
+    if (count == 0 && !gamepadReader)
+        return;
+    if (!gamepadReader)
+        SDL_JoystickUpdate();
+    for (int number = 0; number < GAMEPAD_MAX; ++number) {
+        GamepadReading reading = {};
+        if (Read(number, reading))
+            Update(pads[number], GamepadInputsHeld(*pads[number].layout, reading));
+    }
+}
+
+void Gamepads::SetFocus(bool now)
+{
+    if (now != focused)
+        LetGoAll();
+    focused = now;
+}
+
+void Gamepads::LetGoAll()
+{
+    for (Pad& pad : pads) {
+        pad.letGo = true;
+        pad.held = pad.pressed = 0;
     }
 }
 
 bool Gamepads::Held(int pad, GamepadInput input) const
 {
-    if (pad == GAMEPAD_ANY)
-        return AnyHeld(input);
-    if (pad < 0 || pad >= GAMEPAD_MAX || input < 0 || input >= GAMEPAD_INPUTS)
+    if (input < 0 || input >= GAMEPAD_INPUTS)
         return false;
-    const GamepadBinding& binding = GAMEPAD_BINDINGS[layout][input];
-    const PadState& now = held[pad];
-    return (binding.button >= 0 && (now.buttons >> binding.button & 1)) ||
-           (now.hat & binding.hat) || binding.stickX * now.stickX > GAMEPAD_DEAD_ZONE ||
-           binding.stickY * now.stickY > GAMEPAD_DEAD_ZONE;
-}
-
-bool Gamepads::AnyHeld(GamepadInput input) const
-{
-    for (int pad = 0; pad < GAMEPAD_MAX; ++pad)
-        if (Held(pad, input))
+    for (int number = 0; number < GAMEPAD_MAX; ++number)
+        if ((pad == GAMEPAD_ANY || pad == number) && (pads[number].held >> input & 1))
             return true;
     return false;
+}
+
+bool Gamepads::TakePress(int pad, GamepadInput input)
+{
+    if (input < 0 || input >= GAMEPAD_INPUTS)
+        return false;
+    bool taken = false;
+    for (int number = 0; number < GAMEPAD_MAX; ++number)
+        if ((pad == GAMEPAD_ANY || pad == number) && (pads[number].pressed >> input & 1)) {
+            pads[number].pressed &= ~(Uint32(1) << input);
+            taken = true;
+        }
+    return taken;
 }
 
 bool KeyOrPadHeld(SDLKey key, int pad, GamepadInput input)
@@ -145,5 +271,6 @@ bool KeyOrPadHeld(SDLKey key, int pad, GamepadInput input)
 
 bool ReturnHeld()
 {
-    return KeyOrPadHeld(SDLK_RETURN, GAMEPAD_ANY, GAMEPAD_A) || gGamepads.AnyHeld(GAMEPAD_START);
+    return KeyOrPadHeld(SDLK_RETURN, GAMEPAD_ANY, GAMEPAD_A) ||
+           gGamepads.Held(GAMEPAD_ANY, GAMEPAD_START);
 }

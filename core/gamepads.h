@@ -6,6 +6,8 @@
 
 #include <SDL/SDL.h>
 
+#include <functional>
+
 // What a pad holds that the game reads: the four directions (the d-pad, or the left stick beyond
 // its dead zone) and four buttons named as on an Xbox controller.
 enum GamepadInput {
@@ -21,69 +23,106 @@ enum GamepadInput {
 };
 
 constexpr int GAMEPAD_MAX = 8;  // pads kept; SDL's joysticks beyond these are not opened
-// A stick counts as a direction beyond a third of its travel (of 32767 either way), so a stick
-// that rests a little off its middle holds nothing.
+// The left stick holds a direction when it is pushed beyond a third of its travel (of 32767
+// either way) and mostly along that direction: the other axis at most half as far. A stick that
+// rests a little off its middle holds nothing, and a push a little off left is left only.
 constexpr int GAMEPAD_DEAD_ZONE = 32767 / 3;
+constexpr int GAMEPAD_ACROSS_DIVISOR = 2;
 
-// How a pad's buttons are numbered, which depends on the SDL 1.2 the game runs on:
-//   GAMEPAD_LAYOUT_CONTROLLER: SDL 1.2 over SDL 2 asked for one layout for every pad it knows
-//     (SDL12COMPAT_USE_GAME_CONTROLLERS, see engine.cpp): A 0, B 1, Back 4, Start 6, and the
-//     d-pad's up, down, left and right as buttons 11 to 14.
-//   GAMEPAD_LAYOUT_DEVICE: each pad as its driver numbers it, which for an Xbox-style pad on Linux
-//     is A 0, B 1, X 2, Y 3, the shoulders 4 and 5, Back 6, Start 7, Guide 8, the sticks 9 and 10,
-//     and the d-pad as a hat. The classic SDL 1.2 always hands pads over this way.
-// In both, hat 0 counts as the d-pad and axes 0 and 1 as the left stick.
-enum GamepadLayout { GAMEPAD_LAYOUT_CONTROLLER, GAMEPAD_LAYOUT_DEVICE };
+// Where a pad has the inputs the game reads: a button number for each, or -1 for none. The
+// directions name buttons only on pads whose d-pad is four buttons; on every pad, hat 0 counts as
+// the d-pad and axes 0 and 1 as the left stick.
+struct GamepadLayout {
+    const char* name;  // as the log names it
+    Sint8 button[GAMEPAD_INPUTS];
+};
 
-// The layout in force: the controller layout only on SDL 1.2 over SDL 2 (which calls itself 1.2.50
-// or later), and only when the setting is on there: a number other than 0, as that library reads
-// it.
-GamepadLayout ChooseGamepadLayout(const SDL_version& linked, const char* controllerSetting);
+// SDL 1.2 over SDL 2 asked for one layout for every pad it knows (SDL12COMPAT_USE_GAME_CONTROLLERS,
+// see engine.cpp): A 0, B 1, Back 4, Start 6, the d-pad's up, down, left and right as buttons 11
+// to 14, and no hat.
+extern const GamepadLayout GAMEPAD_CONTROLLER_LAYOUT;
 
-// The gamepads connected at start and what each one holds. The held state is kept from SDL's
-// joystick events alone, never read from the devices, so events pushed into SDL's queue play
-// exactly as a real pad does. Pads are numbered as SDL numbers its joysticks: pad 0 is the first.
+// Whether the SDL 1.2 linked is the one over SDL 2 (which calls itself 1.2.50 or later) with the
+// controller layout asked for: a number other than 0, as that library reads the setting.
+bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetting);
+
+// The layout of a pad as its own driver numbers its buttons (the classic library, and SDL 2's
+// pads that it does not know as controllers), chosen from what SDL tells of it: its name and its
+// counts of buttons and hats. A pad of no known kind gets a layout that reads its first two
+// buttons and nothing else besides the d-pad and stick.
+const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats);
+
+// What SDL reports of one pad at one moment.
+struct GamepadReading {
+    Uint32 buttons;         // bit n while button n is held
+    Uint8 hat;              // SDL_HAT_ bits of hat 0
+    Sint16 stickX, stickY;  // axes 0 and 1, negative left and up
+};
+
+// The inputs (bit n for GamepadInput n) that a reading holds in a layout.
+Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& reading);
+
+// The gamepads connected at start and what each one holds. Their state is read from SDL once a
+// frame (Poll): both SDL 1.2 libraries keep it up to date, while their events are not to be
+// trusted (SDL 1.2 over SDL 2 sends none for a pad it reads with the controller layout, the
+// classic library sends them while the window is away). Pads are numbered as SDL numbers its
+// joysticks: pad 0 is the first.
+//
+// What counts is what a pad holds now, with two exceptions that keep a pad from acting on its
+// own: what was held when the pads were let go (at the start of a screen, when the window comes
+// back) counts only once it is let go and pressed again, so a pad unplugged while held stops at
+// the next screen; and nothing counts while the window lacks the keyboard focus.
 class Gamepads {
 public:
-    // Until Open chooses by the library, buttons are read in the given layout.
-    explicit Gamepads(GamepadLayout layout = GAMEPAD_LAYOUT_CONTROLLER) : layout(layout) {}
+    Gamepads() = default;
     ~Gamepads() { Close(); }
     Gamepads(const Gamepads&) = delete;
     Gamepads& operator=(const Gamepads&) = delete;
 
-    // Chooses the layout, starts SDL's joysticks and opens each one connected now, logging
-    // "Gamepad N: name" for it.
-    // False when SDL's joysticks cannot start; the game then plays without pads.
+    // Starts SDL's joysticks and opens each one connected now, logging "Gamepad N: name" and the
+    // layout it is read in. False when SDL's joysticks cannot start; the game then plays without
+    // pads.
     bool Open();
-    // Closes the pads and forgets what they held.
+    // Closes the pads and SDL's joysticks, and forgets what the pads held.
     void Close();
     // How many pads Open opened.
     int Count() const { return count; }
 
-    // Takes one event into the held state. True for a joystick event of a pad 0 to
-    // GAMEPAD_MAX - 1; any other event changes nothing and gives false.
-    bool Note(const SDL_Event& event);
-    // Whether the pad (GAMEPAD_ANY: any pad) holds the input now; false for a pad that never sent
-    // an event.
+    // Reads what every pad holds now.
+    void Poll();
+    // Whether the window has the keyboard focus: pads count only while it does, and what they
+    // hold when it comes back counts only once let go and pressed again.
+    void SetFocus(bool focused);
+    // Lets every pad go, as if each were released: what is held now counts again only once it
+    // has been released and pressed again, and presses not yet taken are forgotten.
+    void LetGoAll();
+
+    // Whether the pad (GAMEPAD_ANY: any pad) holds the input now.
     bool Held(int pad, GamepadInput input) const;
-    // Whether any pad holds the input now.
-    bool AnyHeld(GamepadInput input) const;
-    // Forgets what every pad holds, as if each were let go.
-    void ReleaseAll();
+    // Whether the pad (GAMEPAD_ANY: any pad) pressed the input since its press was last taken;
+    // takes that press, so each press is seen once.
+    bool TakePress(int pad, GamepadInput input);
 
 private:
-    struct PadState {
-        Sint16 stickX, stickY;  // the left stick: axes 0 and 1, negative left and up
-        Uint8 hat;              // SDL_HAT_ bits of hat 0
-        Uint32 buttons;         // bit n while button n is held
+    struct Pad {
+        SDL_Joystick* joystick = nullptr;
+        const GamepadLayout* layout = &GAMEPAD_CONTROLLER_LAYOUT;
+        bool letGo = false;  // block whatever the next poll finds held
+        Uint32 blocked = 0;  // inputs held when let go, ignored until released
+        Uint32 held = 0;     // inputs that count now
+        Uint32 pressed = 0;  // inputs pressed since their press was taken
     };
-    PadState held[GAMEPAD_MAX] = {};
-    SDL_Joystick* opened[GAMEPAD_MAX] = {};
+    void OpenPad(int number, bool controller);
+    bool Read(int number, GamepadReading& reading) const;
+    void Update(Pad& pad, Uint32 now);
+
+    Pad pads[GAMEPAD_MAX];
     int count = 0;
-    GamepadLayout layout;
+    bool started = false;  // SDL's joysticks, by Open
+    bool focused = true;
 };
 
-// Which pads count for KeyOrPadHeld: one by its number, or any of them.
+// Which pads count for Held and TakePress: one by its number, or any of them.
 constexpr int GAMEPAD_ANY = -1;
 
 // Whether a player holds the key (in the engine's key state) or the input on the pad now: asked
@@ -91,6 +130,13 @@ constexpr int GAMEPAD_ANY = -1;
 bool KeyOrPadHeld(SDLKey key, int pad, GamepadInput input);
 // Return, or A or Start on any pad: what leaves a screen that shows a result.
 bool ReturnHeld();
+
+// Test seam: a reader that stands in for SDL's joysticks. Poll asks it for pads 0 to
+// GAMEPAD_MAX - 1 whether or not Open found any; it fills the reading and returns true for a pad
+// it plays, false for one that is not there. Such pads are read in the controller layout. An
+// empty reader gives the pads back to SDL.
+using GamepadReader = std::function<bool(int pad, GamepadReading& reading)>;
+void SetGamepadReader(GamepadReader reader);
 
 // The process's pads, defined with the other process-wide objects in app/globals.cpp.
 extern Gamepads gGamepads;

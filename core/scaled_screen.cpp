@@ -41,6 +41,13 @@ static void WidenRowOf(int bytesPerPixel, const Uint8* from, Uint8* to, int pixe
 bool ScaledScreen::Open(SDL_Surface* target, const ScreenFit& placement)
 {
     Close();
+    // Every scaled pixel is written without clipping, so a display short of the fit would be
+    // written past its end.
+    if (target->w < placement.displayW || target->h < placement.displayH) {
+        SDL_SetError("the display is %dx%d, smaller than the %dx%d asked for", target->w, target->h,
+                     placement.displayW, placement.displayH);
+        return false;
+    }
     const SDL_PixelFormat* format = target->format;
     picture = SDL_CreateRGBSurface(SDL_SWSURFACE, placement.pictureW, placement.pictureH,
                                    format->BitsPerPixel, format->Rmask, format->Gmask,

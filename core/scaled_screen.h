@@ -23,7 +23,8 @@ public:
     ScaledScreen& operator=(const ScaledScreen&) = delete;
 
     // Makes the picture for the display, placed on it as the fit says. The display stays SDL's
-    // (or the caller's). False when the picture cannot be made; SDL_GetError says why.
+    // (or the caller's). False when the display is smaller than the fit's or the picture cannot
+    // be made; SDL_GetError says why.
     bool Open(SDL_Surface* display, const ScreenFit& fit);
     // Frees the picture; the display is left as it is.
     void Close();

@@ -32,23 +32,33 @@ int ClearScreen(SDL_Surface* screen)
     return 0;
 }
 
+// The keyboard focus or the window shown; the pointer merely over the window does not count.
+constexpr Uint8 SCREEN_FOCUS_STATES = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
+
 bool LosesFocus(const SDL_Event& event)
 {
     return event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
-           (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+           (event.active.state & SCREEN_FOCUS_STATES) != 0;
 }
 
-// Every event passes here, in the order SDL queued it. SDL over SDL 2 reports nothing a pad does
-// while the window is away, so a button let go meanwhile would stay held: every pad is let go.
-// A closed window is noted here, the one place for every screen.
+bool GainsFocus(const SDL_Event& event)
+{
+    return event.type == SDL_ACTIVEEVENT && event.active.gain == 1 &&
+           (event.active.state & SCREEN_FOCUS_STATES) != 0;
+}
+
+// Every event passes here, in the order SDL queued it. The classic library goes on reading pads
+// while another program has the keyboard, so the pads count only while the window has it. A
+// closed window is noted here, the one place for every screen.
 static void TakeEvents(Screen& screen, const FrameRules& rules)
 {
     const FrameEvents events = rules.events;
     SDL_Event event;
     while (events != FRAME_EVENTS_NONE && SDL_PollEvent(&event)) {
-        gGamepads.Note(event);
         if (LosesFocus(event))
-            gGamepads.ReleaseAll();
+            gGamepads.SetFocus(false);
+        else if (GainsFocus(event))
+            gGamepads.SetFocus(true);
         if (event.type == SDL_QUIT) {
             screen.NoteWindowClosed();
             if (rules.closed != FRAME_CLOSED_FAILS && rules.closedLine)
@@ -89,6 +99,7 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
     if (rules.drawing == FRAME_DRAWS_ALWAYS && !Clear(rules))
         return false;
     TakeEvents(screen, rules);
+    gGamepads.Poll();
     if (rules.closed == FRAME_CLOSED_FAILS && screen.WindowClosed())
         return Fail(rules.closedLine);
     if (!screen.Step())
@@ -114,6 +125,8 @@ bool RunScreen(Screen& screen, const FrameRules& rules)
 {
     FramePacer pacer(rules.periodMilliseconds);
     FrameLook look;
+    if (rules.pads == FRAME_PADS_LET_GO)
+        gGamepads.LetGoAll();
     for (;;) {
         if (!RunFrame(screen, rules, look))
             return false;

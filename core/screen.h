@@ -14,9 +14,9 @@ class FrameLook;
 // highscore screens, the name entry, the single game and the challenge, and the phases of some of
 // them (the menu's "Loading..." frame, a level banner, "Game Over", the challenge's result). Each
 // says what one of its frames does; RunScreen does the rest, the same way for all of them:
-//   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too; the pads'
-//      events are taken into gGamepads first (gamepads.h), so Step reads pads as it reads keys; a
-//      closed window is noted here, once for every screen, and its rules say what it means;
+//   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too; then the
+//      pads are read (gamepads.h), so Step reads pads as it reads keys; a closed window is noted
+//      here, once for every screen, and its rules say what it means;
 //   2. Step reads the keys held and the pointer and moves the screen on;
 //   3. AddLook tells what the frame would show: a frame that would look exactly as the one on
 //      screen is kept (see frame_look.h), and steps 4 and 5 are skipped;
@@ -72,6 +72,14 @@ enum FrameClosed {
     FRAME_CLOSED_NOTED,  // nothing but the line: the screen decides itself, by WindowClosed()
 };
 
+// What becomes of the pads when a screen begins.
+enum FramePads {
+    // Every pad is let go: what one holds counts only once released and pressed again, so a press
+    // that ended the screen before cannot act on this one (gamepads.h).
+    FRAME_PADS_LET_GO,
+    FRAME_PADS_KEPT,  // as they are: a screen that follows play at once ("Game Over")
+};
+
 // How RunScreen runs one screen: only what differs between screens.
 struct FrameRules {
     Uint32 periodMilliseconds;  // FRAME_PERIOD_MS or FRAME_PERIOD_MENU_MS (frame_pacer.h)
@@ -84,6 +92,7 @@ struct FrameRules {
     // frame; null logs nothing.
     const char* closedLine = "user killed window! - exit";
     const char* clearFailure = "Fill Screen failed!";
+    FramePads pads = FRAME_PADS_LET_GO;
 };
 
 // Runs the screen's frames, paced to the rules' period, until Done. True when the screen ended;
@@ -96,9 +105,12 @@ bool RunScreen(Screen& screen, const FrameRules& rules);
 int ClearScreen(SDL_Surface* screen);
 
 // Whether the event says the window lost the keyboard focus or was minimised (the pointer merely
-// leaving it does not count). The loop lets every pad go then, on every screen; the game modes
-// pause on it as well.
+// leaving it does not count). No pad counts from then until the focus comes back, on every screen;
+// the game modes pause on it as well.
 bool LosesFocus(const SDL_Event& event);
+// Whether the event says the window has the keyboard focus again, or is shown again after being
+// minimised (a window restored without the focus gets it back with the next click).
+bool GainsFocus(const SDL_Event& event);
 
 // A test installs a hook that runs at the end of every frame, presented or kept, to script keys,
 // events and time frame by frame. A termination signal noted meanwhile ends the process there too

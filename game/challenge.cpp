@@ -29,10 +29,10 @@ static const ModeSide CHALLENGE_SIDES[] = {
      "Mirror Graphics to Right player...", "DONE", "Right Player lost!", "Run PlayerRight failed!",
      "Draw PlayerRight failed!", "Draw Gimmicks Right failed!"},
 };
-// clang-format on
 static const ModeRules CHALLENGE_RULES = {
-    2,        CHALLENGE_SIDES,           CHALLENGE_START_SPEED, 290,     10,      nullptr,
-    "FAILED", "Enter inner mainloop...", "User exits!",         nullptr, nullptr, nullptr};
+    2, CHALLENGE_SIDES, CHALLENGE_START_SPEED, 290, 10, nullptr, "FAILED", "Enter inner mainloop...",
+    "User exits!", nullptr, nullptr, nullptr};
+// clang-format on
 
 // A failed flip logs a line of its own in play and in the result display; a closed window ends
 // either after its frame.

@@ -25,37 +25,27 @@ static constexpr int GAME_BANNER_SIZE = 32;
 
 // The single game's one side, on the 640 x 480 screen: the playfield in the middle, the clock and
 // the panel at the left, the message over the playfield.
-static const ModeSide GAME_SIDE = {MODE_SINGLE_PLAYER,
-                                   200,
-                                   10,
-                                   20,
-                                   100,
-                                   270,
-                                   200,
-                                   "Init Tumblo engine failed!",
-                                   nullptr,
-                                   "Tumblo Graphics loaded!",
-                                   "Game Over",
-                                   "Run Tumblo failed!",
-                                   "Draw Tumblo failed!",
-                                   "Draw Gimmicks failed!"};
-static const ModeRules GAME_RULES = {1,
-                                     &GAME_SIDE,
-                                     GAME_START_SPEED,
-                                     20,
-                                     10,
-                                     "Tumblo engine ready!",
-                                     "Load Tumblo Graphics failed!",
-                                     "Enter inner Mainloop",
-                                     nullptr,
-                                     "Unloaded Tumblo Graphics",
-                                     "Unloaded Tumblo Sounds",
-                                     "Tumblo Reset Done"};
+// clang-format off
+static const ModeSide GAME_SIDE = {
+    MODE_SINGLE_PLAYER, 200, 10, 20, 100, 270, 200, "Init Tumblo engine failed!", nullptr,
+    "Tumblo Graphics loaded!", "Game Over", "Run Tumblo failed!", "Draw Tumblo failed!",
+    "Draw Gimmicks failed!"};
+static const ModeRules GAME_RULES = {
+    1, &GAME_SIDE, GAME_START_SPEED, 20, 10, "Tumblo engine ready!",
+    "Load Tumblo Graphics failed!", "Enter inner Mainloop", nullptr, "Unloaded Tumblo Graphics",
+    "Unloaded Tumblo Sounds", "Tumblo Reset Done"};
+// clang-format on
 
 // Play and "Game Over" share one kind of frame. A closed window is noted and logged; play ends
-// after the frame, once a level banner is over; "Game Over" shows its time out.
+// after the frame, once a level banner is over; "Game Over" shows its time out. Play begins with
+// the pads let go; a level banner is a phase of play, so a direction held through it goes on
+// counting after it, as its key does; "Game Over" keeps them as play left them.
 static const FrameRules GAME_FRAME = {FRAME_PERIOD_MS,     FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT,
                                       FRAME_DRAWS_CHANGES, "Flip failed!",   FRAME_CLOSED_NOTED};
+static const FrameRules GAME_OVER_FRAME = {
+    FRAME_PERIOD_MS, FRAME_EVENTS_ALL,   FRAME_END_AFTER_WAIT,         FRAME_DRAWS_CHANGES,
+    "Flip failed!",  FRAME_CLOSED_NOTED, "user killed window! - exit", "Fill Screen failed!",
+    FRAME_PADS_KEPT};
 
 // The phases of play: the game runs, or a new level's number shows over the playfield while
 // nothing moves and the clock is held.
@@ -192,7 +182,7 @@ bool SingleGame::EndOfGame(bool ended)
     PlayEndSound(core.loseSound, MODE_LOSE_SOUND);
     if (ended) {
         GameOverScreen over(*this);
-        if (!RunScreen(over, GAME_FRAME))
+        if (!RunScreen(over, GAME_OVER_FRAME))
             ended = false;  // the game still ends in order, but reports the failure
         if (!OfferToHighscore())
             return false;

@@ -26,7 +26,7 @@ bool KeyHeld(SDLKey key)
 
 bool LeaveHeld()
 {
-    return KeyOrPadHeld(SDLK_ESCAPE, GAMEPAD_ANY, GAMEPAD_BACK);
+    return KeyHeld(SDLK_ESCAPE) || gGamepads.TakePress(GAMEPAD_ANY, GAMEPAD_BACK);
 }
 
 Uint32 PlayerKeyBits(const PlayerControls& player)
@@ -52,7 +52,10 @@ void PauseMusicKeys::Check(Uint32 now)
     if (now - keyTick <= MODE_KEY_REPEAT_MS)
         return;
     keyTick = now;
-    if (KeyOrPadHeld(SDLK_p, GAMEPAD_ANY, GAMEPAD_START))
+    // A pad's Start acts once per press, the press kept until this read: held, it neither pauses
+    // and resumes over and over nor is a tap lost.
+    const bool start = gGamepads.TakePress(GAMEPAD_ANY, GAMEPAD_START);
+    if (KeyHeld(SDLK_p) || start)
         paused = !paused;
     else if (KeyHeld(SDLK_m))
         ToggleMusic();

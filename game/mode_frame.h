@@ -51,13 +51,13 @@ Uint32 PlayerKeyBits(const PlayerControls& player);
 
 // No pad stands in for the key: KeyOrPadHeld asks a pad number no pad has.
 constexpr int MODE_NO_PAD = GAMEPAD_MAX;
-// A key that no pad input stands for (M).
+// A key alone: M, and P and Escape, whose pad buttons act as presses (TakePress).
 bool KeyHeld(SDLKey key);
-// Escape or any pad's Back: leave the game.
+// Escape held, or a press of Back on any pad: leave the game.
 bool LeaveHeld();
 
-// P and M, throttled together: P (or any pad's Start) toggles the pause and wins when both are
-// held; M switches the background music and the sound-on flag. A window that loses the focus or
+// P and M, throttled together: P (or a press of Start on any pad) toggles the pause and wins when
+// both are held; M switches the background music and the sound-on flag. A window that loses the focus or
 // is minimised pauses the game too, and only P or Start resume it: a player coming back finds the
 // game as it was left.
 class PauseMusicKeys {

@@ -30,6 +30,7 @@ KOLVO_NEEDS=(
   "command lame lame"
   "command Xvfb xvfb"
   "command xdotool xdotool"
+  "command openbox openbox"
   "command desktop-file-validate desktop-file-utils"
 )
 [ "${KOLVO_FUZZ_TOOLS:-0}" = 1 ] && KOLVO_NEEDS+=("command clang clang")

@@ -23,7 +23,7 @@ int main()
     SDL_WM_SetCaption("Kolvo", "Kolvo");
     if (!gWhiteFont.LoadFont("data/grafik/font.bmp"))
         return 1;
-    SDL_ShowCursor(0);
+    gEngine.cursor.Show(0);
     gEngine.Log(1, "Name entry opened");
     char name[TOOL_NAME_CAPACITY] = "";
     bool confirmed = GetName(TOOL_PROMPT, name, sizeof name);

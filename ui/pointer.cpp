@@ -12,14 +12,14 @@ bool Pointer::Load(const char* path)
     if (!picture.LoadKeyed(path, SPRITE_KEY_MAGENTA))
         return false;
     x = y = buttons = 0;
-    savedCursor = SDL_ShowCursor(0);
+    savedCursor = gEngine.cursor.Show(0);
     return true;
 }
 
 void Pointer::Unload()
 {
     x = y = buttons = 0;
-    SDL_ShowCursor(savedCursor);
+    gEngine.cursor.Show(savedCursor);
     savedCursor = 1;
 }
 

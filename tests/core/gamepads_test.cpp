@@ -3,48 +3,173 @@
 
 #include "core/gamepads.h"
 
-#include "tests/support/headless.h"
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <linux/input-event-codes.h>
 #include <tuple>
 #include <vector>
 
-// What the game modes' tests leave out: the edge of the dead zone, what neither layout reads, the
-// classic library's layout, and which library gets which.
-TEST(Gamepads, HoldWhatTheEventsInSDLsQueueSayInTheLayoutOfTheLibrary)
+// A pad as its kernel driver presents it: its name, the key codes it has (in any order), its hats,
+// and the key each input of the game should be, in GamepadInput order (0: none; the d-pad of a pad
+// with a hat is that hat).
+struct DriverPad {
+    const char* name;
+    std::vector<int> keys;
+    int hats;
+    int expected[GAMEPAD_INPUTS];
+};
+
+// Both SDL 1.2 and SDL 2 number a pad's buttons in the order of their key codes.
+static int ButtonOf(const DriverPad& pad, int key)
 {
-    StartHeadlessEngine();
-    const Uint8 AXIS = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION, PUSH = SDL_JOYBUTTONDOWN;
-    const GamepadLayout CTRL = GAMEPAD_LAYOUT_CONTROLLER, DEV = GAMEPAD_LAYOUT_DEVICE;
-    const unsigned DIRECTIONS = (1 << GAMEPAD_A) - 1, EVERY = (1 << GAMEPAD_INPUTS) - 1;
-    const std::tuple<GamepadLayout, unsigned, std::vector<PadInput>> stories[] = {
+    std::vector<int> keys = pad.keys;
+    std::sort(keys.begin(), keys.end());
+    return key ? int(std::find(keys.begin(), keys.end(), key) - keys.begin()) : -1;
+}
+
+TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddleOnes)
+{
+    const std::vector<int> XPAD = {BTN_A,      BTN_B,      BTN_X,  BTN_Y,  BTN_START, BTN_SELECT,
+                                   BTN_THUMBL, BTN_THUMBR, BTN_TL, BTN_TR, BTN_MODE};
+    std::vector<int> xpadWireless = XPAD;
+    for (int key = BTN_TRIGGER_HAPPY1; key <= BTN_TRIGGER_HAPPY4; ++key)
+        xpadWireless.push_back(key);
+    const std::vector<int> PLAYSTATION = {BTN_WEST, BTN_SOUTH,  BTN_EAST,  BTN_NORTH,  BTN_TL,
+                                          BTN_TR,   BTN_TL2,    BTN_TR2,   BTN_SELECT, BTN_START,
+                                          BTN_MODE, BTN_THUMBL, BTN_THUMBR};
+    const std::vector<int> GENERIC = {BTN_TRIGGER, BTN_THUMB,  BTN_THUMB2, BTN_TOP,
+                                      BTN_TOP2,    BTN_PINKIE, BTN_BASE,   BTN_BASE2,
+                                      BTN_BASE3,   BTN_BASE4,  BTN_BASE5,  BTN_BASE6};
+    const int PS_FACE[] = {0, 0, 0, 0, BTN_SOUTH, BTN_EAST, BTN_SELECT, BTN_START};
+    const DriverPad pads[] = {
         // clang-format off
-        {CTRL, 0, {{HAT, 0, 1, SDL_HAT_UP}, {AXIS, 0, 2, -30000}, {AXIS, 0, 0, GAMEPAD_DEAD_ZONE},
-            {PUSH, 0, 2}, {PUSH, 0, 3}, {PUSH, 0, 5}, {PUSH, 0, 40}, {PUSH, GAMEPAD_MAX, 0}}},
-        {CTRL, DIRECTIONS, {{PUSH, 0, 11}, {PUSH, 0, 12}, {PUSH, 0, 13}, {PUSH, 0, 14}}},
-        {DEV, EVERY, {{PUSH, 0, 0}, {PUSH, 0, 1}, {PUSH, 0, 6}, {PUSH, 0, 7}, {AXIS, 0, 1, -32768},
-            {HAT, 0, 0, SDL_HAT_RIGHTDOWN}, {AXIS, 0, 0, -GAMEPAD_DEAD_ZONE - 1}}},
-        {DEV, 0, {{PUSH, 0, 4}, {PUSH, 0, 8}, {PUSH, 0, 11}, {PUSH, 0, 14}}},
+        {"Microsoft X-Box 360 pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
+        {"Microsoft X-Box One pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
+        {"Xbox 360 Wireless Receiver", xpadWireless, 0, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+            BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
+        {"Sony Interactive Entertainment Wireless Controller", PLAYSTATION, 1, {}},
+        {"Wireless Controller", PLAYSTATION, 1, {}},
+        {"Sony Interactive Entertainment DualSense Wireless Controller", PLAYSTATION, 1, {}},
+        {"Sony PLAYSTATION(R)3 Controller", {BTN_SELECT, BTN_THUMBL, BTN_THUMBR, BTN_START,
+            BTN_DPAD_UP, BTN_DPAD_RIGHT, BTN_DPAD_DOWN, BTN_DPAD_LEFT, BTN_TL2, BTN_TR2, BTN_TL,
+            BTN_TR, BTN_NORTH, BTN_EAST, BTN_SOUTH, BTN_WEST, BTN_MODE}, 0, {BTN_DPAD_LEFT,
+            BTN_DPAD_RIGHT, BTN_DPAD_UP, BTN_DPAD_DOWN, BTN_SOUTH, BTN_EAST, BTN_SELECT, BTN_START}},
+        {"Nintendo Switch Pro Controller", {BTN_SELECT, BTN_Z, BTN_THUMBL, BTN_TL, BTN_TL2,
+            BTN_START, BTN_MODE, BTN_THUMBR, BTN_SOUTH, BTN_EAST, BTN_NORTH, BTN_WEST, BTN_TR,
+            BTN_TR2}, 1, {0, 0, 0, 0, BTN_EAST, BTN_SOUTH, BTN_SELECT, BTN_START}},
+        {"DragonRise Inc.   Generic   USB  Joystick  ", GENERIC, 1,
+            {0, 0, 0, 0, BTN_TRIGGER, BTN_THUMB, BTN_BASE3, BTN_BASE4}},
+        {"Acme Flight Stick", GENERIC, 1, {0, 0, 0, 0, BTN_TRIGGER, BTN_THUMB, 0, 0}},
+        {"/tmp/pad", {BTN_TRIGGER, BTN_THUMB}, 0, {0, 0, 0, 0, BTN_TRIGGER, BTN_THUMB, 0, 0}},
         // clang-format on
     };
-    for (const auto& [layout, expected, inputs] : stories) {
-        Gamepads pads(layout);
-        for (const PadInput& input : inputs)
-            HoldPad(input);
-        for (SDL_Event event; SDL_PollEvent(&event);)
-            EXPECT_EQ(pads.Note(event), event.jaxis.which < GAMEPAD_MAX);
-        unsigned held = 0;
+    for (DriverPad pad : pads) {
+        if (!pad.expected[GAMEPAD_A])
+            std::copy(std::begin(PS_FACE), std::end(PS_FACE), pad.expected);
+        const GamepadLayout& layout = FindDeviceLayout(pad.name, int(pad.keys.size()), pad.hats);
         for (int input = 0; input < GAMEPAD_INPUTS; ++input)
-            held |= pads.Held(0, GamepadInput(input)) << input;
-        EXPECT_EQ(held, expected) << layout << " " << inputs[0].number;
+            EXPECT_EQ(layout.button[input], ButtonOf(pad, pad.expected[input]))
+                << pad.name << ", input " << input;
     }
-    // Only SDL 1.2 over SDL 2 (1.2.50 on) knows the setting, and reads it as a number.
-    for (auto [patch, setting, layout] : {std::tuple{15, "1", DEV},
-                                          {50, "1", CTRL},
-                                          {60, "2", CTRL},
-                                          {60, "0", DEV},
-                                          {60, "yes", DEV},
-                                          {60, nullptr, DEV}})
-        EXPECT_EQ(ChooseGamepadLayout({1, 2, Uint8(patch)}, setting), layout) << patch;
+}
+
+// The stick at an angle from straight left (counter-clockwise, towards down), pushed as far as
+// the length says, in 32767ths.
+TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
+{
+    const Uint32 L = 1 << GAMEPAD_LEFT, R = 1 << GAMEPAD_RIGHT, U = 1 << GAMEPAD_UP,
+                 D = 1 << GAMEPAD_DOWN;
+    const std::tuple<double, double, Uint32> rows[] = {
+        {0, 1, L},    {20, 1, L},   {-20, 1, L},  {25, 1, L},   {45, 1, 0},
+        {70, 1, D},   {90, 1, D},   {180, 1, R},  {270, 1, U},  {250, 1, U},
+        {0, 0.30, 0}, {0, 0.34, L}, {30, 0.9, 0}, {45, 0.4, 0}, {200, 0.99, R},
+    };
+    const double PI = std::acos(-1.0);
+    for (const auto& [degrees, length, expected] : rows) {
+        const double angle = degrees * PI / 180;
+        const GamepadReading reading = {0, 0,
+                                        Sint16(std::lround(-std::cos(angle) * length * 32767)),
+                                        Sint16(std::lround(std::sin(angle) * length * 32767))};
+        EXPECT_EQ(GamepadInputsHeld(GAMEPAD_CONTROLLER_LAYOUT, reading), expected)
+            << degrees << " degrees, length " << length;
+    }
+}
+
+TEST(Gamepads, OnlySDLOverSDL2ReadsTheSettingAsANumber)
+{
+    for (auto [patch, setting, controller] : {std::tuple{15, "1", false},
+                                              {50, "1", true},
+                                              {60, "2", true},
+                                              {60, "0", false},
+                                              {60, "yes", false},
+                                              {60, nullptr, false}})
+        EXPECT_EQ(UsesControllerLayout({1, 2, Uint8(patch)}, setting), controller) << patch;
+}
+
+// One pad, read through the test reader: what each poll finds it holding.
+class OnePad : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetGamepadReader([this](int pad, GamepadReading& out) {
+            out = reading;
+            return pad == 0;
+        });
+    }
+    void TearDown() override { SetGamepadReader(nullptr); }
+    // Holds the buttons (controller layout: A 0, Back 4, Start 6) for the next poll, and polls.
+    void Hold(Uint32 buttons)
+    {
+        reading.buttons = buttons;
+        pads.Poll();
+    }
+
+    static constexpr Uint32 A = 1 << 0, START = 1 << 6;
+    GamepadReading reading = {};
+    Gamepads pads;
+};
+
+TEST_F(OnePad, WhatWasHeldWhenLetGoCountsOnlyOncePressedAgain)
+{
+    Hold(A);
+    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
+    pads.LetGoAll();
+    Hold(A);
+    Hold(A | START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_A));
+    EXPECT_TRUE(pads.Held(GAMEPAD_ANY, GAMEPAD_START));  // pressed after the let-go
+    Hold(0);
+    Hold(A);
+    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
+}
+
+TEST_F(OnePad, EachPressIsTakenOnceAndKeptUntilTaken)
+{
+    Hold(START);
+    Hold(0);
+    Hold(START);  // a second press before the first is taken is the same press
+    EXPECT_TRUE(pads.TakePress(GAMEPAD_ANY, GAMEPAD_START));
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+    Hold(START);
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));  // still the same hold
+    pads.LetGoAll();
+    Hold(0);
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+}
+
+TEST_F(OnePad, NothingCountsWhileTheWindowIsAwayNorWhatItHeldWhenItComesBack)
+{
+    pads.SetFocus(false);
+    Hold(A);
+    Hold(START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+    pads.SetFocus(true);
+    Hold(START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
+    Hold(0);
+    Hold(START);
+    EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
 }

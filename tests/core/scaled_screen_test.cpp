@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 TEST(ScreenFit, PlacesThePictureAndMapsTheMouseBackToIt)
 {
@@ -96,4 +97,18 @@ TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChanged)
             screen.Close();
             SDL_FreeSurface(display);
         }
+}
+
+// Every scaled pixel is written without clipping: a display short of the fit by one row or one
+// column would be written past its end.
+TEST(ScaledScreen, RefusesADisplaySmallerThanItsFit)
+{
+    const ScreenFit fit = FitWindow(100, 50, 2);
+    for (auto [w, h, opens] : {std::tuple{200, 100, true}, {199, 100, false}, {200, 99, false}}) {
+        SDL_Surface* display = SDL_CreateRGBSurface(0, w, h, 32, 0, 0, 0, 0);
+        ScaledScreen screen;
+        EXPECT_EQ(screen.Open(display, fit), opens) << w << "x" << h;
+        screen.Close();
+        SDL_FreeSurface(display);
+    }
 }

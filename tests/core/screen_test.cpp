@@ -6,6 +6,7 @@
 
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/gamepads.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
@@ -33,16 +34,14 @@ TEST(RunScreen, TakesTheEventsItsRulesSayAndLeavesTheRestQueued)
     const struct {
         FrameEvents events;
         std::vector<int> taken, queued;
-        int closesLogged;
     } cases[] = {
-        {FRAME_EVENTS_NONE, {}, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, 0},
-        {FRAME_EVENTS_UNTIL_CLOSED, {SDL_KEYDOWN, SDL_QUIT}, {SDL_KEYDOWN}, 1},
-        {FRAME_EVENTS_ALL, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, {}, 1},
+        {FRAME_EVENTS_NONE, {}, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}},
+        {FRAME_EVENTS_UNTIL_CLOSED, {SDL_KEYDOWN, SDL_QUIT}, {SDL_KEYDOWN}},
+        {FRAME_EVENTS_ALL, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, {}},
     };
     for (const auto& c : cases) {
         DrainEvents();
         PushKeyDown(SDLK_a), PushQuit(), PushKeyDown(SDLK_b);
-        LogSink log;
         Probe probe;
         EXPECT_TRUE(RunProbe(probe, c.events));
         std::vector<int> queued;
@@ -50,7 +49,42 @@ TEST(RunScreen, TakesTheEventsItsRulesSayAndLeavesTheRestQueued)
             queued.push_back(event.type);
         EXPECT_EQ(probe.taken, c.taken) << c.events;
         EXPECT_EQ(queued, c.queued) << c.events;
-        EXPECT_EQ(log.Count("user killed window! - exit"), c.closesLogged) << c.events;
+    }
+}
+
+// A screen of three frames whose window is closed before the first: the loop notes it for every
+// screen, and the rules say what it means and the line it logs (level 0: none).
+TEST(RunScreen, AClosedWindowMeansWhatTheScreensRulesSay)
+{
+    StartHeadlessEngine();
+    const struct {
+        FrameClosed closed;
+        const char* line;
+        bool ended;  // what RunScreen returns
+        int steps, level;
+    } cases[] = {
+        {FRAME_CLOSED_ENDS, "closed", true, 1, 1},  // after the frame that took it
+        {FRAME_CLOSED_ENDS, nullptr, true, 1, 0},
+        {FRAME_CLOSED_FAILS, "closed", false, 0, 2},  // before its step
+        {FRAME_CLOSED_NOTED, "closed", true, 3, 1},   // the screen plays on to its own end
+    };
+    for (const auto& c : cases) {
+        DrainEvents();
+        PushQuit();
+        LogSink log;
+        Probe probe;
+        probe.last = 3;
+        const FrameRules rules = {FRAME_PERIOD_MS,
+                                  FRAME_EVENTS_ALL,
+                                  FRAME_END_AT_ONCE,
+                                  FRAME_DRAWS_CHANGES,
+                                  "Flip failed!",
+                                  c.closed,
+                                  c.line};
+        EXPECT_EQ(RunScreen(probe, rules), c.ended) << c.closed;
+        EXPECT_TRUE(probe.WindowClosed());
+        EXPECT_EQ(probe.steps, c.steps) << c.closed;
+        EXPECT_EQ(log.All(), c.level ? std::to_string(c.level) + " closed\n" : "") << c.closed;
     }
 }
 
@@ -78,4 +112,28 @@ TEST(RunScreen, AFailedStepEndsItAtOnce)
     EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
     EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
     EXPECT_EQ(log.Count("Step failed!"), 1);
+}
+
+// A pad's A held from before a screen counts there only once pressed again, unless the screen's
+// rules keep the pads as they are.
+TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)
+{
+    StartHeadlessEngine();
+    struct PadProbe : Probe {
+        bool Step() override { return (sawA = gGamepads.Held(0, GAMEPAD_A)), Probe::Step(); }
+        bool sawA = false;
+    };
+    for (auto [pads, counts] : {std::pair{FRAME_PADS_LET_GO, false}, {FRAME_PADS_KEPT, true}}) {
+        HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, false);
+        gGamepads.Poll();  // let go, as after any screen
+        HoldPad({SDL_JOYBUTTONDOWN, 0, 0});
+        gGamepads.Poll();
+        PadProbe probe;
+        FrameRules rules = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
+                            FRAME_DRAWS_CHANGES, "Flip failed!"};
+        rules.pads = pads;
+        EXPECT_TRUE(RunScreen(probe, rules));
+        EXPECT_EQ(probe.sawA, counts) << pads;
+    }
+    ReleaseAllKeys();
 }

@@ -3,9 +3,9 @@
 # Copyright 2026 Mossbrook
 # Full screen on a 1920 x 1080 desktop takes the desktop's own size as its video mode, switching to
 # no other, and shows the picture of the plain window twice as large in the middle, black around.
-# The comparison leaves out the picture below the title: SDL 1.2 over SDL 2 reads the mouse of a
-# full screen from the device's own motion, which a virtual X server's remote-controlled pointer
-# does not make, so where the game's pointer then stands (and which button it lights) is its own.
+# The comparison leaves out the picture below the title: the game's pointer stands where the
+# system's is, in the middle of the screen, which is another place in the picture than in the plain
+# window (full_screen_pointer.sh follows it).
 # Usage: full_screen.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1920x1080x24

@@ -18,6 +18,8 @@ E2E_SCALE=${E2E_SCALE:-1}
 E2E_FULL_SCREEN=${E2E_FULL_SCREEN:-no}
 E2E_LEFT=${E2E_LEFT:-0}
 E2E_TOP=${E2E_TOP:-0}
+# Variables for the game alone, NAME=value each (a preloaded library, say).
+E2E_GAME_ENV=()
 e2e_xvfb_pid=""
 e2e_game_pid=""
 
@@ -110,7 +112,7 @@ e2e_start_game() {
   [ "$E2E_FULL_SCREEN" = yes ] && shown=()
   ln -sfn "$E2E_DATA" "$E2E_RUN/data"
   rm -f "$E2E_RUN/kolvolog.txt"  # the log of a game started before in the story must not answer
-  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$E2E_GAME" "${shown[@]}" "$@" >game.out 2>&1) &
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "${E2E_GAME_ENV[@]}" "$E2E_GAME" "${shown[@]}" "$@" >game.out 2>&1) &
   e2e_game_pid=$!
   e2e_menu_or_end() { [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
   e2e_wait_for 300 e2e_menu_or_end
@@ -225,3 +227,39 @@ e2e_expect_in_order() {
 # e2e_orange_text_pixels <file.png> <x> <y> <w> <h>: how many pixels of the rectangle carry the
 # orange font's colours, in which the game writes its messages over a playfield.
 e2e_orange_text_pixels() { $E2E_X count "$1" "$2" "$3" "$4" "$5" 246 166 64 28; }
+
+# e2e_stone_cells <file.png>: the lit cells of a single game's playfield in its top 14 rows, where
+# the falling stone is in the first seconds of a game, "column,row" one a line (columns 0 to 10).
+e2e_stone_cells() { $E2E_X cells "$1" 200 10 22 11 14; }
+
+# e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
+e2e_stone_at_wall() {
+  local shot=$E2E_WORK/wall.png columns
+  e2e_screenshot "$shot" || return 1
+  columns=$(e2e_stone_cells "$shot" | cut -d, -f1 | sort -n | sed -n '1p;$p' | paste -sd' ')
+  case $1 in
+    left) [ "${columns%% *}" = 0 ] ;;
+    right) [ "${columns##* }" = 10 ] ;;
+  esac
+}
+
+# e2e_stone_shape: the falling stone's cells in a screenshot, seen from their top-left corner.
+e2e_stone_shape() {
+  local shot=$E2E_WORK/shape.png
+  e2e_screenshot "$shot"
+  e2e_stone_cells "$shot" | awk -F, '
+    NR == 1 { c = $1; r = $2 }
+    { if ($1 < c) c = $1; if ($2 < r) r = $2; s[NR] = $0 }
+    END { for (i in s) { split(s[i], p, ","); print p[1] - c "," p[2] - r } }' | sort
+}
+
+# e2e_preload <library>: the game starts with the library preloaded. The sanitizers' runtime wants
+# to come first among the game's libraries; a preloaded one comes before it, which is harmless.
+e2e_preload() {
+  E2E_GAME_ENV+=("LD_PRELOAD=$1")
+  ldd "$E2E_GAME" | grep -q libasan && E2E_GAME_ENV+=("ASAN_OPTIONS=verify_asan_link_order=0")
+  return 0
+}
+
+# e2e_on_sdl2: true when the running game's SDL 1.2 is the one over SDL 2 (sdl12-compat).
+e2e_on_sdl2() { grep -q libSDL2 "/proc/$e2e_game_pid/maps" 2>/dev/null; }

@@ -16,6 +16,12 @@
                                        (with ROWS, only in SMALL's top ROWS rows and around it)
   x_helper.py differ A.png B.png X Y W H
                                        how many pixels of the rectangle differ between A and B
+  x_helper.py cells FILE.png X Y CELL COLUMNS ROWS
+                                       the lit cells of a grid of CELL x CELL squares whose top
+                                       left corner is (X, Y): "column,row" for each whose middle
+                                       pixel is bright, one a line
+  x_helper.py managed                  whether a window manager runs (it has said so on the root
+                                       window, as freedesktop's window managers do)
   x_helper.py elsewhere SECONDS        opens a small window in the screen's top-left corner and
                                        gives it the keyboard, as a player does who turns to
                                        another program; it stays that long, or until killed
@@ -87,6 +93,22 @@ def differ(a_path, b_path, x, y, width, height):
     print(sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q))
 
 
+def cells(path, x, y, cell, columns, rows):
+    picture = Image.open(path).convert("RGB")
+    for row in range(rows):
+        for column in range(columns):
+            middle = (x + column * cell + cell // 2, y + row * cell + cell // 2)
+            if max(picture.getpixel(middle)) > 100:
+                print("%d,%d" % (column, row))
+
+
+def managed():
+    dpy = display.Display()
+    check = dpy.intern_atom("_NET_SUPPORTING_WM_CHECK")
+    if dpy.screen().root.get_full_property(check, X.AnyPropertyType) is None:
+        sys.exit(1)
+
+
 def elsewhere(seconds):
     dpy = display.Display()
     screen = dpy.screen()
@@ -142,6 +164,10 @@ def main(argv):
         scaled(args[0], args[1], *(int(a) for a in args[2:]))
     elif command == "differ":
         differ(args[0], args[1], *(int(a) for a in args[2:]))
+    elif command == "cells":
+        cells(args[0], *(int(a) for a in args[1:]))
+    elif command == "managed":
+        managed()
     elif command == "elsewhere":
         elsewhere(float(args[0]))
     elif command == "cover":

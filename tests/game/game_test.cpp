@@ -276,8 +276,9 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
     const Uint8 INPUT = SDL_APPINPUTFOCUS, LOST = 0, WON = 1;
     const std::vector<int> byP = cells(true, {});
     EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, INPUT}, {SDL_ACTIVEEVENT, WON, INPUT}}), byP);
-    EXPECT_EQ(
-        cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE}, {SDL_ACTIVEEVENT, LOST, INPUT}}),
-        byP);
+    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE},
+                            {SDL_ACTIVEEVENT, LOST, INPUT},
+                            {SDL_ACTIVEEVENT, WON, SDL_APPACTIVE}}),
+              byP);
     EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), cells(false, {}));
 }

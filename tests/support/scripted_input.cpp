@@ -10,13 +10,18 @@ void HoldKey(SDLKey key, bool held)
     SDL_GetKeyState(nullptr)[key] = held ? 1 : 0;
 }
 
+// The pads a script holds, read by the game in place of SDL's joysticks once the first is held.
+static GamepadReading scriptedPads[GAMEPAD_MAX];
+static bool scriptedPadUsed[GAMEPAD_MAX];
+
 void ReleaseAllKeys()
 {
     int count = 0;
     Uint8* keys = SDL_GetKeyState(&count);
     for (int i = 0; i < count; ++i)
         keys[i] = 0;
-    gGamepads.ReleaseAll();
+    for (GamepadReading& pad : scriptedPads)
+        pad = GamepadReading{};
 }
 
 void PushKeyDown(SDLKey key, Uint16 unicode)
@@ -38,12 +43,21 @@ void PushQuit()
 
 void HoldPad(const PadInput& input, bool held)
 {
-    SDL_Event event = {};
-    const Uint8 type =
-        input.type == SDL_JOYBUTTONDOWN && !held ? Uint8(SDL_JOYBUTTONUP) : input.type;
-    event.jaxis = {type, Uint8(input.pad), Uint8(input.number), Sint16(held ? input.value : 0)};
-    event.jhat.value = Uint8(held ? input.value : 0);
-    SDL_PushEvent(&event);
+    SetGamepadReader([](int pad, GamepadReading& reading) {
+        reading = scriptedPads[pad];
+        return scriptedPadUsed[pad];
+    });
+    scriptedPadUsed[input.pad] = true;
+    GamepadReading& pad = scriptedPads[input.pad];
+    const int value = held ? input.value : 0;
+    if (input.type == SDL_JOYBUTTONDOWN) {
+        const Uint32 bit = Uint32(1) << input.number;
+        pad.buttons = held ? pad.buttons | bit : pad.buttons & ~bit;
+    } else if (input.type == SDL_JOYHATMOTION) {
+        pad.hat = Uint8(value);
+    } else if (input.number < 2) {
+        (input.number == 0 ? pad.stickX : pad.stickY) = Sint16(value);
+    }
 }
 
 void DrainEvents()

@@ -13,7 +13,8 @@ void ReleaseAllKeys();  // and lets every pad go
 void PushKeyDown(SDLKey key, Uint16 unicode = 0);
 void PushQuit();
 // A button (SDL_JOYBUTTONDOWN), hat or axis of a pad by its number, with the hat's bits or the
-// axis's place while held; HoldPad pushes the event that holds it or lets it go.
+// axis's place while held. HoldPad holds it or lets it go on a scripted pad that the game reads in
+// place of SDL's joysticks (SetGamepadReader), in the controller layout, from then on.
 // clang-format off
 struct PadInput { Uint8 type; int pad, number, value = 0; };
 // clang-format on
