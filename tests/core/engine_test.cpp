@@ -8,10 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <algorithm>
-
 using namespace ::testing::internal;  // capturing the console
 
 // The process-wide engine starts only once per process: these run in this order, before every
@@ -23,16 +19,6 @@ TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
     EXPECT_EQ(GetCapturedStderr(), "Couldn't create logfile /nonexistent-kolvo-dir/kolvolog.txt");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
     EXPECT_EQ(freeMain, nullptr);
-}
-
-// The sound library's thread reads the environment meanwhile.
-TEST(Engine, StartingAddsNothingToTheEnvironment)
-{
-    const auto variables = [] { return std::find(environ, environ + 4096, nullptr) - environ; };
-    const auto before = variables();
-    StartHeadlessEngine();
-    EXPECT_EQ(variables(), before);
-    ASSERT_EQ(freeMain, &gEngine);
 }
 
 TEST(Engine, AnOverlongMessageIsCutNotOverrun)

@@ -53,38 +53,28 @@ TEST(RunScreen, TakesTheEventsItsRulesSayAndLeavesTheRestQueued)
 }
 
 // A screen of three frames whose window is closed before the first: the loop notes it for every
-// screen, and the rules say what it means and the line it logs (level 0: none).
+// screen, and the rules say what it means; the line is logged at level 1, or by Fail.
 TEST(RunScreen, AClosedWindowMeansWhatTheScreensRulesSay)
 {
     StartHeadlessEngine();
-    const struct {
-        FrameClosed closed;
-        const char* line;
-        bool ended;  // what RunScreen returns
-        int steps, level;
-    } cases[] = {
-        {FRAME_CLOSED_ENDS, "closed", true, 1, 1},  // after the frame that took it
-        {FRAME_CLOSED_ENDS, nullptr, true, 1, 0},
-        {FRAME_CLOSED_FAILS, "closed", false, 0, 2},  // before its step
-        {FRAME_CLOSED_NOTED, "closed", true, 3, 1},   // the screen plays on to its own end
+    const std::tuple<FrameClosed, bool, int, int> cases[] = {
+        // closed, what RunScreen returns, the frames stepped, the line's level
+        {FRAME_CLOSED_ENDS, true, 1, 1},    // after the frame that took it
+        {FRAME_CLOSED_FAILS, false, 0, 2},  // before its step
+        {FRAME_CLOSED_NOTED, true, 3, 1},   // the screen plays on to its own end
     };
-    for (const auto& c : cases) {
+    for (const auto& [closed, ended, steps, level] : cases) {
         DrainEvents();
         PushQuit();
         LogSink log;
         Probe probe;
         probe.last = 3;
-        const FrameRules rules = {FRAME_PERIOD_MS,
-                                  FRAME_EVENTS_ALL,
-                                  FRAME_END_AT_ONCE,
-                                  FRAME_DRAWS_CHANGES,
-                                  "Flip failed!",
-                                  c.closed,
-                                  c.line};
-        EXPECT_EQ(RunScreen(probe, rules), c.ended) << c.closed;
+        const FrameRules rules = {FRAME_PERIOD_MS,     FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
+                                  FRAME_DRAWS_CHANGES, "Flip failed!",   closed};
+        EXPECT_EQ(RunScreen(probe, rules), ended) << closed;
         EXPECT_TRUE(probe.WindowClosed());
-        EXPECT_EQ(probe.steps, c.steps) << c.closed;
-        EXPECT_EQ(log.All(), c.level ? std::to_string(c.level) + " closed\n" : "") << c.closed;
+        EXPECT_EQ(probe.steps, steps) << closed;
+        EXPECT_EQ(log.All(), std::to_string(level) + " user killed window! - exit\n") << closed;
     }
 }
 

@@ -69,8 +69,7 @@ TEST(Game, EveryTenRowsALevelBegins)
 // and then the first frame past each 200 ms window.
 TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200Ms)
 {
-    constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10;
-    constexpr int FIRST_TOGGLE = HELD_FROM + 1;
+    constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10, FIRST_TOGGLE = HELD_FROM + 1;
     constexpr int TOGGLE_FRAMES = MODE_KEY_REPEAT_MS / FRAME_MS + 1;
     constexpr int LAST_TOGGLE = FIRST_TOGGLE + 2 * TOGGLE_FRAMES, LEAVE = LAST_TOGGLE + 5;
     ModeWorld world;

@@ -20,18 +20,15 @@ TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePictures)
     EXPECT_EQ(graphics, (std::vector{0, 1, 0, 1, 0, 1, 0}));
 }
 
-// The blocks' offsets from block 0, as the stone spawned, turned a quarter clockwise on screen
-// (rows grow downwards) the given number of times.
-static Cells TurnedAboutBlockZero(const Cells& spawned, int quarters)
+// The stone's cells turned a quarter clockwise on screen (rows grow downwards) about block 0, the
+// given number of times.
+static Cells TurnedAboutBlockZero(Cells cells, int quarters)
 {
-    Cells turned = spawned;
-    for (size_t b = 1; b < turned.size(); ++b) {
-        int dx = spawned[b].first - spawned[0].first, dy = spawned[b].second - spawned[0].second;
-        for (int q = 0; q < quarters; ++q)
-            std::tie(dx, dy) = std::pair{-dy, dx};
-        turned[b] = {spawned[0].first + dx, spawned[0].second + dy};
-    }
-    return turned;
+    const auto [x0, y0] = cells[0];
+    for (int q = 0; q < quarters; ++q)
+        for (auto& [x, y] : cells)
+            std::tie(x, y) = std::pair{x0 - (y - y0), y0 + (x - x0)};
+    return cells;
 }
 
 // In free space the k-th turn shows the spawned shape turned k quarters about block 0; the square

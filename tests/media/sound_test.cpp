@@ -87,18 +87,21 @@ TEST_F(SoundOnDisk, LoudStreamsSaturateTheMix)
 }
 
 // Half a second of 440 Hz in mono, as MP3: whole cycles, so a gapless loop is one unbroken tone.
-// False where lame is not installed.
-static bool WriteTune()
-{
-    WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000);
-    return std::system("lame --quiet -b 64 tune.wav tune.mp3") == 0;
-}
+class Mp3Music : public SoundOnDisk {
+protected:
+    void SetUp() override
+    {
+        SoundOnDisk::SetUp();
+        WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000);
+        if (std::system("lame --quiet -b 64 tune.wav tune.mp3") != 0)
+            GTEST_SKIP() << "lame is not installed";
+        ASSERT_TRUE(music.Open("tune.mp3"));
+    }
+    SoundStream music;
+};
 
-TEST_F(SoundOnDisk, Mp3MusicPlaysOnceAtTheMixRateOnBothSides)
+TEST_F(Mp3Music, PlaysOnceAtTheMixRateOnBothSides)
 {
-    if (!WriteTune())
-        GTEST_SKIP() << "lame is not installed";
-    SoundStream music("tune.mp3");
     DiskOutput out;
     ASSERT_TRUE(music.Play(false));
     std::vector<int16_t> heard = out.Next(OUTPUT_RATE);
@@ -108,11 +111,8 @@ TEST_F(SoundOnDisk, Mp3MusicPlaysOnceAtTheMixRateOnBothSides)
         << "the mono tone on both sides";
 }
 
-TEST_F(SoundOnDisk, LoopedMp3MusicPlaysWithoutASeamUntilStopped)
+TEST_F(Mp3Music, LoopedPlaysWithoutASeamUntilStopped)
 {
-    if (!WriteTune())
-        GTEST_SKIP() << "lame is not installed";
-    SoundStream music("tune.mp3");
     DiskOutput out;
     ASSERT_TRUE(music.Play(true));
     LoudSpan looped = FindLoudSpan(out.Next(2 * OUTPUT_RATE), 1000);
