@@ -74,13 +74,6 @@ protected:
     }
     // Nothing falls unless the test lets it.
     void StopFalling() { engine.SetSpeed(-1000000); }
-    // An empty playfield again, nothing falling; the picture counter goes on.
-    void Restart()
-    {
-        engine.Reset();
-        ASSERT_TRUE(engine.Init(400));
-        StopFalling();
-    }
 
     FakeClock clock{100000};
     TumbloEngine engine;

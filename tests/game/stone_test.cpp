@@ -12,7 +12,9 @@ TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePictures)
                                                "...XXX.....|....X......"};
     std::vector<int> graphics;
     for (int type = 0; type < STONE_TYPES; ++type) {
-        Restart();
+        engine.Reset();
+        ASSERT_TRUE(engine.Init(400));
+        StopFalling();
         Spawn(type);
         EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]) << "type " << type;
         graphics.push_back(engine.BlockAt(4, 0)->graphic);
@@ -36,7 +38,9 @@ static Cells TurnedAboutBlockZero(Cells cells, int quarters)
 TEST_F(PlayfieldTest, InFreeSpaceEveryTurnIsAQuarterTurnAboutBlockZero)
 {
     for (int type = 0; type < STONE_TYPES; ++type) {
-        Restart();
+        engine.Reset();
+        ASSERT_TRUE(engine.Init(400));
+        StopFalling();
         Spawn(type);
         Fall(2);
         const Cells spawned = Stone();
