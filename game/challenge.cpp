@@ -9,8 +9,8 @@
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "game/mode_core.h"
+#include "game/sidebar.h"
 
-static constexpr int CHALLENGE_NO_LEVEL = -1;  // the side panels show no level
 static constexpr int CHALLENGE_START_SPEED = 400;
 // The trailing player's speed: 400 at an even score, 5 more per point of lead.
 static constexpr int CHALLENGE_SPEED_PER_POINT = 5;
@@ -50,7 +50,7 @@ public:
     void HandleEvent(const SDL_Event& event) override { core.NoteEvent(event); }
     bool Step() override;
     void AddLook(FrameLook& look) const override { core.AddLook(look); }
-    bool Draw() override { return core.Draw(CHALLENGE_NO_LEVEL, nullptr); }
+    bool Draw() override { return core.Draw(SIDEBAR_NO_LEVEL, nullptr); }
     bool Done() const override { return core.Over(); }
 
     ModeCore core;
@@ -113,7 +113,7 @@ public:
     void HandleEvent(const SDL_Event&) override {}
     bool Step() override;
     void AddLook(FrameLook& look) const override { core.AddLook(look); }
-    bool Draw() override { return core.Draw(CHALLENGE_NO_LEVEL, result.texts); }
+    bool Draw() override { return core.Draw(SIDEBAR_NO_LEVEL, result.texts); }
     bool Done() const override { return left; }
 
 private:

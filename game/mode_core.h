@@ -60,6 +60,7 @@ struct ModePlayer {
 // borrow, the sounds last.
 class ModeCore {
 public:
+    // The rules, and the sides they name, must outlive the core: the modes pass static tables.
     explicit ModeCore(const ModeRules& rules);
 
     // Starts the playfields, opens the sounds and loads the pictures, logging the mode's lines,
@@ -76,8 +77,8 @@ public:
     void HoldClock(Uint32 now) { clock.Hold(now); }
     // What Draw shows: every playfield with its sign, the clock and the pause.
     void AddLook(FrameLook& look) const;
-    // The playfields, the message over each, the clock and the side panels showing level (a
-    // negative level is left out). The messages are texts[i] when texts is given (a banner, a
+    // The playfields, the message over each, the clock and the side panels showing level
+    // (SIDEBAR_NO_LEVEL: none). The messages are texts[i] when texts is given (a banner, a
     // result), else "Paused" while paused, else the points of the player's latest row clear for a
     // while. False when a piece failed, logged.
     bool Draw(int level, const char* const* texts);
@@ -85,11 +86,10 @@ public:
     // playfields.
     void Release();
 
-    int PlayerCount() const { return rules.playerCount; }
     TumbloEngine& Playfield(int player) { return players[player].playfield; }
-    const TumbloEngine& Playfield(int player) const { return players[player].playfield; }
-    int PlayTime() const { return clock.PlayTime(); }
+    int PlayTime() const { return clock.PlayTime(); }  // in seconds
 
+    // Lent to the playfields; the modes play the lose and the highscore sound at their end.
     SoundStream landingSound, lineSound, loseSound, highscoreSound;
 
 private:
@@ -98,7 +98,7 @@ private:
     bool StepPlayer(ModePlayer& player, Uint32 keyBits);
     void DrawMessage(const ModePlayer& player, const char* text);
 
-    const ModeRules& rules;
+    const ModeRules& rules;  // not owned
     PlayfieldPictures pictures;
     ModePlayer players[MODE_MAX_PLAYERS];
     PauseMusicKeys pauseMusicKeys;
