@@ -3,13 +3,15 @@
 
 #include "app/globals.h"
 
-// The order of these definitions is the order of construction; it matters (see globals.h).
+// Kept on purpose: these are built before main. The order of these definitions is the order of
+// construction; it matters (see globals.h).
 Engine gEngine;
 TextEngine gWhiteFont;
 TextEngine gOrangeFont;
 SoundStream gMusic;
 Gamepads gGamepads;  // closed before the engine quits SDL
 
+bool gSoundOn = true;
 bool gFullscreen = true;
 bool gDebug = false;
 int gScale = 1;

@@ -113,7 +113,7 @@ static void BM_HighscoreFrame(benchmark::State& state)
         snprintf(name, sizeof name, "Player %d", i + 1);
         list.Add(MakeHighscoreEntry(name, 1000 * (i + 1), i + 1, 60 * (i + 1) + 7));
     }
-    if (!StartBenchScreen() || !list.Save(HIGHSCORE_FILE, HighscoreKey)) {
+    if (!StartBenchScreen() || !list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY)) {
         state.SkipWithError("set-up failed");
         return;
     }

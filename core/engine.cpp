@@ -79,6 +79,9 @@ __attribute__((constructor(101))) static void SetSdlEnvironment()
     // SDL 1.2 over SDL 2 hands every gamepad it knows over in one layout when asked (see
     // gamepads.h); the classic library does not know the setting.
     setenv("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", 0);
+    // SDL 2's loader plays what is left of a cut WAV file, the classic SDL 1.2 refuses it. Refuse it
+    // on both, so a damaged effect is reported the same way everywhere.
+    setenv("SDL_WAVE_TRUNCATION", "strict", 0);
 }
 
 // xvfb-run's X server starts afresh whenever its last client leaves, and the classic SDL 1.2 opens
@@ -121,6 +124,7 @@ bool Engine::OpenScreen(int width, int height, bool fullscreen, int scale)
         flags |= SDL_FULLSCREEN;
     SDL_Surface* display = SDL_SetVideoMode(fit.displayW, fit.displayH, 0, flags);
     if (!display) {
+        // Kept on purpose: the line ends in a line break of its own, as log readers know it.
         Log(4, "Couldn't set %dx%dx[optimal] video mode: %s\n", fit.displayW, fit.displayH,
             SDL_GetError());
         return false;

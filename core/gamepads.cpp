@@ -101,6 +101,61 @@ const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats)
     return GAMEPAD_MODELS[sizeof GAMEPAD_MODELS / sizeof GAMEPAD_MODELS[0] - 1].layout;
 }
 
+// SDL 2's names for the inputs in a mapping line, in GamepadInput order.
+static const char* const GAMEPAD_MAPPING_KEYS[GAMEPAD_INPUTS] = {
+    "dpleft", "dpright", "dpup", "dpdown", "a", "b", "back", "start"};
+
+// Whether the text up to `end` is exactly the word.
+static bool IsWord(const char* text, const char* end, const char* word)
+{
+    const size_t length = strlen(word);
+    return size_t(end - text) == length && strncmp(text, word, length) == 0;
+}
+
+// Where the field that starts at `field` ends: at the next comma, or the line's end.
+static const char* FieldEnd(const char* field, const char* lineEnd)
+{
+    const char* comma = static_cast<const char*>(memchr(field, ',', size_t(lineEnd - field)));
+    return comma ? comma : lineEnd;
+}
+
+// Reads one "key:bN" field of a mapping line into the layout; other fields change nothing.
+static void ReadMappingField(const char* field, const char* end, GamepadLayout& layout)
+{
+    const char* colon = static_cast<const char*>(memchr(field, ':', size_t(end - field)));
+    if (!colon || colon + 1 == end || colon[1] != 'b')
+        return;
+    int button = 0;
+    for (const char* digit = colon + 2; digit < end; ++digit) {
+        if (!isdigit(static_cast<unsigned char>(*digit)) || button >= 32)
+            return;
+        button = button * 10 + (*digit - '0');
+    }
+    for (int input = 0; input < GAMEPAD_INPUTS; ++input)
+        if (IsWord(field, colon, GAMEPAD_MAPPING_KEYS[input]) && colon + 2 < end && button < 32)
+            layout.button[input] = Sint8(button);
+}
+
+bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layout)
+{
+    for (const char* line = config; line && name && *line;) {
+        const char* lineEnd = line + strcspn(line, "\n");
+        const char* nameStart = FieldEnd(line, lineEnd);
+        const char* nameEnd = nameStart < lineEnd ? FieldEnd(nameStart + 1, lineEnd) : lineEnd;
+        if (nameEnd < lineEnd && IsWord(nameStart + 1, nameEnd, name)) {
+            layout = {"SDL_GAMECONTROLLERCONFIG", {-1, -1, -1, -1, -1, -1, -1, -1}};
+            for (const char* field = nameEnd + 1; field < lineEnd;) {
+                const char* fieldEnd = FieldEnd(field, lineEnd);
+                ReadMappingField(field, fieldEnd, layout);
+                field = fieldEnd + 1;
+            }
+            return true;
+        }
+        line = *lineEnd ? lineEnd + 1 : lineEnd;
+    }
+    return false;
+}
+
 // A stick direction: the axis along it pushed that way beyond the dead zone, measured on the
 // stick's length, and the axis across it clearly smaller.
 static bool StickHolds(int along, int across, int length2)
@@ -161,6 +216,8 @@ void Gamepads::OpenPad(int number, bool controller)
     gEngine.Log(2, "Gamepad %d: %s", number, name ? name : "");
     if (controller)
         pad.layout = &GAMEPAD_CONTROLLER_LAYOUT;
+    else if (ReadMappingLayout(getenv("SDL_GAMECONTROLLERCONFIG"), name, pad.ownLayout))
+        pad.layout = &pad.ownLayout;
     else
         pad.layout = &FindDeviceLayout(name, SDL_JoystickNumButtons(pad.joystick),
                                        SDL_JoystickNumHats(pad.joystick));
@@ -207,8 +264,8 @@ void Gamepads::Update(Pad& pad, Uint32 now)
     if (pad.letGo || !focused)
         pad.blocked = now;
     pad.letGo = false;
-    pad.blocked &= now;  // what was released counts again when next pressed
-    const Uint32 counts = focused ? now & ~pad.blocked : 0;
+    pad.blocked &= now;                        // what was released counts again when next pressed
+    const Uint32 counts = now & ~pad.blocked;  // nothing while the window is away
     pad.pressed |= counts & ~pad.held;
     pad.held = counts;
 }

@@ -52,6 +52,12 @@ bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetti
 // buttons and nothing else besides the d-pad and stick.
 const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats);
 
+// A player's own layout for a pad, from SDL 2's mapping lines ("guid,name,a:b0,b:b1,...", one a
+// line, as SDL_GAMECONTROLLERCONFIG holds them): the first line whose name is the pad's exactly.
+// Its a, b, back, start and d-pad buttons (bN) are read; hats and axes stay hat 0 and axes 0 and 1,
+// and an input the line does not give is none. False when no line names the pad.
+bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layout);
+
 // What SDL reports of one pad at one moment.
 struct GamepadReading {
     Uint32 buttons;         // bit n while button n is held
@@ -107,10 +113,11 @@ private:
     struct Pad {
         SDL_Joystick* joystick = nullptr;
         const GamepadLayout* layout = &GAMEPAD_CONTROLLER_LAYOUT;
-        bool letGo = false;  // block whatever the next poll finds held
-        Uint32 blocked = 0;  // inputs held when let go, ignored until released
-        Uint32 held = 0;     // inputs that count now
-        Uint32 pressed = 0;  // inputs pressed since their press was taken
+        GamepadLayout ownLayout = {};  // the player's, from SDL_GAMECONTROLLERCONFIG
+        bool letGo = false;            // block whatever the next poll finds held
+        Uint32 blocked = 0;            // inputs held when let go, ignored until released
+        Uint32 held = 0;               // inputs that count now
+        Uint32 pressed = 0;            // inputs pressed since their press was taken
     };
     void OpenPad(int number, bool controller);
     bool Read(int number, GamepadReading& reading) const;

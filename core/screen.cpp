@@ -48,17 +48,22 @@ bool GainsFocus(const SDL_Event& event)
 }
 
 // Every event passes here, in the order SDL queued it. The classic library goes on reading pads
-// while another program has the keyboard, so the pads count only while the window has it.
-static void TakeEvents(Screen& screen, FrameEvents events)
+// while another program has the keyboard, so the pads count only while the window has it. A
+// closed window is noted here, the one place for every screen.
+static void TakeEvents(Screen& screen, const FrameRules& rules)
 {
+    const FrameEvents events = rules.events;
     SDL_Event event;
     while (events != FRAME_EVENTS_NONE && SDL_PollEvent(&event)) {
         if (LosesFocus(event))
             gGamepads.SetFocus(false);
         else if (GainsFocus(event))
             gGamepads.SetFocus(true);
-        if (event.type == SDL_QUIT && events == FRAME_EVENTS_ALL)
-            gEngine.Log(1, "user killed window! - exit");
+        if (event.type == SDL_QUIT) {
+            screen.NoteWindowClosed();
+            if (rules.closed != FRAME_CLOSED_FAILS && rules.closedLine)
+                gEngine.Log(1, "%s", rules.closedLine);
+        }
         screen.HandleEvent(event);
         if (event.type == SDL_QUIT && events == FRAME_EVENTS_UNTIL_CLOSED)
             return;
@@ -93,8 +98,10 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
 {
     if (rules.drawing == FRAME_DRAWS_ALWAYS && !Clear(rules))
         return false;
-    TakeEvents(screen, rules.events);
+    TakeEvents(screen, rules);
     gGamepads.Poll();
+    if (rules.closed == FRAME_CLOSED_FAILS && screen.WindowClosed())
+        return Fail(rules.closedLine);
     if (!screen.Step())
         return false;
     if (rules.drawing == FRAME_DRAWS_CHANGES) {
@@ -109,6 +116,11 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
     return screen.Draw() && Present(rules);
 }
 
+static bool Ended(const Screen& screen, const FrameRules& rules)
+{
+    return screen.Done() || (rules.closed == FRAME_CLOSED_ENDS && screen.WindowClosed());
+}
+
 bool RunScreen(Screen& screen, const FrameRules& rules)
 {
     FramePacer pacer(rules.periodMilliseconds);
@@ -118,10 +130,10 @@ bool RunScreen(Screen& screen, const FrameRules& rules)
     for (;;) {
         if (!RunFrame(screen, rules, look))
             return false;
-        if (rules.end == FRAME_END_AT_ONCE && screen.Done())
+        if (rules.end == FRAME_END_AT_ONCE && Ended(screen, rules))
             return true;
         pacer.Wait();
-        if (rules.end == FRAME_END_AFTER_WAIT && screen.Done())
+        if (rules.end == FRAME_END_AFTER_WAIT && Ended(screen, rules))
             return true;
     }
 }

@@ -15,7 +15,8 @@ class FrameLook;
 // them (the menu's "Loading..." frame, a level banner, "Game Over", the challenge's result). Each
 // says what one of its frames does; RunScreen does the rest, the same way for all of them:
 //   1. every event SDL has queued goes to HandleEvent, a closed window (SDL_QUIT) too; then the
-//      pads are read (gamepads.h), so Step reads pads as it reads keys;
+//      pads are read (gamepads.h), so Step reads pads as it reads keys; a closed window is noted
+//      here, once for every screen, and its rules say what it means;
 //   2. Step reads the keys held and the pointer and moves the screen on;
 //   3. AddLook tells what the frame would show: a frame that would look exactly as the one on
 //      screen is kept (see frame_look.h), and steps 4 and 5 are skipped;
@@ -32,16 +33,21 @@ public:
     virtual void AddLook(FrameLook& look) const = 0;
     virtual bool Draw() = 0;
     virtual bool Done() const = 0;
+
+    // Whether a closed window was noted while the screen ran (RunScreen notes it).
+    bool WindowClosed() const { return windowClosed; }
+    void NoteWindowClosed() { windowClosed = true; }  // the screen loop's
+
+private:
+    bool windowClosed = false;
 };
 
 // Which events a screen's frames take.
 enum FrameEvents {
     FRAME_EVENTS_NONE,  // none: they stay queued for the screen that follows
-    // Every one up to a closed window, which ends the screen: the events behind it stay queued for
-    // whoever polls next. The screen says itself that the window was closed.
+    // Every one up to a closed window: the events behind it stay queued for whoever polls next.
     FRAME_EVENTS_UNTIL_CLOSED,
-    // Every one. A closed window is logged here, at level 1, and the screen plays on to its end.
-    FRAME_EVENTS_ALL,
+    FRAME_EVENTS_ALL,  // every one
 };
 
 // When a screen that is done is left: right after the frame that finished it, or after that
@@ -56,21 +62,35 @@ enum FrameDrawing {
     FRAME_DRAWS_ALWAYS,
 };
 
+// What a closed window means to a screen. Whatever it means, the screen's WindowClosed() is true
+// from the frame that took it on.
+enum FrameClosed {
+    // The screen ends after the frame that took it, which plays on to its end; a pressed button in
+    // the same frame still counts. Its result is the one it would have without that frame's steps.
+    FRAME_CLOSED_ENDS,
+    FRAME_CLOSED_FAILS,  // the frame fails before its step, logging the closed line with Fail
+    FRAME_CLOSED_NOTED,  // nothing but the line: the screen decides itself, by WindowClosed()
+};
+
 // What becomes of the pads when a screen begins.
 enum FramePads {
     // Every pad is let go: what one holds counts only once released and pressed again, so a press
     // that ended the screen before cannot act on this one (gamepads.h).
     FRAME_PADS_LET_GO,
-    FRAME_PADS_KEPT,  // as they are: a phase that play goes on after (the single game's banner)
+    FRAME_PADS_KEPT,  // as they are: a screen that follows play at once ("Game Over")
 };
 
-// How RunScreen runs one screen.
+// How RunScreen runs one screen: only what differs between screens.
 struct FrameRules {
     Uint32 periodMilliseconds;  // FRAME_PERIOD_MS or FRAME_PERIOD_MENU_MS (frame_pacer.h)
     FrameEvents events;
     FrameEnd end;
     FrameDrawing drawing;
     const char* flipFailure;  // the line a frame that cannot be presented logs
+    FrameClosed closed = FRAME_CLOSED_ENDS;
+    // What a closed window logs: at level 1 for every one taken, or with Fail where it fails the
+    // frame; null logs nothing.
+    const char* closedLine = "user killed window! - exit";
     const char* clearFailure = "Fill Screen failed!";
     FramePads pads = FRAME_PADS_LET_GO;
 };

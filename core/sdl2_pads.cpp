@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/gamepads.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
@@ -56,40 +57,42 @@ static bool FindCalls(void* library, Sdl2Calls& sdl)
            Find(library, "SDL_GameControllerAddMapping", sdl.GameControllerAddMapping);
 }
 
-// Appends ",key:value" to the line, value being b<button> (the key is left out for -1).
-static void AddButton(char* line, const char* key, int button)
+// Adds to the line, cut at SDL2_MAPPING_SIZE.
+static void Append(char* line, const char* format, ...) __attribute__((format(printf, 2, 3)));
+static void Append(char* line, const char* format, ...)
 {
     const size_t used = strlen(line);
-    if (button >= 0 && used < SDL2_MAPPING_SIZE)
-        snprintf(line + used, SDL2_MAPPING_SIZE - used, ",%s:b%d", key, button);
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line + used, SDL2_MAPPING_SIZE - used, format, args);
+    va_end(args);
 }
 
-// SDL 2's mapping line for the pad in its device layout: "guid,name,a:b0,...". A comma would end
-// the name early, so commas in it become spaces.
+// SDL 2's mapping line for the pad, read in its device layout: "guid,name,a:b0,...".
 static void MakeMapping(const Sdl2Calls& sdl, int device, void* joystick, char* line)
 {
+    static const char* const KEYS[GAMEPAD_INPUTS] = {"dpleft", "dpright", "dpup", "dpdown",
+                                                     "a",      "b",       "back", "start"};
     const int buttons = sdl.JoystickNumButtons(joystick), hats = sdl.JoystickNumHats(joystick);
     const char* name = sdl.JoystickNameForIndex(device);
     const GamepadLayout& layout = FindDeviceLayout(name, buttons, hats);
-    char guid[33];
-    sdl.JoystickGetGUIDString(sdl.JoystickGetDeviceGUID(device), guid, sizeof guid);
+    sdl.JoystickGetGUIDString(sdl.JoystickGetDeviceGUID(device), line, SDL2_MAPPING_SIZE);
     // SDL 2 keeps a check sum of the pad's name in the GUID's bytes 2 and 3; a mapping line leaves
     // them zero, or it matches no pad.
-    memcpy(guid + 4, "0000", 4);
-    snprintf(line, SDL2_MAPPING_SIZE, "%s,%.200s", guid, name ? name : "pad");
-    for (char* c = line + strlen(guid) + 1; *c; ++c)
+    if (strlen(line) == 32)
+        memcpy(line + 4, "0000", 4);
+    const size_t nameStart = strlen(line) + 1;
+    Append(line, ",%.200s", name ? name : "pad");
+    for (char* c = line + nameStart; *c; ++c)  // a comma would end the name early
         if (*c == ',')
             *c = ' ';
-    static const char* const KEYS[GAMEPAD_INPUTS] = {"dpleft", "dpright", "dpup", "dpdown",
-                                                     "a",      "b",       "back", "start"};
     for (int input = 0; input < GAMEPAD_INPUTS; ++input)
-        AddButton(line, KEYS[input], layout.button[input] < buttons ? layout.button[input] : -1);
-    const size_t used = strlen(line);
+        if (layout.button[input] >= 0 && layout.button[input] < buttons)
+            Append(line, ",%s:b%d", KEYS[input], layout.button[input]);
     if (hats > 0 && layout.button[GAMEPAD_LEFT] < 0)
-        snprintf(line + used, SDL2_MAPPING_SIZE - used, ",%s",
-                 "dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8");
+        Append(line, ",dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8");
     if (sdl.JoystickNumAxes(joystick) >= 2)
-        snprintf(line + strlen(line), SDL2_MAPPING_SIZE - strlen(line), ",leftx:a0,lefty:a1");
+        Append(line, ",leftx:a0,lefty:a1");
     gEngine.Log(2, "Gamepad %s is no controller SDL 2 knows: read as %s", name ? name : "",
                 layout.name);
 }

@@ -99,9 +99,9 @@ static void CheckSaveRoundTrip(HighscoreList& list)
 {
     const uint32_t created = list.Header()->created;
     const std::vector<HighscoreEntry> expected = ExpectedAfterReload(Entries(list));
-    Check(list.Save(FUZZ_FILE, HighscoreKey));
+    Check(list.Save(FUZZ_FILE, HIGHSCORE_KEY));
     HighscoreList reloaded;
-    Check(reloaded.Load(FUZZ_FILE, HighscoreKey));
+    Check(reloaded.Load(FUZZ_FILE, HIGHSCORE_KEY));
     Check(reloaded.Header()->created == created);
     const std::vector<HighscoreEntry> got = Entries(reloaded);
     Check(got.size() == expected.size() &&
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!WriteBytes(data, size))
         abort();
     HighscoreList list;
-    if (!list.Load(FUZZ_FILE, HighscoreKey)) {
+    if (!list.Load(FUZZ_FILE, HIGHSCORE_KEY)) {
         Check(list.Count() == 0 && list.Header() == nullptr);  // a failed load leaves nothing
         return 0;
     }

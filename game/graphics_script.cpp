@@ -141,6 +141,7 @@ bool ReadHeader(FILE* file)
         header[0] = '\0';
     if (strcmp(header, GRAPHICS_SCRIPT_HEADER) == 0)
         return true;
+    // Kept on purpose: the wrong header is shown on standard output, where script authors look.
     printf("%s\n", header);
     return false;
 }

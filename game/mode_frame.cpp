@@ -21,7 +21,7 @@ bool OpenModeSounds(SoundStream& landing, SoundStream& line, SoundStream& lose,
 
 bool KeyHeld(SDLKey key)
 {
-    return gEngine.keys[key] != 0;
+    return KeyOrPadHeld(key, MODE_NO_PAD, GAMEPAD_A);
 }
 
 bool LeaveHeld()

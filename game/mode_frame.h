@@ -49,6 +49,9 @@ constexpr PlayerControls MODE_RIGHT_PLAYER = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SD
 // The key bits for the playfield from what its player holds now.
 Uint32 PlayerKeyBits(const PlayerControls& player);
 
+// No pad stands in for the key: KeyOrPadHeld asks a pad number no pad has.
+constexpr int MODE_NO_PAD = GAMEPAD_MAX;
+// A key alone: M, and P and Escape, whose pad buttons act as presses (TakePress).
 bool KeyHeld(SDLKey key);
 // Escape held, or a press of Back on any pad: leave the game.
 bool LeaveHeld();

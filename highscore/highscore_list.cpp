@@ -13,8 +13,8 @@
 #include <ctime>
 #include <string>
 
-const char HighscoreKey[] = "pLmKrTwqZuoVbXhaEyNcsDgiFjWtQeRyUoPaS";
-static_assert(sizeof HighscoreKey == 38, "37 key letters and the zero that ends the key stream");
+const char HIGHSCORE_KEY[] = "pLmKrTwqZuoVbXhaEyNcsDgiFjWtQeRyUoPaS";
+static_assert(sizeof HIGHSCORE_KEY == 38, "37 key letters and the zero that ends the key stream");
 
 // A save is written under this name beside the list and renamed over it when complete.
 static const char HIGHSCORE_TEMP_SUFFIX[] = ".tmp";

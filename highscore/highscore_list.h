@@ -28,7 +28,7 @@ constexpr int HIGHSCORE_PLACES = 10;
 static_assert(sizeof HIGHSCORE_MAGIC == 19, "the magic and its zero fit the 20-byte field");
 
 // The constant key text that scrambles the file; every reader and writer passes this one.
-extern const char HighscoreKey[];
+extern const char HIGHSCORE_KEY[];
 
 // One result. In memory the name is always zero-terminated; it holds up to 20 characters, because
 // a file from elsewhere may fill the whole field without a zero.

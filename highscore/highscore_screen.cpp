@@ -38,12 +38,8 @@ static const FrameRules HIGHSCORE_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_AL
 // drawn. The frame in which the player asks to leave is still drawn and shown.
 class HighscorePage : public Screen {
 public:
-    // A closed window asks to leave; keys are read as they are held.
-    void HandleEvent(const SDL_Event& event) override
-    {
-        if (event.type == SDL_QUIT)
-            leave = true;
-    }
+    // Keys are read as they are held; a closed window leaves (the loop ends the screen).
+    void HandleEvent(const SDL_Event&) override {}
     bool Step() override;
     void AddLook(FrameLook&) const override {}
     bool Draw() override;
@@ -58,7 +54,7 @@ static void LoadList(HighscoreList* list)
 {
     gEngine.Log(2, "Highscore called...");
     gEngine.Log(2, "Load file...");
-    if (list->Load(HIGHSCORE_FILE, HighscoreKey))
+    if (list->Load(HIGHSCORE_FILE, HIGHSCORE_KEY))
         gEngine.Log(2, "Load done!");
     else
         gEngine.Log(2, "Open Highscore failed!");
@@ -66,11 +62,12 @@ static void LoadList(HighscoreList* list)
         list->Truncate(HIGHSCORE_PLACES);
 }
 
-// Return, Space or Escape held leave, or a pad's A or Start as Return, once the guard has passed.
+// Return, Space or Escape held leave, or a pad's A or Start as Return and Back as Escape, once the
+// guard has passed.
 bool HighscorePage::Step()
 {
-    const Uint8* keys = gEngine.keys;
-    if (!ReturnHeld() && !keys[SDLK_SPACE] && !keys[SDLK_ESCAPE])
+    if (!ReturnHeld() && !KeyOrPadHeld(SDLK_SPACE, GAMEPAD_ANY, GAMEPAD_A) &&
+        !KeyOrPadHeld(SDLK_ESCAPE, GAMEPAD_ANY, GAMEPAD_BACK))
         return true;
     if (Ticks() - startTick <= HIGHSCORE_LEAVE_GUARD_MS)
         return true;
@@ -102,7 +99,8 @@ static bool DrawRow(int row, const HighscoreEntry* entry)
     const int y = HIGHSCORE_FIRST_ROW_Y + HIGHSCORE_ROW_HEIGHT * (row - 1);
     for (int column = 0; column < HIGHSCORE_COLUMNS; ++column) {
         // A stored time below one second is damage the table refuses to show. Kept on purpose: the
-        // line names the division the time once needed; log readers know it by that name.
+        // line names the division the time once needed; log readers know it by that name, and it
+        // is logged again on every frame drawn.
         if (column == HIGHSCORE_COLUMN_TIME && entry && entry->playTime < 1)
             return Fail("Divide by 0 error!");
         gWhiteFont.PutString(HIGHSCORE_COLUMN_X[column], y, cells[column]);
@@ -128,5 +126,5 @@ bool ShowHighscore()
     page.startTick = Ticks();
     gEngine.Log(2, "Enter inner mainloop...");
     RunScreen(page, HIGHSCORE_FRAME);
-    return page.leave;
+    return page.leave || page.WindowClosed();
 }

@@ -36,7 +36,7 @@ bool ReachesHighscore(int32_t points, int32_t level, int32_t seconds)
 {
     HighscoreList list;
     // Kept on purpose: the misspelt success line this check has always written; log readers know it.
-    if (list.Load(HIGHSCORE_FILE, HighscoreKey))
+    if (list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY))
         gEngine.Log(2, "Load Highsore done!");
     else
         gEngine.Log(2, "Load Highscore failed!");
@@ -94,7 +94,7 @@ static std::string KeepDamagedFile(const char* path)
 bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t seconds)
 {
     HighscoreList list;
-    const bool loaded = list.Load(HIGHSCORE_FILE, HighscoreKey);
+    const bool loaded = list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY);
     gEngine.Log(2, loaded ? "Load Highscore done!" : "Load Highscore failed!");
     if (list.Add(MakeHighscoreEntry(name, points, level, seconds)) > HIGHSCORE_PLACES) {
         gEngine.Log(2, "User didn't reach highscore!");
@@ -112,7 +112,7 @@ bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t sec
             return false;
         }
     }
-    if (!list.Save(HIGHSCORE_FILE, HighscoreKey)) {
+    if (!list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY)) {
         if (!kept.empty())
             unlink(kept.c_str());  // a failed save leaves the damaged file itself in place
         gEngine.Log(2, "Write to Highscore file failed!");

@@ -44,6 +44,8 @@ public:
     // characters; the text is drawn at the rectangle's top-left corner. False when a load fails.
     bool Init(SDL_Rect rect, Uint32 maxLength, const char* cursorPath, const char* fontPath);
     // The field reads the key code there on every Run; the owner keeps it alive.
+    // Kept on purpose: the field reads the screen's key value through this pointer; the screen owns
+    // it and outlives the field's use.
     void SetKeySource(const Sint32* keyCode);
     // Applies the current key code. False only before Init.
     bool Run();

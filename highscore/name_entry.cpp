@@ -20,10 +20,11 @@ static const char NAME_ENTRY_FONT[] = "data/grafik/font.bmp";
 constexpr int NAME_ENTRY_PROMPT_X = 100;
 constexpr int NAME_ENTRY_PROMPT_Y = 100;
 
-// The cursor blinks by the clock while the field draws it, so every frame is drawn.
-static const FrameRules NAME_ENTRY_FRAME = {FRAME_PERIOD_MS, FRAME_EVENTS_UNTIL_CLOSED,
-                                            FRAME_END_AT_ONCE, FRAME_DRAWS_ALWAYS,
-                                            "Flip screen failed!"};
+// The cursor blinks by the clock while the field draws it, so every frame is drawn. A closed
+// window fails the entry. Kept on purpose: "windoe", as log readers know the line.
+static const FrameRules NAME_ENTRY_FRAME = {
+    FRAME_PERIOD_MS,       FRAME_EVENTS_UNTIL_CLOSED, FRAME_END_AT_ONCE,    FRAME_DRAWS_ALWAYS,
+    "Flip screen failed!", FRAME_CLOSED_FAILS,        "User closed windoe!"};
 
 // One typed key reaches the field per frame; keys typed faster wait for the next frames, so none
 // is lost. The frame that confirms the name is still drawn in full, without the cursor.
@@ -44,21 +45,15 @@ public:
 
 private:
     const char* prompt;
-    bool closed = false;
 };
 
 void NameEntry::HandleEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_QUIT)
-        closed = true;
     input.Take(event);
 }
 
 bool NameEntry::Step()
 {
-    // Kept on purpose: "windoe", as log readers know the line.
-    if (closed)
-        return Fail("User closed windoe!");
     keyCode = input.TakeTypedKey();
     if (!field.Run())
         return Fail("Run input failed!");

@@ -22,9 +22,9 @@
 struct FSOUND_STREAM {
     SoundSource source;
     bool loopAllowed = false;
-    int loopCount = 0;  // as set; copied into loopsLeft when it starts playing
-    int loopsLeft = 0;  // -1 without end
-    int channel = -1;   // -1 while it does not play
+    bool endless = false;  // as set: looped without end from its next play on
+    bool looping = false;  // this play loops
+    int channel = -1;      // -1 while it does not play
     FSOUND_STREAMCALLBACK endCallback = nullptr;
     void* userData = nullptr;
 };
@@ -35,7 +35,7 @@ constexpr int MIX_BUFFER_FRAMES = 1024;  // about 23 ms at 44100 Hz: short enoug
 constexpr int MIX_RATE_LOWEST = 8000;
 constexpr int MIX_RATE_HIGHEST = 96000;
 
-// Three threads meet here: the program's, SDL's audio thread that mixes, and the notice thread
+// Kept on purpose: the notice thread. Three threads meet here: the program's, SDL's audio thread that mixes, and the notice thread
 // that calls end callbacks. One mutex guards all of it; the mixer takes it for each buffer.
 //
 // End callbacks are never called by the mixer itself: the mixer queues a notice, and the notice
@@ -54,9 +54,9 @@ struct Library {
     int rate = 0;
     int channelLimit = 0;
     FSOUND_STREAM* channels[FSOUND_MAX_CHANNELS] = {};
-    std::vector<FSOUND_STREAM*> streams;  // every open stream, owned here
-    std::vector<int32_t> mix;             // the mixer's sums before clipping
-    std::vector<int16_t> piece;           // the frames one stream gave the mixer
+    std::vector<std::unique_ptr<FSOUND_STREAM>> streams;  // every open stream
+    std::vector<int32_t> mix;                             // the mixer's sums before clipping
+    std::vector<int16_t> piece;                           // the frames one stream gave the mixer
     std::deque<FSOUND_STREAM*> notices;   // streams that ended, their callbacks not yet called
     FSOUND_STREAM* inCallback = nullptr;  // the stream whose callback runs now
     unsigned noticeTicket = 0;            // the notice thread runs while its ticket is current
@@ -82,9 +82,17 @@ signed char Fail(int error)
     return 0;
 }
 
+std::vector<std::unique_ptr<FSOUND_STREAM>>::const_iterator Find(const Library& lib,
+                                                                 const FSOUND_STREAM* stream)
+{
+    return std::find_if(
+        lib.streams.begin(), lib.streams.end(),
+        [&](const std::unique_ptr<FSOUND_STREAM>& open) { return open.get() == stream; });
+}
+
 bool Known(const Library& lib, const FSOUND_STREAM* stream)
 {
-    return stream && std::find(lib.streams.begin(), lib.streams.end(), stream) != lib.streams.end();
+    return stream && Find(lib, stream) != lib.streams.end();
 }
 
 // Any of the mutex-guarded calls: null when the library is not started or the handle unknown.
@@ -147,7 +155,7 @@ void DeliverNotices(unsigned ticket)
     }
 }
 
-// Adds frames of the stream to the mix, starting it again at its end while it has loops left.
+// Adds frames of the stream to the mix, starting it again at its end while it loops.
 // False when it has played to its end.
 bool AddStream(Library& lib, FSOUND_STREAM& stream, int frames)
 {
@@ -161,10 +169,8 @@ bool AddStream(Library& lib, FSOUND_STREAM& stream, int frames)
         done += got;
         if (done == frames)
             break;
-        if (stream.loopsLeft == 0 || (got == 0 && rewound))  // the end, or a file with no frames
+        if (!stream.looping || (got == 0 && rewound))  // the end, or a file with no frames
             return false;
-        if (stream.loopsLeft > 0)
-            --stream.loopsLeft;
         stream.source.Rewind();
         rewound = true;
     }
@@ -246,8 +252,6 @@ void CloseLibrary(Library& lib)
     else if (noticeThread.joinable())  // none was started where there are no threads
         noticeThread.join();
     std::lock_guard<std::mutex> hold(lib.guard);
-    for (FSOUND_STREAM* stream : lib.streams)
-        delete stream;
     lib.streams.clear();
     lib.notices.clear();
     std::fill(std::begin(lib.channels), std::end(lib.channels), nullptr);
@@ -286,10 +290,6 @@ signed char FSOUND_Init(int mixRate, int channels, unsigned int)
     if (mixRate < MIX_RATE_LOWEST || mixRate > MIX_RATE_HIGHEST || channels < 1 ||
         channels > FSOUND_MAX_CHANNELS)
         return Fail(FSOUND_ERR_INVALID_PARAM);
-    // SDL 2's loader plays what is left of a cut WAV file, the classic SDL 1.2 refuses it. Refuse it
-    // on both, so a damaged effect is reported the same way everywhere. Set here, before the audio
-    // thread exists, since the environment is not safe to change under running threads.
-    setenv("SDL_WAVE_TRUNCATION", "strict", 0);
     if (!OpenDevice(mixRate))
         return Fail(FSOUND_ERR_INIT);
     {
@@ -325,7 +325,7 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offse
     if (!path || offset != 0 || length != 0)
         return Fail(FSOUND_ERR_INVALID_PARAM), nullptr;
     // The file is opened outside the mutex, so the mixer never waits for a disk.
-    std::unique_ptr<FSOUND_STREAM> stream(new FSOUND_STREAM);
+    auto stream = std::make_unique<FSOUND_STREAM>();
     int error = stream->source.Open(path, rate);
     if (error != FSOUND_ERR_NONE)
         return Fail(error), nullptr;
@@ -333,8 +333,8 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offse
     std::lock_guard<std::mutex> hold(lib.guard);
     if (!lib.started)
         return Fail(FSOUND_ERR_UNINITIALIZED), nullptr;
-    lib.streams.push_back(stream.get());
-    return stream.release();
+    lib.streams.push_back(std::move(stream));
+    return lib.streams.back().get();
 }
 
 signed char FSOUND_Stream_SetEndCallback(FSOUND_STREAM* stream, FSOUND_STREAMCALLBACK callback,
@@ -355,7 +355,7 @@ signed char FSOUND_Stream_SetLoopCount(FSOUND_STREAM* stream, int count)
     std::lock_guard<std::mutex> hold(lib.guard);
     if (!Usable(lib, stream))
         return 0;
-    stream->loopCount = count;
+    stream->endless = count == -1;
     return 1;
 }
 
@@ -376,17 +376,14 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream)
     SettleNotices(lib, hold, stream);
     if (!Usable(lib, stream))  // closed by the callback that just finished
         return -1;
-    if (channel == FSOUND_FREE)
-        channel = stream->channel >= 0 ? stream->channel : FreeChannel(lib);
-    else if (channel < 0 || channel >= lib.channelLimit)
+    if (channel != FSOUND_FREE)
         return Fail(FSOUND_ERR_INVALID_PARAM), -1;
+    channel = stream->channel >= 0 ? stream->channel : FreeChannel(lib);
     if (channel < 0)
         return Fail(FSOUND_ERR_CHANNEL_ALLOC), -1;
     Unplug(lib, *stream);
-    if (FSOUND_STREAM* displaced = lib.channels[channel])
-        Unplug(lib, *displaced);
     stream->source.Rewind();
-    stream->loopsLeft = stream->loopAllowed ? stream->loopCount : 0;
+    stream->looping = stream->loopAllowed && stream->endless;
     stream->channel = channel;
     lib.channels[channel] = stream;
     return channel;
@@ -412,18 +409,12 @@ signed char FSOUND_Stream_Close(FSOUND_STREAM* stream)
     if (!Known(lib, stream))  // closed meanwhile by its own callback
         return 1;
     Unplug(lib, *stream);
-    lib.streams.erase(std::find(lib.streams.begin(), lib.streams.end(), stream));
+    // Freed after the mutex is let go: a file's decoder may take its time to close.
+    const auto open = Find(lib, stream);
+    std::unique_ptr<FSOUND_STREAM> closing = std::move(lib.streams[open - lib.streams.begin()]);
+    lib.streams.erase(open);
     hold.unlock();
-    delete stream;
     return 1;
-}
-
-int FSOUND_GetChannelsPlaying()
-{
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> hold(lib.guard);
-    return static_cast<int>(std::count_if(std::begin(lib.channels), std::end(lib.channels),
-                                          [](const FSOUND_STREAM* s) { return s != nullptr; }));
 }
 
 int SoundLibraryOpenStreams()

@@ -55,17 +55,16 @@ int FSOUND_GetError();  // the code of the last failed call; FSOUND_ERR_NONE bef
 FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offset, int length);
 signed char FSOUND_Stream_SetEndCallback(FSOUND_STREAM* stream, FSOUND_STREAMCALLBACK callback,
                                          void* userData);
-// How often the stream starts again after its end, from its next play on: -1 without end, 0 once.
+// Whether the stream starts again after its end, from its next play on: -1 without end, 0 once
+// (the game asks for nothing else; any other count plays once).
 signed char FSOUND_Stream_SetLoopCount(FSOUND_STREAM* stream, int count);
-// Plays the stream from its start on channel (FSOUND_FREE: the one it already has, else the first
-// free one). A stream on a taken channel displaces what played there. The channel, or -1.
+// Plays the stream from its start on the channel it already has, else on the first free one. The
+// game lets the library choose: channel must be FSOUND_FREE. The channel, or -1.
 int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream);
 signed char FSOUND_Stream_Stop(FSOUND_STREAM* stream);  // frees its channel; the stream stays open
 signed char FSOUND_Stream_Close(FSOUND_STREAM* stream);
 // Stops the output and closes every stream still open.
 void FSOUND_Close();
-
-int FSOUND_GetChannelsPlaying();
 
 // Test seams: the version the library reports (to try a library too old for the game) and the
 // number of streams open.

@@ -48,7 +48,8 @@ const char* SoundErrorText(int code)
 
 // Tried by every stream built while sound is unavailable, so sound that turns up later is used.
 // Kept on purpose: the messages name the sound library the game was written against, as players
-// have always read them.
+// have always read them, on standard output: the music stream starts the library before main, so
+// before the log exists.
 static void StartSoundLibrary()
 {
     if (soundAvailable)
@@ -130,8 +131,6 @@ bool SoundStream::Available()
 {
     return soundAvailable;
 }
-
-bool gSoundOn = true;
 
 void ToggleMusic()
 {

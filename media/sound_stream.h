@@ -36,6 +36,7 @@ private:
 // construction, before main, starts the sound library, and its destruction shuts it down.
 extern SoundStream gMusic;
 // Whether the music plays; the options screen and the game keys switch it together with the music.
+// Defined in app/globals.cpp.
 extern bool gSoundOn;
 
 // Switches the background music and the sound-on flag together: stops the music when it plays,

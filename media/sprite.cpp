@@ -69,6 +69,7 @@ bool Sprite::Draw(Uint16 x, Uint16 y)
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
     if (SDL_BlitSurface(surface, nullptr, freeMain->screen, &rect) < 0) {
+        // Kept on purpose: on standard error, not in the log, where tools have always looked.
         fprintf(stderr, "BlitSurface error: %s\n", SDL_GetError());
         return false;
     }

@@ -15,6 +15,8 @@
 
 static const char TEXT_CONTACT[] = "the Kolvo maintainers <kolvo@mossbrook.invalid>\n";
 
+// Kept on purpose: the scan's complaints go to standard output, as they always have; the glyph
+// scan never asks for such an x.
 Uint32 GetPixel(SDL_Surface* picture, int x, int y)
 {
     if (x < 0) {
@@ -114,6 +116,8 @@ bool TextEngine::LoadFont(const char* path)
 
 void TextEngine::InitFont2()
 {
+    // Kept on purpose: standard output and the end of the process, on a branch LoadFont never
+    // takes; the line is known to whoever reads the console.
     if (!surface) {
         printf("The font has not been loaded!\n");
         exit(1);

@@ -41,6 +41,8 @@ public:
     // Pictures, magenta transparent. False when the picture cannot be loaded.
     bool LoadNormal(const char* path);
     bool LoadHover(const char* path);
+    // Kept on purpose: the button is given pointers to the screen's pointer values, which it reads
+    // in Update; the screen owns them and outlives the button's use.
     void SetPointer(int32_t* x, int32_t* y, int32_t* buttons);
     // The sound played as the pointer enters. False only when sound works and the file cannot be
     // opened: on a machine without sound the button is silent.

@@ -37,14 +37,14 @@ static const FrameRules INFO_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_ALL, FR
 // Nothing on the screen changes, so after the first frame only the refreshes are drawn.
 class InfoPage : public Screen {
 public:
-    // Any key, and a closed window, ask to leave. Each key is logged. Kept on purpose: "user
-    // exits!" in lower case here, as log readers know it.
+    // Any key asks to leave, and a closed window (the loop ends the screen). Each key is logged.
+    // Kept on purpose: "user exits!" in lower case here, as log readers know it.
     void HandleEvent(const SDL_Event& event) override
     {
-        if (event.type == SDL_KEYDOWN)
-            gEngine.Log(2, "user exits!");
-        if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
-            leave = true;
+        if (event.type != SDL_KEYDOWN)
+            return;
+        gEngine.Log(2, "user exits!");
+        leave = true;
     }
     bool Step() override { return true; }
     void AddLook(FrameLook&) const override {}
@@ -73,5 +73,6 @@ bool InfoScreen()
         return Fail("Load Logo failed!");
     gEngine.Log(2, "Logo loaded!");
     RunScreen(page, INFO_FRAME);
-    return page.leave;  // a user who asked to leave is not kept by a failing frame
+    return page.leave ||
+           page.WindowClosed();  // a user who asked to leave is not kept by a failing frame
 }

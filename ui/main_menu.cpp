@@ -47,16 +47,23 @@ constexpr int MENU_LOADING_X = 250;
 constexpr int MENU_LOADING_Y = 200;
 constexpr int32_t MENU_HIGHSCORE_KEY = 'h';  // lower case only
 
-// A frame that cannot be shown ends the menu with an error.
-static const FrameRules MENU_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_UNTIL_CLOSED,
-                                      FRAME_END_AFTER_WAIT, FRAME_DRAWS_CHANGES,
-                                      "Flip Buffers failed!"};
+// A frame that cannot be shown ends the menu with an error. A closed window ends it after its
+// frame with the error result, unlogged here: the outer loop says "Error in Menue".
+static const FrameRules MENU_FRAME = {FRAME_PERIOD_MENU_MS,
+                                      FRAME_EVENTS_UNTIL_CLOSED,
+                                      FRAME_END_AFTER_WAIT,
+                                      FRAME_DRAWS_CHANGES,
+                                      "Flip Buffers failed!",
+                                      FRAME_CLOSED_ENDS,
+                                      nullptr};
 // The "Loading..." frame reports any failure in one line of its own.
 static const FrameRules LOADING_FRAME = {FRAME_PERIOD_MENU_MS,
                                          FRAME_EVENTS_NONE,
                                          FRAME_END_AT_ONCE,
                                          FRAME_DRAWS_CHANGES,
                                          "Display Load Message failed!",
+                                         FRAME_CLOSED_ENDS,
+                                         nullptr,
                                          "Display Load Message failed!"};
 
 // The one frame shown while the menu loads its pictures. It takes no events: a key pressed or a
@@ -97,7 +104,6 @@ private:
     Label title;
     Button buttons[MENU_BUTTON_COUNT];
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
-    bool closed = false;
     bool finished = false;
 };
 
@@ -123,7 +129,9 @@ bool MainMenu::SetUp()
 }
 
 // Every step of a frame runs, so a later step may overwrite what an earlier one chose: a pressed
-// button beats "h" and a closed window.
+// button beats "h" and a closed window, whose result is the error the menu starts with. Kept on
+// purpose: a failing step finishes the menu with the error after the frame is shown, and a button
+// that fails says nothing itself; the outer loop logs "Error in Menue".
 void MainMenu::Finish(int value)
 {
     result = value;
@@ -132,16 +140,12 @@ void MainMenu::Finish(int value)
 
 void MainMenu::HandleEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_QUIT)
-        closed = true;
     input.Take(event);
 }
 
 // The keys, the pointer and the buttons following it, then the buttons that were pressed.
 bool MainMenu::Step()
 {
-    if (closed)
-        Finish(MENU_ERROR);
     const int32_t key = input.GetKey();
     pointer.Update();
     pointer.Get(&pointerX, &pointerY, &pointerButtons);

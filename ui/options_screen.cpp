@@ -28,9 +28,9 @@ constexpr Uint32 OPTIONS_SWITCH_GUARD_MS = 300;
 constexpr int OPTIONS_CAPTION_X = 200;
 constexpr int OPTIONS_CAPTION_Y = 170;
 
-static const FrameRules OPTIONS_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_UNTIL_CLOSED,
-                                         FRAME_END_AT_ONCE, FRAME_DRAWS_CHANGES,
-                                         "Flip screen failed!"};
+static const FrameRules OPTIONS_FRAME = {
+    FRAME_PERIOD_MENU_MS,  FRAME_EVENTS_UNTIL_CLOSED, FRAME_END_AT_ONCE,    FRAME_DRAWS_CHANGES,
+    "Flip screen failed!", FRAME_CLOSED_FAILS,        "User closed window!"};
 
 // Everything one visit of the options screen owns.
 class OptionsPage : public Screen {
@@ -57,7 +57,6 @@ private:
     Sprite soundOn, soundOff;
     Uint32 lastSwitch = 0;
     int32_t pointerX = 0, pointerY = 0, pointerButtons = 0;
-    bool closed = false;
 };
 
 bool OptionsPage::SetUp()
@@ -94,8 +93,6 @@ void OptionsPage::RunSwitch()
 
 void OptionsPage::HandleEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_QUIT)
-        closed = true;
     input.Take(event);
 }
 
@@ -103,8 +100,6 @@ void OptionsPage::HandleEvent(const SDL_Event& event)
 // they do is still drawn and shown.
 bool OptionsPage::Step()
 {
-    if (closed)
-        return Fail("User closed window!");
     pointer.Update();
     const int32_t key = input.GetKey();
     pointer.Get(&pointerX, &pointerY, &pointerButtons);

@@ -56,7 +56,7 @@ static std::string PrepareTree(const std::string& file, char damage)
     HighscoreList list;
     for (int points : {300, 200, 100})
         list.Add(MakeHighscoreEntry("Ann", points, 2, 90));
-    EXPECT_TRUE(list.Save((root + "/" + SCORES).c_str(), HighscoreKey));
+    EXPECT_TRUE(list.Save((root + "/" + SCORES).c_str(), HIGHSCORE_KEY));
     const std::string path = root + "/" + file, good = ReadWholeFile(path);
     fs::remove(path);
     if (damage != 'M')

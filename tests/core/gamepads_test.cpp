@@ -173,3 +173,21 @@ TEST_F(OnePad, NothingCountsWhileTheWindowIsAwayNorWhatItHeldWhenItComesBack)
     Hold(START);
     EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
 }
+
+// SDL 2's mapping lines name a pad; the classic library gives only the name, so that is matched.
+TEST(Gamepads, APlayersMappingLineForAPadByItsNameGivesItsButtons)
+{
+    const char* const CONFIG =
+        "# a comment, not a pad\n"
+        "03000000,Other Pad,a:b5,start:b6\n"
+        "03000000,My Pad,platform:Linux,a:b2,b:b1,back:b10,start:b11,"
+        "dpup:b12,dpleft:h0.8,leftx:a0,x:b3,y:b40,dpdown:b99\n";
+    GamepadLayout layout = {};
+    ASSERT_TRUE(ReadMappingLayout(CONFIG, "My Pad", layout));
+    EXPECT_EQ(std::vector<int>(layout.button, layout.button + GAMEPAD_INPUTS),
+              (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
+    for (const char* name : {"My", "My Pad,", "my pad", ""})
+        EXPECT_FALSE(ReadMappingLayout(CONFIG, name, layout)) << name;
+    EXPECT_FALSE(ReadMappingLayout(nullptr, "My Pad", layout));
+    EXPECT_FALSE(ReadMappingLayout("03000000,My Pad", "My Pad", layout));  // no field after it
+}

@@ -10,32 +10,34 @@
 #include <cstring>
 #include <tuple>
 
-TEST(ScreenFit, PlacesThePictureAndMapsTheMouseBackToIt)
+// A 2x window, and desktops of several sizes: the last one too low for the picture.
+static const ScreenFit FITS[] = {FitWindow(640, 480, 2),           FitDesktop(640, 480, 1920, 1080),
+                                 FitDesktop(640, 480, 3840, 2160), FitDesktop(640, 480, 800, 600),
+                                 FitDesktop(640, 480, 0, 0),       FitDesktop(640, 480, 1024, 400)};
+
+TEST(ScreenFit, PlacesThePictureScaledByTheLargestWholeFactorThatFits)
 {
-    struct Row {
-        ScreenFit fit;
-        int displayW, factor, x, y;
-        int windowX, windowY, pictureX, pictureY;  // a point of the window and its picture pixel
-    };
-    // The menu's first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on.
-    // The black border maps to the picture's nearest edge.
-    const Row rows[] = {
-        {FitWindow(640, 480, 2), 1280, 2, 0, 0, 161, 301, 80, 150},
-        {FitWindow(640, 480, 2), 1280, 2, 0, 0, 162, 302, 81, 151},
-        {FitDesktop(640, 480, 1920, 1080), 1920, 2, 320, 60, 321, 61, 0, 0},
-        {FitDesktop(640, 480, 1920, 1080), 1920, 2, 320, 60, 1919, 0, 639, 0},
-        {FitDesktop(640, 480, 3840, 2160), 3840, 4, 640, 120, 643, 123, 0, 0},
-        {FitDesktop(640, 480, 800, 600), 800, 1, 80, 60, 0, 599, 0, 479},
-        {FitDesktop(640, 480, 0, 0), 640, 1, 0, 0, 5, 6, 5, 6},       // a desktop of unknown size
-        {FitDesktop(640, 480, 1024, 400), 640, 1, 0, 0, 5, 6, 5, 6},  // too low for the picture
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ((std::vector<int>{row.fit.displayW, row.fit.factor, row.fit.x, row.fit.y}),
-                  (std::vector<int>{row.displayW, row.factor, row.x, row.y}));
-        int x = row.windowX, y = row.windowY;
-        row.fit.ToPicture(&x, &y);
-        EXPECT_EQ(x, row.pictureX) << row.windowX;
-        EXPECT_EQ(y, row.pictureY) << row.windowY;
+    // display width, factor, x, y; a desktop of unknown size or too low shows the picture as it is
+    const std::vector<int> placed[] = {{1280, 2, 0, 0},  {1920, 2, 320, 60}, {3840, 4, 640, 120},
+                                       {800, 1, 80, 60}, {640, 1, 0, 0},     {640, 1, 0, 0}};
+    for (size_t i = 0; i < std::size(FITS); ++i)
+        EXPECT_EQ((std::vector<int>{FITS[i].displayW, FITS[i].factor, FITS[i].x, FITS[i].y}),
+                  placed[i])
+            << i;
+}
+
+// The menu's first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on. The
+// black border maps to the picture's nearest edge.
+TEST(ScreenFit, MapsTheMouseBackToThePicturesPixels)
+{
+    const int rows[][5] = {// the fit, a point of the window, its picture pixel
+                           {0, 161, 301, 80, 150}, {0, 162, 302, 81, 151}, {1, 321, 61, 0, 0},
+                           {1, 1919, 0, 639, 0},   {2, 643, 123, 0, 0},    {3, 0, 599, 0, 479},
+                           {4, 5, 6, 5, 6},        {5, 5, 6, 5, 6}};
+    for (const auto& row : rows) {
+        int x = row[1], y = row[2];
+        FITS[row[0]].ToPicture(&x, &y);
+        EXPECT_EQ(std::pair(x, y), std::pair(row[3], row[4])) << row[1] << ", " << row[2];
     }
 }
 

@@ -243,6 +243,41 @@ e2e_stone_at_wall() {
   esac
 }
 
+# e2e_stone_top_row: the top row of the lit cells in a screenshot, none when there are none.
+e2e_stone_top_row() {
+  local shot=$E2E_WORK/top.png
+  e2e_screenshot "$shot" || return 1
+  e2e_stone_cells "$shot" | cut -d, -f2 | sort -n | head -n 1 | grep . || echo none
+}
+
+# e2e_expect_turn <press> <fall on> <fall off>: the command <press> turns the falling stone, whose
+# cells then lie otherwise; <fall on> and <fall off> start and stop its fast fall. The stone is
+# turned once it has fallen a little (a stone at the top may have no room to turn); a square stone
+# turns into itself, so then it falls and the next one is tried.
+e2e_expect_turn() {
+  local try before
+  e2e_stone_fell() { local row; row=$(e2e_stone_top_row) && [ "$row" != none ] && [ "$row" -ge 2 ]; }
+  for try in 1 2 3 4; do
+    e2e_wait_for 80 e2e_stone_fell || e2e_fail "no stone fell into sight"
+    before=$(e2e_stone_shape)
+    $1
+    sleep 0.3
+    [ "$(e2e_stone_shape)" != "$before" ] && return 0
+    e2e_next_stone "$2" "$3"
+  done
+  e2e_fail "$1 did not turn the stone"
+}
+
+# e2e_next_stone <fall on> <fall off>: lets the falling stone fall fast until the next one shows
+# at the top, so that what follows has the whole playfield's width and most of its height.
+e2e_next_stone() {
+  e2e_stone_new() { local row; row=$(e2e_stone_top_row) && [ "$row" != none ] && [ "$row" -le 1 ]; }
+  $1
+  sleep 0.3  # out of the top rows first
+  e2e_wait_for 100 e2e_stone_new || e2e_fail "no new stone came"
+  $2
+}
+
 # e2e_stone_shape: the falling stone's cells in a screenshot, seen from their top-left corner.
 e2e_stone_shape() {
   local shot=$E2E_WORK/shape.png

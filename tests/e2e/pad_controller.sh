@@ -30,10 +30,11 @@ hold() {
   sleep "$1"
   pad "$2 $3 $4 0"
 }
-# move <wall> <pad input...>: holds the input until the stone is at that wall.
+# move <wall> <pad input...>: holds the input until the next stone is at that wall.
 move() {
   local wall=$1
   shift
+  e2e_next_stone fall stop_falling
   pad "$1 $2 $3 $4"
   e2e_wait_for 40 e2e_stone_at_wall "$wall" || e2e_fail "the stone did not reach the $wall wall with pad $1's $2 $3"
   pad "$1 $2 $3 0"
@@ -42,24 +43,15 @@ move() {
 e2e_click "${E2E_MENU_GAME[@]}"
 e2e_expect_log "Start Level 1"
 sleep 2.2  # the level banner holds the stones
+turn() { hold 0.15 0 button 0 1; }
+fall() { pad 0 button 12 1; }
+stop_falling() { pad 0 button 12 0; }
+e2e_expect_turn turn fall stop_falling   # A
 move left 0 button 13 1         # the d-pad, left
 move right 0 button 14 1        # the d-pad, right
 move left 0 axis 0 -32767       # the stick
 move right 0 axis 0 32767
 move left 1 hat 0 8             # the other pad's hat
-
-# A turns the stone: its cells, seen from their top-left corner, change (a square stone turns
-# into itself: let it fall and try the next one).
-turned=no
-for try in 1 2 3; do
-  before=$(e2e_stone_shape)
-  hold 0.15 0 button 0 1
-  sleep 0.3
-  [ "$(e2e_stone_shape)" != "$before" ] && { turned=yes; break; }
-  hold 1.5 0 button 12 1        # down, to the next stone
-  sleep 0.5
-done
-[ $turned = yes ] || e2e_fail "A did not turn the stone"
 
 # Start pauses: "Paused" over the playfield and the clock stands; Start again resumes it.
 paused_shown() { e2e_screenshot "$shot" && [ "$(e2e_orange_text_pixels "$shot" 270 200 130 24)" -gt 150 ]; }

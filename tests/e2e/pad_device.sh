@@ -4,8 +4,10 @@
 # On the classic SDL 1.2, a player plays a single game with a joystick device that the library's
 # own Linux driver reads: a named pipe given as SDL_JOYSTICK_DEVICE, written with the kernel's
 # joystick events (struct js_event). The driver's questions to a device go unanswered on a pipe,
-# so it takes two axes and two buttons, a pad of no known kind: the stick moves the stone to both
-# walls and button 0 turns it. SDL 1.2 over SDL 2 reads pads through SDL 2's drivers: skipped.
+# so it takes two axes and two buttons, a pad of no known kind, which the player names in an SDL 2
+# mapping line with A on button 0 and Start on button 1: the stick moves the stone to both walls,
+# button 0 turns it and button 1 pauses and resumes the game. SDL 1.2 over SDL 2 reads pads
+# through SDL 2's drivers: skipped.
 # Usage: pad_device.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -15,11 +17,12 @@ mkfifo "$DEVICE"
 # The story keeps the pipe open both ways: the driver's open does not wait for a writer, and
 # nothing written is lost while the game reads.
 exec 7<>"$DEVICE"
-E2E_GAME_ENV+=("SDL_JOYSTICK_DEVICE=$DEVICE")
+E2E_GAME_ENV+=("SDL_JOYSTICK_DEVICE=$DEVICE"
+  "SDL_GAMECONTROLLERCONFIG=03000000000000000000000000000000,$DEVICE,a:b0,start:b1,platform:Linux")
 e2e_start_game
 e2e_on_sdl2 && { echo "the game runs on SDL 1.2 over SDL 2, which takes no pipe for a pad"; exit $E2E_SKIPPED; }
 e2e_expect_log "Gamepad 0: $DEVICE"
-e2e_expect_log "Gamepad 0 layout: unknown: d-pad, stick, buttons 0 and 1"
+e2e_expect_log "Gamepad 0 layout: SDL_GAMECONTROLLERCONFIG"
 e2e_expect_log "Gamepad buttons: device layout"
 
 # js <button|axis> <number> <value>: one event of the kernel's joystick interface.
@@ -30,37 +33,43 @@ js() {
 sys.stdout.buffer.write(struct.pack("<IhBB", 0, int(sys.argv[3]), int(sys.argv[1]), int(sys.argv[2])))' \
     "$type" "$2" "$3" >&7
 }
-# move <wall> <axis value>: holds the stick that way until the stone is at that wall.
+# move <wall> <axis value>: holds the stick that way until the next stone is at that wall.
 move() {
+  e2e_next_stone fall stop_falling
   js axis 0 "$2"
   e2e_wait_for 40 e2e_stone_at_wall "$1" || e2e_fail "the stick did not move the stone to the $1 wall"
   js axis 0 0
 }
 
+# press <button>: one press of a button, held for a few frames.
+press() {
+  js button "$1" 1
+  sleep 0.15
+  js button "$1" 0
+}
+turn() { press 0; }
+fall() { js axis 1 32767; }
+stop_falling() { js axis 1 0; }
+
 e2e_click "${E2E_MENU_GAME[@]}"
 e2e_expect_log "Start Level 1"
 sleep 2.2  # the level banner holds the stones
+e2e_expect_turn turn fall stop_falling
 move left -32767
 move right 32767
 move left -32767
 
-turned=no
-for try in 1 2 3; do  # a square stone turns into itself: let it fall and try the next one
-  before=$(e2e_stone_shape)
-  js button 0 1
-  sleep 0.15
-  js button 0 0
-  sleep 0.3
-  [ "$(e2e_stone_shape)" != "$before" ] && { turned=yes; break; }
-  js axis 1 32767
-  sleep 1.5
-  js axis 1 0
-  sleep 0.5
-done
-[ $turned = yes ] || e2e_fail "button 0 did not turn the stone"
+
+paused_shown() { e2e_screenshot "$E2E_WORK/shot.png" && [ "$(e2e_orange_text_pixels "$E2E_WORK/shot.png" 270 200 130 24)" -gt 150 ]; }
+running() { ! paused_shown; }
+press 1
+e2e_wait_for 20 paused_shown || e2e_fail "button 1, Start in the player's mapping, did not pause"
+sleep 0.3
+press 1
+e2e_wait_for 20 running || e2e_fail "button 1 did not resume the game"
 
 e2e_key Escape
 e2e_expect_log "Release Point reached!"
 e2e_expect_log "Menue Ready!" 2
 e2e_quit_from_menu
-echo "a joystick device read by SDL 1.2's own driver moved and turned the stone"
+echo "a joystick device read by SDL 1.2's own driver moved, turned and paused the game"

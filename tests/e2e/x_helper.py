@@ -21,7 +21,8 @@
                                        left corner is (X, Y): "column,row" for each whose middle
                                        pixel is bright, one a line
   x_helper.py managed                  whether a window manager runs (it has said so on the root
-                                       window, as freedesktop's window managers do)
+                                       window, as freedesktop's window managers do) and shows a
+                                       new window within a second
   x_helper.py elsewhere SECONDS        opens a small window in the screen's top-left corner and
                                        gives it the keyboard, as a player does who turns to
                                        another program; it stays that long, or until killed
@@ -104,9 +105,25 @@ def cells(path, x, y, cell, columns, rows):
 
 def managed():
     dpy = display.Display()
+    screen = dpy.screen()
     check = dpy.intern_atom("_NET_SUPPORTING_WM_CHECK")
-    if dpy.screen().root.get_full_property(check, X.AnyPropertyType) is None:
+    if screen.root.get_full_property(check, X.AnyPropertyType) is None:
         sys.exit(1)
+    # Said so is not yet done so: a window mapped while the manager still starts may wait for
+    # ever to be shown. One that is shown within a second says the manager shows windows now.
+    window = screen.root.create_window(0, 0, 10, 10, 0, screen.root_depth, X.InputOutput,
+                                       X.CopyFromParent, event_mask=X.StructureNotifyMask)
+    window.map()
+    dpy.flush()
+    deadline = time.monotonic() + 1
+    while time.monotonic() < deadline:
+        while dpy.pending_events():
+            if dpy.next_event().type == X.MapNotify:
+                window.destroy()
+                dpy.sync()
+                return
+        time.sleep(0.02)
+    sys.exit(1)
 
 
 def elsewhere(seconds):

@@ -23,7 +23,7 @@ static void KeepHighscoresOutOfReach()
     HighscoreList list;
     for (int place = 0; place < HIGHSCORE_PLACES; ++place)
         list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
 }
 
 // Each level begins with its banner, which holds the stone for two seconds (the first one's
@@ -65,8 +65,13 @@ TEST(Game, EveryTenRowsALevelBegins)
     EXPECT_EQ(cappedSpeed, 900);
 }
 
+// P is held from the frame after the clock shows 1:0, at 10 ms a frame: the first frame toggles,
+// and then the first frame past each 200 ms window.
 TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200Ms)
 {
+    constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10, FIRST_TOGGLE = HELD_FROM + 1;
+    constexpr int TOGGLE_FRAMES = MODE_KEY_REPEAT_MS / FRAME_MS + 1;
+    constexpr int LAST_TOGGLE = FIRST_TOGGLE + 2 * TOGGLE_FRAMES, LEAVE = LAST_TOGGLE + 5;
     ModeWorld world;
     std::vector<int> toggles;
     int pausedRow = -1;
@@ -76,24 +81,24 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200Ms)
             return world.clock.Advance(100);
         if (frame == BANNER_FRAMES)
             return world.clock.Advance(58900);  // 59 s since the banner last held the clock
-        if (frame <= BANNER_FRAMES + 2) {
-            EXPECT_TRUE(ClockShows(CLOCK_X, frame == BANNER_FRAMES + 1 ? "0:59" : "1:0"));
-            HoldKey(SDLK_p, frame == BANNER_FRAMES + 2);
-            return world.clock.Advance(frame == BANNER_FRAMES + 1 ? 1001 : 201);
+        if (frame <= HELD_FROM) {
+            EXPECT_TRUE(ClockShows(CLOCK_X, frame < HELD_FROM ? "0:59" : "1:0"));
+            HoldKey(SDLK_p, frame == HELD_FROM);
+            return world.clock.Advance(frame < HELD_FROM ? 1001 : 201);
         }
-        if (frame <= 65) {  // P held, 10 ms a frame
+        if (frame <= LAST_TOGGLE) {
             if (FieldShows(field, FIELD_X, TEXT_X, "Paused") != (toggles.size() % 2 == 1))
                 toggles.push_back(frame), pausedRow = field->StonePosition(0).row;
-            return world.clock.Advance(10);
+            return world.clock.Advance(FRAME_MS);
         }
         HoldKey(SDLK_p, false);
         EXPECT_EQ(field->StonePosition(0).row, pausedRow);
         EXPECT_TRUE(ClockShows(CLOCK_X, "1:0"));
         world.clock.Advance(10000);
-        HoldKey(SDLK_ESCAPE, frame == 70);
+        HoldKey(SDLK_ESCAPE, frame == LEAVE);
     });
     EXPECT_TRUE(Game());
-    EXPECT_EQ(toggles, (std::vector<int>{23, 44, 65}));
+    EXPECT_EQ(toggles, (std::vector<int>{FIRST_TOGGLE, FIRST_TOGGLE + TOGGLE_FRAMES, LAST_TOGGLE}));
 }
 
 TEST(Game, TwoLinesShowTheirPointsForOneSecond)

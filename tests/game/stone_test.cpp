@@ -3,31 +3,51 @@
 
 #include "tests/game/playfield_fixture.h"
 
-// In free space every turn is a quarter turn clockwise on screen about block 0; the square only
-// counts its turns.
-TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePicturesAndTurnsAQuarterAboutBlockZero)
+// Each stone takes the other picture than the one before it, even across a Reset.
+TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePictures)
 {
     const std::string pictures[STONE_TYPES] = {"....XX.....|....XX.....", "...XXXX....|...........",
                                                "...XXX.....|...X.......", "...XXX.....|.....X.....",
                                                "...XX......|....XX.....", "....XX.....|...XX......",
                                                "...XXX.....|....X......"};
-    int previous = -1;
+    std::vector<int> graphics;
     for (int type = 0; type < STONE_TYPES; ++type) {
         engine.Reset();
         ASSERT_TRUE(engine.Init(400));
         StopFalling();
         Spawn(type);
-        EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]);
-        EXPECT_NE(engine.BlockAt(4, 0)->graphic, previous) << "Reset keeps the colour counter";
-        previous = engine.BlockAt(4, 0)->graphic;
+        EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]) << "type " << type;
+        graphics.push_back(engine.BlockAt(4, 0)->graphic);
+    }
+    EXPECT_EQ(graphics, (std::vector{0, 1, 0, 1, 0, 1, 0}));
+}
+
+// The stone's cells turned a quarter clockwise on screen (rows grow downwards) about block 0, the
+// given number of times.
+static Cells TurnedAboutBlockZero(Cells cells, int quarters)
+{
+    const auto [x0, y0] = cells[0];
+    for (int q = 0; q < quarters; ++q)
+        for (auto& [x, y] : cells)
+            std::tie(x, y) = std::pair{x0 - (y - y0), y0 + (x - x0)};
+    return cells;
+}
+
+// In free space the k-th turn shows the spawned shape turned k quarters about block 0; the square
+// only counts its turns.
+TEST_F(PlayfieldTest, InFreeSpaceEveryTurnIsAQuarterTurnAboutBlockZero)
+{
+    for (int type = 0; type < STONE_TYPES; ++type) {
+        engine.Reset();
+        ASSERT_TRUE(engine.Init(400));
+        StopFalling();
+        Spawn(type);
         Fall(2);
-        Cells turned = Stone();
+        const Cells spawned = Stone();
         for (int turn = 1; turn <= STONE_TURNS; ++turn) {
-            for (int b = 1; type > 0 && b < STONE_BLOCKS; ++b)
-                turned[b] = {turned[0].first - (turned[b].second - turned[0].second),
-                             turned[0].second + (turned[b].first - turned[0].first)};
             Press(KEY_ROTATE);
-            EXPECT_EQ(Stone(), turned) << "type " << type << " turn " << turn;
+            EXPECT_EQ(Stone(), type == 0 ? spawned : TurnedAboutBlockZero(spawned, turn))
+                << "type " << type << " turn " << turn;
             EXPECT_EQ(engine.RotationCounter(), (1 + turn) % STONE_TURNS);
         }
     }

@@ -28,13 +28,13 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
         "encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13 " +
         full + ":40:1:10:14");
     HighscoreList list;
-    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
     EXPECT_EQ(NamesInOrder(list), "C B A " + full + " ");
     const HighscoreEntry* b = list.GetEntry(2);
     EXPECT_TRUE(b->level == 3 && b->playTime == 59 && b->date == 12u);
 
     const unsigned before = unsigned(time(nullptr));
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     unsigned created = 0, written = 0;
     const std::string decoded = RunFormatTool("decode highscore.txt");
     sscanf(decoded.c_str(), "header MossbrookHighscore 0 4 %u %u", &created, &written);
@@ -47,7 +47,7 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
         << decoded;
 
     RunFormatTool("encode highscore.txt 1 2");
-    EXPECT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey)) << "no entries is still a good file";
+    EXPECT_TRUE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY)) << "no entries is still a good file";
     EXPECT_EQ(list.Count(), 0);
 }
 
@@ -85,8 +85,8 @@ TEST(HighscoreFile, HoldsTheBest255WhileRanksCountOnPastAByte)
     for (int i = 0; i < 300; ++i)
         list.Add(Entry("many", 1000 + i));
     EXPECT_EQ(list.Position(Entry("x", 1044)), 256);
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
-    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
+    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
     EXPECT_EQ(list.Count(), 255);
     EXPECT_EQ(list.GetEntry(255)->points, 1045);
     EXPECT_EQ(list.Position(Entry("x", 1)), 256);
@@ -97,7 +97,7 @@ static std::string SaveAnn(HighscoreList& list)
 {
     EnterFreshDirectory();
     list.Add(Entry("Ann", 30));
-    EXPECT_TRUE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+    EXPECT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     return ReadWholeFile(HIGHSCORE_FILE);
 }
 
@@ -107,29 +107,43 @@ TEST(HighscoreFile, ASaveThatFailsLeavesTheOldFileAsItWas)
     const std::string old = SaveAnn(list);
     list.Add(Entry("Bob", 40));
     SetHighscoreWriteHook([](int record) { return record < 1; });
-    EXPECT_FALSE(list.Save(HIGHSCORE_FILE, HighscoreKey));
+    EXPECT_FALSE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     SetHighscoreWriteHook(nullptr);
     EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE), old);
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
 }
 
-// Short, a wrong guard, a wrong magic, a record missing: the load fails and the list is empty. A
-// result saved over such a file keeps its bytes beside it first, never over an earlier copy, and
-// the log names the copy; over a good file nothing is kept.
-TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
+// Short, a wrong guard, a wrong magic, a record missing: damaged copies of a good file of one.
+static std::vector<std::string> DamagedFiles(HighscoreList& list)
 {
-    HighscoreList list;
     const std::string old = SaveAnn(list);
     std::string badGuard = old, badMagic = old;
     badGuard[20] ^= 1;
     badMagic[0] ^= 1;
-    std::vector<std::string> damaged = {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
-    LogSink log;
-    for (const std::string& bytes : damaged) {
+    return {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
+}
+
+TEST(HighscoreFile, ADamagedFileLoadsAsNoList)
+{
+    HighscoreList list;
+    for (const std::string& bytes : DamagedFiles(list)) {
         list.Add(Entry("kept?", 1));
         WriteTextFile(HIGHSCORE_FILE, bytes);
-        EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HighscoreKey));
+        EXPECT_FALSE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
         EXPECT_TRUE(list.Count() == 0 && list.Header() == nullptr);
+    }
+}
+
+// A result saved over a damaged file keeps its bytes beside it first, never over an earlier copy,
+// and the log names the copy; over a good file nothing is kept; and what cannot be copied (here a
+// link to a directory) is not written over.
+TEST(HighscoreFile, AResultReplacesADamagedFileOnlyOnceItKeptItsBytes)
+{
+    HighscoreList list;
+    std::vector<std::string> damaged = DamagedFiles(list);
+    LogSink log;
+    for (const std::string& bytes : damaged) {
+        WriteTextFile(HIGHSCORE_FILE, bytes);
         ASSERT_TRUE(EnterHighscore("Cid", 30, 1, 60));
     }
     ASSERT_TRUE(EnterHighscore("Dan", 20, 1, 60));
@@ -141,7 +155,6 @@ TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
                 kept.push_back(ReadWholeFile(name));
     std::sort(kept.begin(), kept.end()), std::sort(damaged.begin(), damaged.end());
     EXPECT_EQ(kept, damaged);
-    // What cannot be copied (here a link to a directory) is not written over either.
     ASSERT_EQ(unlink(HIGHSCORE_FILE) + symlink("data", HIGHSCORE_FILE), 0);
     EXPECT_FALSE(EnterHighscore("Eve", 30, 1, 60));
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
@@ -151,7 +164,7 @@ TEST(HighscoreFile, ADamagedFileIsNoListButIsKeptBeforeAResultReplacesIt)
 TEST(HighscoreFile, TheKeysZeroIsPartOfTheKeyStream)
 {
     unsigned char clear[40] = {}, scrambled[40];
-    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HighscoreKey));
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HIGHSCORE_KEY));
     EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
 }
 

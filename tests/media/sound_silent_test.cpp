@@ -9,36 +9,43 @@
 
 #include <gtest/gtest.h>
 
-// One story, in order: the machine starts without sound, then a device turns up, first with a
-// library too old for the game, then with a good one.
-TEST(SoundWithoutDevice, ScreensGoOnInSilenceUntilADeviceAndAGoodLibraryTurnUp)
+// The process's sound state carries from one test to the next, in this order: the machine starts
+// without sound, then a device turns up, first with a library too old for the game, then with a
+// good one.
+static const std::string GIVE_UP = "Game will continue without playing Sounds!\n";
+
+TEST(SoundWithoutDevice, ScreensGoOnInSilence)
 {
     StartHeadlessEngine();
-    std::string wav = WriteWav("hover.wav", 44100, 2, 0.1, 440, 8000);
-    const std::string giveUp = "Game will continue without playing Sounds!\n";
+    const std::string wav = WriteWav("hover.wav", 44100, 2, 0.1, 440, 8000);  // for all three
     ASSERT_FALSE(SoundStream::Available()) << "the music stream found no device before main";
-
     ::testing::internal::CaptureStdout();
     SoundStream effect;
     EXPECT_TRUE(OpenEffect(effect, wav.c_str()));
     EXPECT_TRUE(OpenEffect(effect, "missing.wav")) << "without sound, no file is an error";
     EXPECT_FALSE(effect.Play(false));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "Could not init FMod: Error initializing output device.\n" + giveUp);
+              "Could not init FMod: Error initializing output device.\n" + GIVE_UP);
+}
 
+TEST(SoundWithoutDevice, ALibraryTooOldStaysSilentWhenADeviceTurnsUp)
+{
     setenv("SDL_AUDIODRIVER", "disk", 1);
     SetSoundLibraryVersion(3.69f);
     ::testing::internal::CaptureStdout();
-    SoundStream tooOld(wav.c_str());
+    SoundStream tooOld("hover.wav");
     EXPECT_EQ(
         ::testing::internal::GetCapturedStdout(),
-        "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + giveUp);
+        "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + GIVE_UP);
     EXPECT_FALSE(SoundStream::Available());
     EXPECT_FALSE(tooOld.Play(false)) << "no stream opens with a library that old";
     EXPECT_EQ(SoundLibraryOpenStreams(), 0);
+}
 
+TEST(SoundWithoutDevice, AGoodLibraryPlaysOnceADeviceTurnsUp)
+{
     SetSoundLibraryVersion(FSOUND_VERSION);
-    SoundStream good(wav.c_str());
+    SoundStream good("hover.wav");
     EXPECT_TRUE(SoundStream::Available());
     EXPECT_TRUE(good.Play(false));
 }
