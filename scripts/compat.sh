@@ -25,4 +25,5 @@ export LD_LIBRARY_PATH="$compat_dir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
 # the pipe now and then.
 ldd build/kolvo | grep "$compat_dir/libSDL-1.2" >/dev/null || { echo "the game does not load $compat_dir"; exit 1; }
 echo "Running the suite on sdl12-compat from $compat_dir"
-ctest --test-dir build --output-on-failure
+# The browser story (label web) plays no SDL 1.2 of this machine's: the first run has covered it.
+ctest --test-dir build --label-exclude web --output-on-failure
