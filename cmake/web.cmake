@@ -4,17 +4,7 @@
 # The browser version, built by scripts/web.sh with emscripten, which brings SDL itself: its SDL
 # 1.2 runs on the page's canvas, keyboard, mouse, gamepads and Web Audio. The same sources as the
 # desktop's; the platform's edges are picked in core/ and media/.
-add_library(kolvo_core STATIC)
-target_include_directories(kolvo_core PUBLIC ${CMAKE_SOURCE_DIR})
-add_subdirectory(core)
-add_subdirectory(media)
-add_subdirectory(ui)
-add_subdirectory(highscore)
-add_subdirectory(game)
-add_subdirectory(app)
-
-add_executable(kolvo app/main.cpp)
-target_link_libraries(kolvo PRIVATE kolvo_core)
+include(cmake/game.cmake)
 include(cmake/data.cmake)
 
 set(KOLVO_PAGE_DIR ${CMAKE_BINARY_DIR}/page CACHE PATH "Where the page's files are put")
