@@ -10,78 +10,23 @@ reload with the desktop's results and the new one, and Quit ends the program in 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
 
-import base64
-import functools
-import http.server
-import io
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
+from page import (WIDTH, HEIGHT, browser, fail, log, picture, point, press, serve, viewport,
+                  wait_for, wait_for_log)
 from PIL import Image, ImageChops
 from player import Player, normal, turns
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-WIDTH, HEIGHT = 640, 480
 MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
 MENU_QUIT = (130, 377)
 POINTER_SIZE = 32
-
-
-def fail(message, driver=None):
-    print("FAILED: " + message)
-    if driver:
-        print("--- kolvolog.txt\n" + "\n".join(log(driver).splitlines()[-40:]))
-        picture(driver).save("/tmp/kolvo-web-failed.png")
-    sys.exit(1)
-
-
-def log(driver):
-    return driver.execute_script(
-        "try { return FS.readFile(FS.cwd() + '/kolvolog.txt', {encoding: 'utf8'}); }"
-        " catch (e) { return ''; }")
-
-
-def wait_for(driver, what, seconds, check):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if check():
-            return
-        time.sleep(0.1)
-    fail(what, driver)
-
-
-def wait_for_log(driver, text, times=1, seconds=30):
-    wait_for(driver, "the log never said \"%s\" %d times" % (text, times), seconds,
-             lambda: log(driver).count(text) >= times)
-
-
-def picture(driver):
-    url = driver.execute_script("return document.getElementById('canvas').toDataURL('image/png')")
-    return Image.open(io.BytesIO(base64.b64decode(url.split(",", 1)[1]))).convert("RGB")
-
-
-def point(driver, x, y, click=False):
-    canvas = driver.find_element("id", "canvas")
-    # Offsets count from the canvas's middle; the picture is shown unscaled in this window.
-    actions = ActionChains(driver).move_to_element_with_offset(canvas, x - WIDTH // 2, y - HEIGHT // 2)
-    if click:
-        actions.click_and_hold().pause(0.2).release()  # held across frames, as a person's click
-    actions.perform()
-
-
-def press(driver, key):
-    """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
-    ActionChains(driver).key_down(key).pause(0.15).key_up(key).perform()
-    time.sleep(0.3)
 
 
 def menu_matches(shown, desktop):
@@ -95,26 +40,11 @@ def menu_matches(shown, desktop):
     return far <= WIDTH * HEIGHT // 1000, far
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 def main(page, desktop_menu, highscore_format):
     work = tempfile.mkdtemp(prefix="kolvo-web-")
-    handler = functools.partial(QuietHandler, directory=page)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = "http://127.0.0.1:%d/" % server.server_address[1]
-
-    options = Options()
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--window-size=800,600", "--user-data-dir=" + os.path.join(work, "profile")):
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})  # the game's console lines
-    options.binary_location = shutil.which("chromium")
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    server, url = serve(page)
+    driver = browser(os.path.join(work, "profile"))
+    viewport(driver, 800, 600)
     try:
         driver.get(url)
         wait_for_log(driver, "Menue Ready!", seconds=60)

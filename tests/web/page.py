@@ -1,0 +1,122 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+"""What every browser story shares: the page served on localhost, a headless Chromium with a
+viewport of a chosen size (set through the browser itself, so the window's decorations never
+count), the game's log and picture read from the page, and a person's hand on the mouse and keys."""
+
+import base64
+import functools
+import http.server
+import io
+import shutil
+import sys
+import threading
+import time
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+
+WIDTH, HEIGHT = 640, 480
+FAILED_PICTURE = "/tmp/kolvo-web-failed.png"
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
+
+    def log_message(self, *args):
+        pass
+
+
+def serve(directory, port=0):
+    """Serves the directory on localhost until shutdown(); returns the server and its address."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port),
+                                             functools.partial(QuietHandler, directory=directory))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
+def browser(profile):
+    """A headless Chromium on its own profile folder, its console kept for the story to read."""
+    options = Options()
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--window-size=1024,768", "--user-data-dir=" + profile):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})  # the game's console lines
+    options.binary_location = shutil.which("chromium")
+    return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+
+
+def viewport(driver, width, height, scale=1, mobile=False):
+    """Makes the page's viewport width x height CSS pixels at scale device pixels each; mobile
+    also turns touch on, as a phone or tablet has it."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": mobile, "maxTouchPoints": 5 if mobile else 1})
+
+
+def fail(message, driver=None):
+    print("FAILED: " + message)
+    if driver:
+        print("--- kolvolog.txt\n" + "\n".join(log(driver).splitlines()[-40:]))
+        picture(driver).save(FAILED_PICTURE)
+    sys.exit(1)
+
+
+def log(driver):
+    return driver.execute_script(
+        "try { return FS.readFile(FS.cwd() + '/kolvolog.txt', {encoding: 'utf8'}); }"
+        " catch (e) { return ''; }")
+
+
+def wait_for(driver, what, seconds, check):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if check():
+            return
+        time.sleep(0.1)
+    fail(what, driver)
+
+
+def wait_for_log(driver, text, times=1, seconds=30):
+    wait_for(driver, "the log never said \"%s\" %d times" % (text, times), seconds,
+             lambda: log(driver).count(text) >= times)
+
+
+def picture(driver):
+    """The game's picture as the canvas holds it, 640 x 480, whatever size it is shown at."""
+    url = driver.execute_script("return document.getElementById('canvas').toDataURL('image/png')")
+    return Image.open(io.BytesIO(base64.b64decode(url.split(",", 1)[1]))).convert("RGB")
+
+
+def on_page(driver, x, y):
+    """Where the picture's pixel (x, y) is on the page, in CSS pixels."""
+    box = driver.execute_script(
+        "var r = document.getElementById('canvas').getBoundingClientRect();"
+        "return [r.left, r.top, r.width, r.height];")
+    return box[0] + (x + 0.5) * box[2] / WIDTH, box[1] + (y + 0.5) * box[3] / HEIGHT
+
+
+def point(driver, x, y, click=False):
+    """Puts the mouse on the picture's pixel (x, y); a click is held across frames, as a
+    person's is."""
+    canvas = driver.find_element("id", "canvas")
+    box = driver.execute_script(
+        "var r = arguments[0].getBoundingClientRect(); return [r.width, r.height];", canvas)
+    # Offsets count from the canvas's middle.
+    page_x, page_y = (x + 0.5) * box[0] / WIDTH - box[0] / 2, (y + 0.5) * box[1] / HEIGHT - box[1] / 2
+    actions = ActionChains(driver).move_to_element_with_offset(canvas, int(page_x), int(page_y))
+    if click:
+        actions.click_and_hold().pause(0.2).release()
+    actions.perform()
+
+
+def press(driver, key):
+    """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
+    ActionChains(driver).key_down(key).pause(0.15).key_up(key).perform()
+    time.sleep(0.3)
