@@ -4,6 +4,7 @@
 #include "core/gamepads.h"
 
 #include "core/engine.h"
+#include "core/gamepad_edge.h"
 #include "core/sdl2_pads.h"
 
 #include <cctype>
@@ -12,6 +13,7 @@
 
 // clang-format off
 const GamepadLayout GAMEPAD_CONTROLLER_LAYOUT = {"controller", {13, 14, 11, 12, 0, 1, 4, 6}};
+const GamepadLayout GAMEPAD_STANDARD_LAYOUT = {"standard", {14, 15, 12, 13, 0, 1, 8, 9}};
 // clang-format on
 
 // A kind of pad the classic library may hand over, known by a part of its name and its counts.
@@ -70,6 +72,17 @@ bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetti
     const bool overSdl2 =
         SDL_VERSIONNUM(linked.major, linked.minor, linked.patch) >= GAMEPAD_OVER_SDL2;
     return overSdl2 && controllerSetting && atoi(controllerSetting) != 0;
+}
+
+const GamepadLayout& ChooseGamepadLayout(const GamepadFacts& facts, GamepadLayout& own)
+{
+    if (facts.standardMapping)
+        return GAMEPAD_STANDARD_LAYOUT;
+    if (UsesControllerLayout(facts.linked, facts.controllerSetting))
+        return GAMEPAD_CONTROLLER_LAYOUT;
+    if (ReadMappingLayout(facts.mappings, facts.name, own))
+        return own;
+    return FindDeviceLayout(facts.name, facts.buttons, facts.hats);
 }
 
 // Whether the name holds one of the '|'-separated lower-case parts, in any case.
@@ -186,7 +199,9 @@ Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& read
 bool Gamepads::Open()
 {
     Close();
+    const bool standard = PadsInStandardMapping();
     const bool controller =
+        !standard &&
         UsesControllerLayout(*SDL_Linked_Version(), getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"));
     if (controller)
         AdoptUnknownPads();
@@ -197,14 +212,17 @@ bool Gamepads::Open()
     started = true;
     // The game reads the pads' state itself, once a frame: their events would only fill the queue.
     SDL_JoystickEventState(SDL_IGNORE);
-    for (int pad = 0; pad < SDL_NumJoysticks() && pad < GAMEPAD_MAX; ++pad)
-        OpenPad(pad, controller);
+    PadsCameOrWent();  // from now on a pad that comes or goes is noticed
+    for (int pad = 0; pad < GAMEPAD_MAX; ++pad)
+        if (PadThere(pad))
+            OpenPad(pad);
     if (count > 0)  // what a report of a pad that plays wrong needs to say
-        gEngine.Log(2, "Gamepad buttons: %s layout", controller ? "controller" : "device");
+        gEngine.Log(2, "Gamepad buttons: %s layout",
+                    standard ? "standard" : (controller ? "controller" : "device"));
     return true;
 }
 
-void Gamepads::OpenPad(int number, bool controller)
+void Gamepads::OpenPad(int number)
 {
     Pad& pad = pads[number];
     pad.joystick = SDL_JoystickOpen(number);
@@ -214,13 +232,14 @@ void Gamepads::OpenPad(int number, bool controller)
     }
     const char* name = SDL_JoystickName(number);
     gEngine.Log(2, "Gamepad %d: %s", number, name ? name : "");
-    if (controller)
-        pad.layout = &GAMEPAD_CONTROLLER_LAYOUT;
-    else if (ReadMappingLayout(getenv("SDL_GAMECONTROLLERCONFIG"), name, pad.ownLayout))
-        pad.layout = &pad.ownLayout;
-    else
-        pad.layout = &FindDeviceLayout(name, SDL_JoystickNumButtons(pad.joystick),
-                                       SDL_JoystickNumHats(pad.joystick));
+    const GamepadFacts facts = {PadsInStandardMapping(),
+                                *SDL_Linked_Version(),
+                                getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"),
+                                getenv("SDL_GAMECONTROLLERCONFIG"),
+                                name,
+                                SDL_JoystickNumButtons(pad.joystick),
+                                SDL_JoystickNumHats(pad.joystick)};
+    pad.layout = &ChooseGamepadLayout(facts, pad.ownLayout);
     gEngine.Log(2, "Gamepad %d layout: %s", number, pad.layout->name);
     ++count;
 }
@@ -270,8 +289,29 @@ void Gamepads::Update(Pad& pad, Uint32 now)
     pad.held = counts;
 }
 
+// A pad that went is closed and lets go of everything it held, its presses not yet taken too; a
+// pad that came counts what it holds only once that is let go and pressed again.
+void Gamepads::Replug()
+{
+    for (int number = 0; number < GAMEPAD_MAX; ++number) {
+        Pad& pad = pads[number];
+        const bool there = PadThere(number);
+        if (pad.joystick && !there) {
+            SDL_JoystickClose(pad.joystick);
+            pad = Pad{};
+            --count;
+            gEngine.Log(2, "Gamepad %d gone", number);
+        } else if (!pad.joystick && there) {
+            OpenPad(number);
+            pad.letGo = true;
+        }
+    }
+}
+
 void Gamepads::Poll()
 {
+    if (started && !gamepadReader && PadsCameOrWent())
+        Replug();
     if (count == 0 && !gamepadReader)
         return;
     if (!gamepadReader)

@@ -42,6 +42,10 @@ struct GamepadLayout {
 // to 14, and no hat.
 extern const GamepadLayout GAMEPAD_CONTROLLER_LAYOUT;
 
+// A browser hands every pad over in the Gamepad API's standard mapping: A 0, B 1, Back 8, Start 9,
+// the d-pad's up, down, left and right as buttons 12 to 15, axes 0 and 1 the left stick, no hat.
+extern const GamepadLayout GAMEPAD_STANDARD_LAYOUT;
+
 // Whether the SDL 1.2 linked is the one over SDL 2 (which calls itself 1.2.50 or later) with the
 // controller layout asked for: a number other than 0, as that library reads the setting.
 bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetting);
@@ -58,6 +62,22 @@ const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats);
 // and an input the line does not give is none. False when no line names the pad.
 bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layout);
 
+// What chooses the layout a pad is read in: where the platform's pads come from, the SDL linked,
+// the player's settings, and what SDL tells of the pad.
+struct GamepadFacts {
+    bool standardMapping;           // the platform's pads come so (PadsInStandardMapping)
+    SDL_version linked;             // SDL_Linked_Version
+    const char* controllerSetting;  // SDL12COMPAT_USE_GAME_CONTROLLERS, or null
+    const char* mappings;           // SDL_GAMECONTROLLERCONFIG, or null
+    const char* name;
+    int buttons, hats;
+};
+
+// The standard mapping on a platform that gives it (a browser's), whatever its SDL's version;
+// else SDL 2's controller layout where UsesControllerLayout; else the player's mapping line for
+// the pad, read into `own`; else the table's row for it (FindDeviceLayout).
+const GamepadLayout& ChooseGamepadLayout(const GamepadFacts& facts, GamepadLayout& own);
+
 // What SDL reports of one pad at one moment.
 struct GamepadReading {
     Uint32 buttons;         // bit n while button n is held
@@ -68,16 +88,19 @@ struct GamepadReading {
 // The inputs (bit n for GamepadInput n) that a reading holds in a layout.
 Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& reading);
 
-// The gamepads connected at start and what each one holds. Their state is read from SDL once a
-// frame (Poll): both SDL 1.2 libraries keep it up to date, while their events are not to be
-// trusted (SDL 1.2 over SDL 2 sends none for a pad it reads with the controller layout, the
-// classic library sends them while the window is away). Pads are numbered as SDL numbers its
-// joysticks: pad 0 is the first.
+// The gamepads connected and what each one holds. Their state is read from SDL once a frame
+// (Poll): both SDL 1.2 libraries keep it up to date, while their events are not to be trusted
+// (SDL 1.2 over SDL 2 sends none for a pad it reads with the controller layout, the classic
+// library sends them while the window is away). Pads are numbered as SDL numbers its joysticks:
+// pad 0 is the first. The desktop's pads are those connected at start; in a browser a pad is
+// opened when it comes and closed when it goes, and keeps its number meanwhile
+// (gamepad_edge.h).
 //
 // What counts is what a pad holds now, with two exceptions that keep a pad from acting on its
 // own: what was held when the pads were let go (at the start of a screen, when the window comes
-// back) counts only once it is let go and pressed again, so a pad unplugged while held stops at
-// the next screen; and nothing counts while the window lacks the keyboard focus.
+// back, and when a pad comes) counts only once it is let go and pressed again, so a pad unplugged
+// while held stops at the next screen; a pad that goes lets go of everything it held at once; and
+// nothing counts while the window lacks the keyboard focus.
 class Gamepads {
 public:
     Gamepads() = default;
@@ -91,10 +114,10 @@ public:
     bool Open();
     // Closes the pads and SDL's joysticks, and forgets what the pads held.
     void Close();
-    // How many pads Open opened.
+    // How many pads are open.
     int Count() const { return count; }
 
-    // Reads what every pad holds now.
+    // Opens the pads that came and closes those that went, then reads what every pad holds now.
     void Poll();
     // Whether the window has the keyboard focus: pads count only while it does, and what they
     // hold when it comes back counts only once let go and pressed again.
@@ -119,7 +142,8 @@ private:
         Uint32 held = 0;               // inputs that count now
         Uint32 pressed = 0;            // inputs pressed since their press was taken
     };
-    void OpenPad(int number, bool controller);
+    void OpenPad(int number);
+    void Replug();
     bool Read(int number, GamepadReading& reading) const;
     void Update(Pad& pad, Uint32 now);
 

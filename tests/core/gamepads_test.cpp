@@ -97,15 +97,34 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
     }
 }
 
-TEST(Gamepads, OnlySDLOverSDL2ReadsTheSettingAsANumber)
+// A browser gives every pad in the standard mapping, whatever its SDL calls itself (emscripten's:
+// 1.3.0) or the player sets; SDL 1.2 over SDL 2 gives the controller layout when the setting asks
+// for it as a number; otherwise the player's line for the pad wins over the table.
+TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
 {
-    for (auto [patch, setting, controller] : {std::tuple{15, "1", false},
-                                              {50, "1", true},
-                                              {60, "2", true},
-                                              {60, "0", false},
-                                              {60, "yes", false},
-                                              {60, nullptr, false}})
-        EXPECT_EQ(UsesControllerLayout({1, 2, Uint8(patch)}, setting), controller) << patch;
+    const char* const MINE = "03000000,My Pad,a:b2\n";
+    const char* const XBOX = "Microsoft X-Box 360 pad";
+    const std::tuple<GamepadFacts, const char*> rows[] = {
+        // clang-format off
+        {{true, {1, 3, 0}, "1", nullptr, "Xbox 360 Controller (STANDARD GAMEPAD)", 17, 0}, "standard"},
+        {{true, {1, 2, 15}, nullptr, MINE, "My Pad", 17, 0}, "standard"},
+        {{false, {1, 3, 0}, "1", MINE, "My Pad", 17, 0}, "controller"},
+        {{false, {1, 2, 50}, "1", nullptr, XBOX, 11, 1}, "controller"},
+        {{false, {1, 2, 60}, "2", nullptr, XBOX, 11, 1}, "controller"},
+        {{false, {1, 2, 60}, "0", nullptr, XBOX, 11, 1}, "Xbox (xpad)"},
+        {{false, {1, 2, 60}, "yes", nullptr, XBOX, 11, 1}, "Xbox (xpad)"},
+        {{false, {1, 2, 60}, nullptr, MINE, "My Pad", 11, 1}, "SDL_GAMECONTROLLERCONFIG"},
+        {{false, {1, 2, 15}, "1", MINE, "My Pad", 11, 1}, "SDL_GAMECONTROLLERCONFIG"},
+        {{false, {1, 2, 15}, "1", MINE, XBOX, 11, 1}, "Xbox (xpad)"},
+        {{false, {1, 2, 15}, nullptr, nullptr, nullptr, 2, 0}, "unknown: d-pad, stick, buttons 0 and 1"},
+        // clang-format on
+    };
+    for (const auto& [facts, expected] : rows) {
+        GamepadLayout own = {};
+        EXPECT_STREQ(ChooseGamepadLayout(facts, own).name, expected)
+            << (facts.name ? facts.name : "no name") << ", SDL 1." << int(facts.linked.minor) << "."
+            << int(facts.linked.patch);
+    }
 }
 
 // One pad, read through the test reader: what each poll finds it holding.

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+#ifndef KOLVO_CORE_GAMEPAD_EDGE_H
+#define KOLVO_CORE_GAMEPAD_EDGE_H
+
+// Where the gamepads meet the platform. The desktop's SDL 1.2 numbers a pad's buttons as its
+// driver does (or as SDL 2's controller layout does, when asked), and counts its pads once, when
+// its joysticks start. A browser's SDL (emscripten's) hands over the Gamepad API's pads: every one
+// in the standard mapping, each under the slot number the browser gave it for as long as it stays
+// connected, with empty slots among them, and pads come and go while the page is open. One file
+// per platform (gamepad_edge_desktop.cpp, gamepad_edge_web.cpp), chosen by the build.
+
+// Whether every pad of this platform comes in the Gamepad API's standard mapping
+// (GAMEPAD_STANDARD_LAYOUT, gamepads.h), whatever SDL's version says.
+bool PadsInStandardMapping();
+
+// Whether SDL's joystick `number` is a pad now: one SDL counts, not an empty slot.
+bool PadThere(int number);
+
+// Whether a pad was connected or taken away since the last call; the first call starts watching.
+// Never on the desktop.
+bool PadsCameOrWent();
+
+#endif
