@@ -16,7 +16,7 @@ import tempfile
 import time
 
 from page import browser, fail, log, picture, point, serve, viewport, wait_for, wait_for_log
-from player import Player, filled, normal, turns
+from player import Player, filled, normal
 
 A, BACK, START, LEFT, RIGHT = 0, 8, 9, 14, 15  # the standard mapping's button numbers
 NAME = "Kolvo Test Pad (STANDARD GAMEPAD Vendor: 1209 Product: 0001)"
@@ -97,13 +97,7 @@ def main(page):
         wait_for_log(driver, "Start Level 1")
         time.sleep(2.3)  # the level banner holds the stones
         player = Player(driver, lambda: picture(driver))
-        board = player.next_stone()
-        for _ in range(4):
-            time.sleep(1.0)  # down far enough to turn
-            stone = player.stone(board)
-            if len(stone) == 4 and len(turns(stone)) > 1:
-                break
-            board = player.next_stone()  # a square stone looks the same turned: the next one
+        board, _ = player.turnable_stone()
 
         # A busy machine may stretch a frame past a short press: one that did nothing is tried
         # again, up to three times.
@@ -122,6 +116,7 @@ def main(page):
         # Taken away while holding right, the pad lets go; back and still holding right, the hold
         # counts only once pressed again. A fresh stone, far from the floor and the right wall.
         board = player.next_stone()
+        time.sleep(0.5)  # wholly in
         stone = player.stone(board)
         hold(driver, RIGHT)
         wait_for(driver, "the pad's right held did not move the stone", 5,

@@ -115,6 +115,18 @@ class Player:
             ActionChains(self.driver).key_up(Keys.DOWN).perform()
         return None
 
+    def turnable_stone(self):
+        """Waits for a stone that looks different turned (not the square) to come down a row or
+        two, where it may turn; returns the board without it, and the stone."""
+        board = self.next_stone()
+        for _ in range(4):
+            time.sleep(1.0)
+            stone = self.stone(board)
+            if len(stone) == 4 and len(turns(stone)) > 1:
+                break
+            board = self.next_stone()
+        return board, stone
+
     def clear_a_row(self, stones=40):
         """Plays until a row is cleared; False when the stones run out (or the playfield fills)
         first."""
