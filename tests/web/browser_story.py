@@ -156,11 +156,14 @@ def main(page, desktop_menu, highscore_format):
         wait_for(driver, "the name entry did not come", 20,
                  lambda: "Done!" in log(driver).rsplit("Load Highsore done!", 1)[1])
         time.sleep(0.5)
-        driver.execute_cdp_cmd("Input.insertText", {"text": "Web"})
-        time.sleep(0.3)
-        for kind in ("keyDown", "keyUp"):
-            driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-                "type": kind, "key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13})
+        # A slip, taken back with Backspace, then the rest; Enter confirms.
+        for text, key, code in (("Wez", "Backspace", 8), ("b", "Enter", 13)):
+            driver.execute_cdp_cmd("Input.insertText", {"text": text})
+            time.sleep(0.3)
+            for kind in ("keyDown", "keyUp"):
+                driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                    "type": kind, "key": key, "code": key, "windowsVirtualKeyCode": code})
+            time.sleep(0.3)
         wait_for_log(driver, "User reached highscore!")  # saved, and kept by the browser
         time.sleep(1)
         menus = log(driver).count("Menue Ready!")
