@@ -175,6 +175,15 @@ var kolvoTouch = (function() {
     });
   });
 
+  // A challenger nobody plays by touch (a computer) shows none of their controls: hideSide('left'
+  // or 'right', true) hides that side's pad in every challenge until hideSide(side, false). The
+  // single game's two pads are both its one player's and stay.
+  var hiddenSides = {};
+  function hideSide(side, hidden) {
+    hiddenSides[side] = hidden;
+    showControls(screen);
+  }
+
   function showControls(which) {
     liftAll();
     if (tapping !== null) {
@@ -184,8 +193,8 @@ var kolvoTouch = (function() {
     screen = which;
     buttons.forEach(function(button) { button.hidden = button.screens.indexOf(which) < 0; });
     Object.keys(pads).forEach(function(side) {
-      pads[side].hidden = !Array.prototype.some.call(pads[side].children,
-                                                     function(button) { return !button.hidden; });
+      pads[side].hidden = (which === CHALLENGE && hiddenSides[side]) || !Array.prototype.some.call(
+          pads[side].children, function(button) { return !button.hidden; });
     });
     if (which === NAME) {
       field.value = sent = '';
@@ -216,5 +225,5 @@ var kolvoTouch = (function() {
     }, true);
   });
 
-  return {showControls: showControls, showText: showText, pads: pads};
+  return {showControls: showControls, showText: showText, hideSide: hideSide};
 })();
