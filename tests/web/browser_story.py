@@ -23,7 +23,7 @@ import time
 from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, log, picture, point, press, serve,
                   viewport, wait_for, wait_for_log)
 from PIL import Image, ImageChops
-from player import Player, Touch, filled, normal, turns
+from player import COLUMNS, Player, Touch, filled, normal, turns
 from selenium.webdriver.common.keys import Keys
 
 MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
@@ -133,6 +133,7 @@ def main(page, desktop_menu, highscore_format):
         viewport(driver, 412, 915, 2.625, mobile=True)
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
+        fits(driver, "a phone's menu", [])
         fingers = Fingers(driver)
         single = ["Move left", "Move right", "Turn", "Fall faster", "Pause", "End the game"]
         player = Player(driver, lambda: picture(driver), Touch(fingers))
@@ -145,6 +146,20 @@ def main(page, desktop_menu, highscore_format):
                 time.sleep(0.5)
                 fits(driver, "a phone in landscape", single)
             time.sleep(2.3)
+            stone = player.stone(set())
+            if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
+                for _ in range(3):
+                    fingers.tap("Turn")
+                    if normal(player.stone(set())) != normal(stone):
+                        break
+                else:
+                    fail("Turn did not turn the stone", driver)
+            for label, edge, wall in ((("Move left", min, 0), ("Move right", max, COLUMNS - 1))
+                                      if game == 1 else ()):
+                fingers.press(label)
+                wait_for(driver, label + " held did not take the stone to the wall", 5,
+                         lambda: edge(c for c, _ in player.stone(set())) == wall)
+                fingers.lift(label)
             if player.clear_a_row():
                 break
             if game == 3:
