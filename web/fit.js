@@ -13,10 +13,13 @@ var kolvoFit = (function() {
   var stage = document.getElementById('stage');
   var canvas = document.getElementById('canvas');
 
+  // The room an element takes, its margins included; none where it is not shown.
   function box(id) {
     var element = document.getElementById(id);
     if (!element || element.hidden || !element.offsetParent) return {width: 0, height: 0};
-    return element.getBoundingClientRect();
+    var size = element.getBoundingClientRect(), style = getComputedStyle(element);
+    return {width: size.width + parseFloat(style.marginLeft) + parseFloat(style.marginRight),
+            height: size.height + parseFloat(style.marginTop) + parseFloat(style.marginBottom)};
   }
 
   function fit() {
@@ -27,7 +30,10 @@ var kolvoFit = (function() {
     stage.classList.toggle('landscape', height <= width);
     // The controls shown take their room first: a row below the picture in portrait, a column on
     // either side of it in landscape. The gap is the grid's, on each side of the picture.
-    var gap = touch ? parseFloat(getComputedStyle(stage).columnGap) || 0 : 0;
+    var style = getComputedStyle(stage);
+    var gap = touch ? parseFloat(style.columnGap) || 0 : 0;
+    width -= parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    height -= parseFloat(style.paddingTop) + parseFloat(style.paddingBottom);
     var left = box('pad-left'), right = box('pad-right'), shared = box('pad-shared');
     if (height > width) {
       var row = Math.max(left.height, right.height, shared.height);
