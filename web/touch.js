@@ -158,12 +158,14 @@ var kolvoTouch = (function() {
   }
 
   // Where the game waits for a key, a tap on the picture is Return, held as long as the finger;
-  // in the name entry it brings the keyboard back. A mouse stays the pointer it always was.
+  // in the name entry it brings the keyboard back (as the finger is lifted: browsers raise the
+  // keyboard for a person's gesture only). A mouse stays the pointer it always was.
   var tapping = null;
+  canvas.addEventListener('pointerup', function(event) {
+    if (event.pointerType !== 'mouse') askName();
+  });
   canvas.addEventListener('pointerdown', function(event) {
-    if (event.pointerType === 'mouse') return;
-    if (screen === NAME) askName();
-    if (screen !== RETURN || tapping !== null) return;
+    if (event.pointerType === 'mouse' || screen !== RETURN || tapping !== null) return;
     tapping = event.pointerId;
     sendKey('keydown', KEY_RETURN);
   });

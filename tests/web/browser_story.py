@@ -146,6 +146,7 @@ def main(page, desktop_menu, highscore_format):
                 time.sleep(0.5)
                 fits(driver, "a phone in landscape", single)
             time.sleep(2.3)
+            time.sleep(1.0 if game == 1 else 0)  # down far enough to turn
             stone = player.stone(set())
             if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
                 for _ in range(3):
