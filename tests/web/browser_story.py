@@ -54,11 +54,12 @@ def fits(driver, where, controls):
     if sorted(shown) != sorted(controls):
         fail("%s shows the controls %s" % (where, shown), driver)
     picture_box = box(driver, "#canvas")
-    for name, (left, top, right, bottom) in [("the picture", picture_box), ("the bar", box(driver, "#bar"))] + [
-            (label, box(driver, '[aria-label="%s"]' % label)) for label in controls]:
+    boxes = [("the picture", picture_box), ("the bar", box(driver, "#bar"))] + [
+        (label, box(driver, '[aria-label="%s"]' % label)) for label in controls]
+    for name, (left, top, right, bottom) in boxes:
         if left < 0 or top < 0 or right > width + 0.5 or bottom > height + 0.5:
-            fail("%s: %s is not inside the %d x %d viewport: %s" % (where, name, width, height,
-                                                                  (left, top, right, bottom)), driver)
+            fail("%s: %s is not inside the %d x %d viewport: %s"
+                 % (where, name, width, height, (left, top, right, bottom)), driver)
         if name != "the picture" and left < picture_box[2] and right > picture_box[0] and \
                 top < picture_box[3] and bottom > picture_box[1]:
             fail("%s: %s lies on the picture" % (where, name), driver)
@@ -145,8 +146,8 @@ def main(page, desktop_menu, highscore_format):
                 viewport(driver, 915, 412, 2.625, mobile=True)
                 time.sleep(0.5)
                 fits(driver, "a phone in landscape", single)
-            time.sleep(2.3)
-            time.sleep(1.0 if game == 1 else 0)  # down far enough to turn
+            # The level banner holds the stones; the first then falls far enough to turn.
+            time.sleep(3.3 if game == 1 else 2.3)
             stone = player.stone(set())
             if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
                 for _ in range(3):
@@ -247,9 +248,9 @@ def main(page, desktop_menu, highscore_format):
         driver.quit()
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
-    print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone with "
-          "the keys, cleared a row by touch, entered a name typed on a phone in the desktop's list, "
-          "moved both challengers at once, opened offline with the list kept, and quit")
+    print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
+          "with the keys, cleared a row by touch, entered a name typed on a phone in the desktop's "
+          "list, moved both challengers at once, opened offline with the list kept, and quit")
 
 
 if __name__ == "__main__":

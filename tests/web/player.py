@@ -73,7 +73,8 @@ class Keyboard:
         time.sleep(0.25)
 
     def hold(self, key, down):
-        (ActionChains(self.driver).key_down if down else ActionChains(self.driver).key_up)(key).perform()
+        chain = ActionChains(self.driver)
+        (chain.key_down if down else chain.key_up)(key).perform()
 
 
 class Touch:
