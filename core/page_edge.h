@@ -7,7 +7,7 @@
 // Where the game meets the page around the browser version's picture. On a touch screen the page
 // shows the controls a screen is played with; it cannot tell the screens apart by itself, so each
 // screen says what it takes as it begins. On the desktop there is no page and nothing happens
-// (page_edge_desktop.cpp); in a browser the page is told at once (page_edge_web.cpp).
+// (page_desktop.cpp); in a browser the page is told at once (page_web.cpp).
 
 // What a screen takes, beside the keys and the pointer it always takes.
 enum PageControls {

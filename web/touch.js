@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
-// Kolvo by touch. The game tells the page which screen it shows (core/page_edge_web.cpp calls
+// Kolvo by touch. The game tells the page which screen it shows (core/page_web.cpp calls
 // Module.showControls with a PageControls value, in the order of core/page_edge.h), and the page
 // offers what that screen takes: the playing controls, a tap for Return, or the device's own
 // keyboard for the name. Every control stands for a key and acts through the key itself: the
