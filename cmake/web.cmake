@@ -29,4 +29,19 @@ target_link_options(kolvo PRIVATE
   -lidbfs.js)
 set_property(TARGET kolvo APPEND PROPERTY LINK_DEPENDS ${KOLVO_DATA_STAMP})
 
-configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${KOLVO_PAGE_DIR}/index.html COPYONLY)
+# The page's own files are copied as they are; the icons and the service worker are made after
+# the game is linked (web/page_files.py), the worker's cache named after every other file's bytes.
+set(KOLVO_PAGE_FILES index.html fit.js touch.js touch.css manifest.webmanifest)
+set(KOLVO_PAGE_COPIES)
+foreach(file ${KOLVO_PAGE_FILES})
+  configure_file(${CMAKE_SOURCE_DIR}/web/${file} ${KOLVO_PAGE_DIR}/${file} COPYONLY)
+  list(APPEND KOLVO_PAGE_COPIES ${KOLVO_PAGE_DIR}/${file})
+endforeach()
+add_custom_command(
+  OUTPUT ${KOLVO_PAGE_DIR}/sw.js
+  COMMAND /usr/bin/python3 -B ${CMAKE_SOURCE_DIR}/web/page_files.py ${CMAKE_SOURCE_DIR} ${KOLVO_PAGE_DIR}
+  DEPENDS kolvo ${KOLVO_PAGE_COPIES} ${CMAKE_SOURCE_DIR}/web/sw.js ${CMAKE_SOURCE_DIR}/web/page_files.py
+          ${CMAKE_SOURCE_DIR}/tools/kolvo_art.py
+  COMMENT "Making the page's icons and service worker"
+  VERBATIM)
+add_custom_target(kolvo_page ALL DEPENDS ${KOLVO_PAGE_DIR}/sw.js)

@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "game/mode_core.h"
@@ -155,10 +156,12 @@ bool Challenge()
     gEngine.Log(2, "Challenge called...");
     if (!play.core.SetUp())
         return false;
+    ShowPageControls(PAGE_CHALLENGE);
     const bool played = RunScreen(play, CHALLENGE_PLAY_FRAME);
     EndSoundAndWait(play.core);
     if (played) {
         ChallengeResultScreen result(play.core);
+        ShowPageControls(PAGE_RETURN);
         RunScreen(result, CHALLENGE_RESULT_FRAME);
     }
     play.core.Release();

@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "game/mode_core.h"
@@ -109,6 +110,7 @@ bool SingleGame::SetUp()
 // A frame that fails ends the play; whether play had ended by then decides how the game ends.
 bool SingleGame::Play()
 {
+    ShowPageControls(PAGE_SINGLE);
     RunScreen(*this, GAME_FRAME);
     return EndOfGame(core.Over() || WindowClosed());
 }

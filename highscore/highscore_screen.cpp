@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_pacer.h"
 #include "core/gamepads.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "highscore/highscore_list.h"
@@ -125,6 +126,7 @@ bool ShowHighscore()
     LoadList(&page.list);
     page.startTick = Ticks();
     gEngine.Log(2, "Enter inner mainloop...");
+    ShowPageControls(PAGE_RETURN);
     RunScreen(page, HIGHSCORE_FRAME);
     return page.leave || page.WindowClosed();
 }

@@ -5,6 +5,7 @@
 
 #include "core/engine.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "highscore/highscore_list.h"
 #include "highscore/input_field.h"
@@ -57,6 +58,11 @@ bool NameEntry::Step()
     keyCode = input.TakeTypedKey();
     if (!field.Run())
         return Fail("Run input failed!");
+    if (keyCode != 0) {
+        char text[NAME_ENTRY_MAX_LENGTH + 1];
+        field.GetText(text, sizeof text);
+        ShowPageText(text);
+    }
     if (field.GetState() == INPUT_CONFIRMED)
         confirmed = true;
     return true;
@@ -81,6 +87,7 @@ bool GetName(const char* prompt, char* name, size_t capacity)
         return Fail("Init Input failed!");
     }
     entry.field.SetKeySource(&entry.keyCode);
+    ShowPageControls(PAGE_NAME);
     RunScreen(entry, NAME_ENTRY_FRAME);
     entry.input.Release();
     entry.field.GetText(name, capacity);

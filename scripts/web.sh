@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# Builds the browser version into build-web/: index.html and the files it loads (kolvo.js,
-# kolvo.wasm, kolvo.data), which any static web server can serve as they are. Debian's emscripten
+# Builds the browser version into build-web/: index.html and the files it loads (its scripts and
+# style, kolvo.js, kolvo.wasm, kolvo.data, and the manifest, icons and service worker that install
+# it on a phone), which any static web server can serve as they are. Debian's emscripten
 # builds it; the set-up installs it when missing (KOLVO_WEB_TOOLS=1). The compiler's own work stays
 # in build/web.
 # Usage: scripts/web.sh [--serve [PORT]]
@@ -31,4 +32,4 @@ if [ "${1:-}" = --serve ]; then
   exec /usr/bin/python3 -m http.server --bind 127.0.0.1 "$port"
 fi
 build
-echo "The page is in $page: $(cd "$page" && echo index.html kolvo.js kolvo.wasm kolvo.data)"
+echo "The page is in $page: $(cd "$page" && echo *)"

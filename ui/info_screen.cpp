@@ -5,6 +5,7 @@
 
 #include "core/engine.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "media/sprite.h"
 #include "media/text_engine.h"
@@ -72,6 +73,7 @@ bool InfoScreen()
     if (!page.logo.Load(INFO_LOGO_PICTURE))
         return Fail("Load Logo failed!");
     gEngine.Log(2, "Logo loaded!");
+    ShowPageControls(PAGE_RETURN);
     RunScreen(page, INFO_FRAME);
     return page.leave ||
            page.WindowClosed();  // a user who asked to leave is not kept by a failing frame

@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "media/text_engine.h"
 #include "ui/button.h"
@@ -199,6 +200,7 @@ int RunMainMenu()
     // Kept on purpose: "Menue" as the log has always spelt it; log readers and the window stories
     // wait for "Menue Called!" and "Menue Ready!".
     gEngine.Log(2, "Menue Called!");
+    ShowPageControls(PAGE_POINTER);
     LoadingFrame loading;
     if (!RunScreen(loading, LOADING_FRAME) || !menu.SetUp()) {
         menu.Release();

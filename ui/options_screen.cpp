@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
+#include "core/page_edge.h"
 #include "core/screen.h"
 #include "core/ticks.h"
 #include "media/sound_stream.h"
@@ -157,6 +158,7 @@ bool OptionsScreen()
         return false;
     }
     gEngine.Log(2, "Data loaded!");
+    ShowPageControls(PAGE_POINTER);
     RunScreen(page, OPTIONS_FRAME);
     gEngine.Log(2, "Release point reached!");
     page.Release();

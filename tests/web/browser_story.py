@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-"""The page served on localhost, played in headless Chromium: the menu shows as the desktop game's
-does, a desktop highscore list is loaded through the page, a click starts a game, its sounds
-decode, keys move and turn a stone, stones are placed until a row is cleared, Escape ends the game,
-the game reads the desktop's list and enters the typed name, the list it wrote is there after a
-reload with the desktop's results and the new one, and Quit ends the program in order.
+"""The page served on localhost, played in headless Chromium: in a short desktop window the whole
+picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
+through the page, a click starts a game, its sounds decode, keys move and turn a stone and Escape
+ends the game. Then on a phone, by touch alone: the picture and the controls fit in portrait and
+in landscape, stones are placed until a row is cleared, "End the game" ends it, the game reads the
+desktop's list and takes the name typed on the phone's keyboard. On a tablet both players of a
+challenge move at once. With the server stopped the page opens again, the list it wrote there
+with the desktop's results and the new one, and Quit ends the program in order.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -17,15 +20,16 @@ import sys
 import tempfile
 import time
 
-from page import (WIDTH, HEIGHT, browser, fail, log, picture, point, press, serve, viewport,
-                  wait_for, wait_for_log)
+from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, log, picture, point, press, serve,
+                  viewport, wait_for, wait_for_log)
 from PIL import Image, ImageChops
-from player import Player, normal, turns
-from selenium.webdriver.common.action_chains import ActionChains
+from player import COLUMNS, Player, Touch, filled, normal, turns
 from selenium.webdriver.common.keys import Keys
 
 MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
+MENU_START_CHALLENGE = (180, 228)
 MENU_QUIT = (130, 377)
+CHALLENGE_LEFT, CHALLENGE_RIGHT = 10, 380  # where the challenge's playfields begin
 POINTER_SIZE = 32
 
 
@@ -40,14 +44,42 @@ def menu_matches(shown, desktop):
     return far <= WIDTH * HEIGHT // 1000, far
 
 
+def fits(driver, where, controls):
+    """The whole picture, the bar and exactly these controls inside the viewport, none of them on
+    the picture."""
+    width, height = driver.execute_script("return [innerWidth, innerHeight]")
+    shown = driver.execute_script(
+        "return Array.from(document.querySelectorAll('.pad button:not([hidden])'))"
+        ".filter(b => b.offsetParent).map(b => b.getAttribute('aria-label'))")
+    if sorted(shown) != sorted(controls):
+        fail("%s shows the controls %s" % (where, shown), driver)
+    picture_box = box(driver, "#canvas")
+    boxes = [("the picture", picture_box), ("the bar", box(driver, "#bar"))] + [
+        (label, box(driver, '[aria-label="%s"]' % label)) for label in controls]
+    for name, (left, top, right, bottom) in boxes:
+        if left < 0 or top < 0 or right > width + 0.5 or bottom > height + 0.5:
+            fail("%s: %s is not inside the %d x %d viewport: %s"
+                 % (where, name, width, height, (left, top, right, bottom)), driver)
+        if name != "the picture" and left < picture_box[2] and right > picture_box[0] and \
+                top < picture_box[3] and bottom > picture_box[1]:
+            fail("%s: %s lies on the picture" % (where, name), driver)
+    return picture_box
+
+
+def columns(cells):
+    return min(c for c, _ in cells) if cells else None
+
+
 def main(page, desktop_menu, highscore_format):
     work = tempfile.mkdtemp(prefix="kolvo-web-")
     server, url = serve(page)
     driver = browser(os.path.join(work, "profile"))
-    viewport(driver, 800, 600)
+    # The viewport Debian 12's headless Chromium gives a window of 800 x 600.
+    viewport(driver, 800, 457)
     try:
         driver.get(url)
         wait_for_log(driver, "Menue Ready!", seconds=60)
+        fits(driver, "a short desktop window", [])
         point(driver, *MENU_START_GAME)
         time.sleep(0.5)
         alike, far = menu_matches(picture(driver), Image.open(desktop_menu).convert("RGB"))
@@ -94,29 +126,95 @@ def main(page, desktop_menu, highscore_format):
         else:
             fail("Left did not move the stone", driver)
 
-        # The player is no master: where the playfield fills up first, it starts another game.
+        press(driver, Keys.ESCAPE)
+        wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
+
+        # A phone, played by touch alone: a tap on the picture starts a game, the controls show
+        # beside the picture in either orientation, and the patient player clears a row with them.
+        viewport(driver, 412, 915, 2.625, mobile=True)
+        driver.refresh()
+        wait_for_log(driver, "Menue Ready!", seconds=60)
+        fits(driver, "a phone's menu", [])
+        fingers = Fingers(driver)
+        single = ["Move left", "Move right", "Turn", "Fall faster", "Pause", "End the game"]
+        player = Player(driver, lambda: picture(driver), Touch(fingers))
         for game in range(1, 4):
+            fingers.tap(MENU_START_GAME)
+            wait_for_log(driver, "Start Level 1", times=game)
+            if game == 1:
+                fits(driver, "a phone in portrait", single)
+                viewport(driver, 915, 412, 2.625, mobile=True)
+                time.sleep(0.5)
+                fits(driver, "a phone in landscape", single)
+            # The level banner holds the stones; the first then falls far enough to turn.
+            time.sleep(3.3 if game == 1 else 2.3)
+            stone = player.stone(set())
+            if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
+                for _ in range(3):
+                    fingers.tap("Turn")
+                    if normal(player.stone(set())) != normal(stone):
+                        break
+                else:
+                    fail("Turn did not turn the stone", driver)
+            for label, edge, wall in ((("Move left", min, 0), ("Move right", max, COLUMNS - 1))
+                                      if game == 1 else ()):
+                fingers.press(label)
+                wait_for(driver, label + " held did not take the stone to the wall", 5,
+                         lambda: edge(c for c, _ in player.stone(set())) == wall)
+                fingers.lift(label)
             if player.clear_a_row():
                 break
             if game == 3:
-                fail("no row was cleared in three games", driver)
+                fail("no row was cleared by touch in three games", driver)
             wait_for_log(driver, "Menue Ready!", times=1 + game, seconds=30)
-            point(driver, *MENU_START_GAME, click=True)
-            wait_for_log(driver, "Start Level 1", times=1 + game)
-            time.sleep(2.3)
-        press(driver, Keys.ESCAPE)
+        fingers.tap("End the game")
         wait_for_log(driver, "Load Highsore done!", seconds=20)  # the desktop's list, read
-        # The name entry is up once its font has loaded.
+        # The name entry is up once its font has loaded; the phone's keyboard types into the page.
         wait_for(driver, "the name entry did not come", 20,
                  lambda: "Done!" in log(driver).rsplit("Load Highsore done!", 1)[1])
         time.sleep(0.5)
-        ActionChains(driver).send_keys("Web").perform()
-        press(driver, Keys.RETURN)
+        # A slip, taken back with Backspace, then the rest; Enter confirms.
+        for text, key, code in (("Wez", "Backspace", 8), ("b", "Enter", 13)):
+            driver.execute_cdp_cmd("Input.insertText", {"text": text})
+            time.sleep(0.3)
+            for kind in ("keyDown", "keyUp"):
+                driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                    "type": kind, "key": key, "code": key, "windowsVirtualKeyCode": code})
+            time.sleep(0.3)
         wait_for_log(driver, "User reached highscore!")  # saved, and kept by the browser
         time.sleep(1)
         menus = log(driver).count("Menue Ready!")
-        press(driver, Keys.RETURN)
+        fingers.tap((320, 240))  # the list waits for Return
         wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
+
+        # A tablet: both players of a challenge hold their controls at once, and both stones move.
+        viewport(driver, 1280, 800, 2, mobile=True)
+        time.sleep(0.5)
+        fingers.tap(MENU_START_CHALLENGE)
+        wait_for_log(driver, "Challenge called...")
+        time.sleep(1.5)
+        both = ["Move left", "Move right", "Turn", "Fall faster"]
+        picture_box = fits(driver, "a tablet in a challenge",
+                           ["Left player: " + label for label in both] +
+                           ["Right player: " + label for label in both] + ["Pause", "End the game"])
+        if box(driver, '[aria-label="Left player: Turn"]')[2] > picture_box[0] or \
+                box(driver, '[aria-label="Right player: Turn"]')[0] < picture_box[2]:
+            fail("the challenge's controls are not each on their player's side", driver)
+        before = picture(driver)
+        fingers.press("Left player: Move left")
+        fingers.press("Right player: Move right")
+        time.sleep(0.6)
+        after = picture(driver)
+        fingers.lift("Left player: Move left")
+        fingers.lift("Right player: Move right")
+        moved = [(columns(filled(before, x)), columns(filled(after, x))) for x in
+                 (CHALLENGE_LEFT, CHALLENGE_RIGHT)]
+        if not (moved[0][1] < moved[0][0] and moved[1][1] > moved[1][0]):
+            fail("both held, the stones went from and to the columns %s" % moved, driver)
+        fingers.tap("End the game")
+        time.sleep(1.5)
+        fingers.tap((320, 240))  # the result waits for Return
+        wait_for_log(driver, "Menue Ready!", times=menus + 2, seconds=20)
 
         # Where the browser has sound, every effect and the music decode; where it has none, the
         # game says so and plays on in silence.
@@ -124,6 +222,11 @@ def main(page, desktop_menu, highscore_format):
         if undecoded:
             fail("the browser did not decode a sound: " + undecoded[0], driver)
 
+        # Offline: the service worker kept the page, the browser the list.
+        wait_for(driver, "the service worker did not take the page", 30, lambda: driver.execute_script(
+            "return !!navigator.serviceWorker.controller"))
+        server.shutdown()
+        server.server_close()
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
         kept = driver.execute_script("return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")
@@ -137,7 +240,7 @@ def main(page, desktop_menu, highscore_format):
                  "new one:\n" + entries, driver)
 
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
-        point(driver, *MENU_QUIT, click=True)
+        fingers.tap(MENU_QUIT)
         wait_for_log(driver, "# Logfile closed.")
         wait_for(driver, "the page did not say the game ended", 10,
                  lambda: "ended" in driver.find_element("id", "status").text)
@@ -145,8 +248,9 @@ def main(page, desktop_menu, highscore_format):
         driver.quit()
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
-    print("the page showed the menu, played a stone with the keys, cleared a row, entered a name in "
-          "the desktop's list, kept it across a reload and quit")
+    print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
+          "with the keys, cleared a row by touch, entered a name typed on a phone in the desktop's "
+          "list, moved both challengers at once, opened offline with the list kept, and quit")
 
 
 if __name__ == "__main__":

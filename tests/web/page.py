@@ -2,7 +2,8 @@
 # Copyright 2026 Mossbrook
 """What every browser story shares: the page served on localhost, a headless Chromium with a
 viewport of a chosen size (set through the browser itself, so the window's decorations never
-count), the game's log and picture read from the page, and a person's hand on the mouse and keys."""
+count), the game's log and picture read from the page, and a person's hand on the mouse and keys,
+or fingers on a touch screen."""
 
 import base64
 import functools
@@ -120,3 +121,45 @@ def press(driver, key):
     """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
     ActionChains(driver).key_down(key).pause(0.15).key_up(key).perform()
     time.sleep(0.3)
+
+
+def box(driver, selector):
+    """Where the element is on the page: left, top, right, bottom in CSS pixels."""
+    return driver.execute_script(
+        "var r = document.querySelector(arguments[0]).getBoundingClientRect();"
+        "return [r.left, r.top, r.right, r.bottom];", selector)
+
+
+class Fingers:
+    """Fingers on a touch screen (Input.dispatchTouchEvent): each presses a control (named by its
+    aria-label) or a pixel of the picture, several at once, and is lifted on its own."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        self.down = {}  # what is pressed: (x, y, finger id)
+        self.next_id = 1
+
+    def send(self, kind, points):
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+            "type": kind, "touchPoints": [{"x": x, "y": y, "id": i} for x, y, i in points]})
+
+    def press(self, what):
+        if isinstance(what, str):
+            left, top, right, bottom = box(self.driver, '[aria-label="%s"]' % what)
+            x, y = (left + right) / 2, (top + bottom) / 2
+        else:
+            x, y = on_page(self.driver, *what)
+        self.down[what] = (x, y, self.next_id)
+        self.next_id += 1
+        self.send("touchStart", self.down.values())
+
+    def lift(self, what):
+        # Chromium lifts the fingers a touchEnd names, and only those.
+        self.send("touchEnd", [self.down.pop(what)])
+
+    def tap(self, what, seconds=0.15):
+        """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
+        self.press(what)
+        time.sleep(seconds)
+        self.lift(what)
+        time.sleep(0.3)

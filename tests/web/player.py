@@ -2,7 +2,8 @@
 # Copyright 2026 Mossbrook
 """A patient player for the browser story: reads the playfield off the canvas and places stones
 until a row is cleared, so the game has points to enter in its list. It knows only what a player
-sees: which cells are filled, and that Up turns, Left and Right move and Down hurries a stone."""
+sees: which cells are filled, and that Up turns, Left and Right move and Down hurries a stone, on
+the keys or on the page's touch controls."""
 
 import time
 
@@ -13,11 +14,12 @@ COLUMNS, ROWS = 11, 21
 LEFT, TOP, CELL = 200, 10, 22
 
 
-def filled(image):
-    """The filled cells of the playfield, as (column, row), read at each cell's middle."""
+def filled(image, left=LEFT):
+    """The filled cells of the playfield whose left edge is at x = left, as (column, row), read at
+    each cell's middle."""
     grey = image.convert("L")
     return {(c, r) for r in range(ROWS) for c in range(COLUMNS)
-            if grey.getpixel((LEFT + CELL * c + CELL // 2, TOP + CELL * r + CELL // 2)) > 110}
+            if grey.getpixel((left + CELL * c + CELL // 2, TOP + CELL * r + CELL // 2)) > 110}
 
 
 def normal(cells):
@@ -62,14 +64,42 @@ def worth(board, cells):
     return 8 * len(full) - 0.5 * sum(heights) - 3 * holes - 0.3 * rough
 
 
-class Player:
-    def __init__(self, driver, picture):
+class Keyboard:
+    def __init__(self, driver):
         self.driver = driver
-        self.picture = picture  # the canvas as a PIL picture
 
     def press(self, key):
         ActionChains(self.driver).key_down(key).pause(0.12).key_up(key).perform()
         time.sleep(0.25)
+
+    def hold(self, key, down):
+        chain = ActionChains(self.driver)
+        (chain.key_down if down else chain.key_up)(key).perform()
+
+
+class Touch:
+    """The single game's touch controls in the keys' place (page.Fingers)."""
+    LABELS = {Keys.UP: "Turn", Keys.LEFT: "Move left", Keys.RIGHT: "Move right",
+              Keys.DOWN: "Fall faster"}
+
+    def __init__(self, fingers):
+        self.fingers = fingers
+
+    def press(self, key):
+        self.fingers.tap(self.LABELS[key], 0.12)
+
+    def hold(self, key, down):
+        (self.fingers.press if down else self.fingers.lift)(self.LABELS[key])
+
+
+class Player:
+    def __init__(self, driver, picture, hand=None):
+        self.driver = driver
+        self.picture = picture  # the canvas as a PIL picture
+        self.hand = hand or Keyboard(driver)
+
+    def press(self, key):
+        self.hand.press(key)
 
     def stone(self, board):
         return filled(self.picture()) - board
@@ -100,7 +130,7 @@ class Player:
     def next_stone(self):
         """Hurries the falling stone down until it has left the top rows and the next one has come
         in there; returns the board then, without the new stone (None if none comes)."""
-        ActionChains(self.driver).key_down(Keys.DOWN).perform()
+        self.hand.hold(Keys.DOWN, True)
         try:
             left_top = False
             end = time.monotonic() + 20
@@ -112,7 +142,7 @@ class Player:
                 left_top = left_top or not at_top
                 time.sleep(0.04)
         finally:
-            ActionChains(self.driver).key_up(Keys.DOWN).perform()
+            self.hand.hold(Keys.DOWN, False)
         return None
 
     def turnable_stone(self):
