@@ -11,8 +11,8 @@
 // Where the sound layer meets the platform. On the desktop, SDL converts a WAV as it opens,
 // libmpg123 decodes an MP3 as far as it is read, and the sound library runs a thread of its own for
 // end notices beside SDL's audio thread. A browser decodes both itself (Web Audio), whole, as they
-// open, and runs one thread, which the mixer and the notices take turns on. One file per platform (sound_edge_desktop.cpp,
-// sound_edge_web.cpp), chosen by the build.
+// open, and runs one thread, which the mixer and the notices take turns on. One file per platform (sound_desktop.cpp,
+// sound_web.cpp), chosen by the build.
 
 struct Mp3Stream;  // an MP3 being decoded as it is read (the desktop's way)
 struct Mp3StreamClose {
