@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
+# shellcheck shell=bash disable=SC2034
 # What the checks of the tree's rules share (sourced by scripts/check_*.sh). Written for the tools a
 # Debian machine has by default: bash, grep -E, sed and any awk (mawk knows no \< or \>, so a word's
 # edge is written out as [^A-Za-z0-9_]).

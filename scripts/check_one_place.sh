@@ -36,10 +36,12 @@ for rule in "SDL_PollEvent|SDL_WaitEvent|SDL_PeepEvents|SDL_PumpEvents core/scre
 done
 
 # Within the engine, the environment is set in SetSdlEnvironment only, which runs before main.
-awk -v setting="$(calls 'setenv|putenv|unsetenv|SDL_putenv|SDL_setenv')" '
-  /SetSdlEnvironment\(\)[[:space:]]*$/ { inside = 1 }
-  inside && /^}/ { inside = 0 }
-  !inside && $0 ~ setting { print "core/engine.cpp:" NR ":" $0 }' core/engine.cpp |
+grep '^core/engine\.cpp:' <<<"$game" |
+  awk -v setting="$(calls 'setenv|putenv|unsetenv|SDL_putenv|SDL_setenv')" '
+    { text = $0; sub(/^[^:]*:[^:]*:/, "", text) }
+    text ~ /SetSdlEnvironment\(\)[[:space:]]*$/ { inside = 1 }
+    inside && text ~ /^}/ { inside = 0 }
+    !inside && text ~ setting { print }' |
   report "sets the environment after start (outside SetSdlEnvironment)" || status=1
 
 # A Step's body, defined beside its class or inside it, from its line to the brace that closes it.
