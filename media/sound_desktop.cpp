@@ -52,7 +52,7 @@ struct Mp3Stream {
 
 void Mp3StreamClose::operator()(Mp3Stream* stream) const
 {
-    delete stream;
+    std::default_delete<Mp3Stream>()(stream);
 }
 
 static bool Mpg123Ready()
@@ -79,7 +79,7 @@ int OpenMp3File(const char* path, int rate, OwnedMp3Stream& stream, std::vector<
     if (mpg123_open(mp3.get(), path) != MPG123_OK ||
         mpg123_getformat(mp3.get(), &fileRate, &channels, &encoding) != MPG123_OK)
         return FSOUND_ERR_FILE_FORMAT;
-    stream.reset(new Mp3Stream{std::move(mp3)});
+    stream.reset(std::make_unique<Mp3Stream>(Mp3Stream{std::move(mp3)}).release());
     return FSOUND_ERR_NONE;
 }
 
