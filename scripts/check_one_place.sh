@@ -54,7 +54,7 @@ steps_calling_run_screen() {
     {
       file = $1; number = $2; text = $0; sub(/^[^:]*:[^:]*:/, "", text)
       if (file != current) { current = file; inside = 0 }
-      if (!inside && text ~ /(^|[^A-Za-z0-9_])Step\(\)/ && text !~ /;[[:space:]]*$/) {
+      if (!inside && text ~ /(^|[^A-Za-z0-9_.>])Step\(\)/ && text !~ /;[[:space:]]*$/) {
         inside = 1; depth = 0; opened = 0
       }
       if (inside) {
