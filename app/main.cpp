@@ -2,7 +2,7 @@
 // Copyright 2026 Mossbrook
 
 #include "app/program.h"
-#include "core/kept_files.h"
+#include "core/kept_files_edge.h"
 
 int main(int argc, char** argv)
 {

@@ -46,26 +46,33 @@ static const ScreenChoice* FindScreen(int menuResult)
     return nullptr;
 }
 
-// Returns the line that ends the loop.
-static const char* RunScreensUntilDone()
+// Runs the menu and the screens it chooses until the player leaves or one fails, and logs the line
+// that ends the loop at level 1, where the outer loop's lines stand.
+static void RunScreensUntilDone()
 {
     for (;;) {
         int result = RunMainMenu();
-        if (result == MENU_EXIT)
-            return "User chose Exit!";
+        if (result == MENU_EXIT) {
+            gEngine.Log(1, "User chose Exit!");
+            return;
+        }
         const ScreenChoice* choice = FindScreen(result);
-        if (!choice)
-            return "Error in Menue";  // Kept on purpose: the spelling log readers know
+        if (!choice) {
+            gEngine.Log(1, "Error in Menue");  // Kept on purpose: the spelling log readers know
+            return;
+        }
         gEngine.Log(1, "%s", choice->startLine);
-        if (!choice->run())
-            return choice->errorLine;
+        if (!choice->run()) {
+            gEngine.Log(1, "%s", choice->errorLine);
+            return;
+        }
     }
 }
 
 void RunOuterLoop()
 {
     gEngine.Log(1, "Starting outer Mainloop!");
-    gEngine.Log(1, "%s", RunScreensUntilDone());
+    RunScreensUntilDone();
     gEngine.cursor.Show(1);
     gEngine.Log(1, "Outer Mainloop finished, Goodbye!");
 }
@@ -102,14 +109,10 @@ static bool ReadCommandLine(int argc, char** argv)
 
 static bool LoadFonts()
 {
-    if (!gWhiteFont.LoadFont("data/grafik/font.bmp")) {
-        gEngine.Log(2, "Init Text engine failed!");
-        return false;
-    }
-    if (!gOrangeFont.LoadFont("data/grafik/font_orange.bmp")) {
-        gEngine.Log(2, "Init Text marked engine failed!");
-        return false;
-    }
+    if (!gWhiteFont.LoadFont("data/grafik/font.bmp"))
+        return Fail("Init Text engine failed!");
+    if (!gOrangeFont.LoadFont("data/grafik/font_orange.bmp"))
+        return Fail("Init Text marked engine failed!");
     gEngine.Log(2, "Text engine ready!");
     return true;
 }

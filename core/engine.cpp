@@ -52,8 +52,13 @@ bool Engine::Log(int level, const char* format, ...)
     return log.Write(static_cast<uint16_t>(level), message);
 }
 
-bool Fail(const char* message)
+bool Fail(const char* format, ...)
 {
+    char message[LOG_MESSAGE_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(message, sizeof message, format, args);
+    va_end(args);
     gEngine.Log(2, "%s", message);
     return false;
 }

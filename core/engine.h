@@ -7,7 +7,7 @@
 #include "core/log_file.h"
 #include "core/scaled_screen.h"
 #include "core/screen_fit.h"
-#include "core/system_cursor.h"
+#include "core/system_cursor_edge.h"
 
 #include <SDL/SDL.h>
 
@@ -64,9 +64,11 @@ extern Engine gEngine;
 constexpr int SCREEN_WIDTH = 640;
 constexpr int SCREEN_HEIGHT = 480;
 
-// The one way a step fails, in the style of SDL_SetError: logs the message at level 2 and returns
-// false, so that a step ends in return Fail("Draw Tumblo failed!").
-bool Fail(const char* message);
+// The one way a step fails, in the style of SDL_SetError: logs the message, a printf format with its
+// arguments, at level 2 and returns false, so that a step ends in return Fail("Draw Tumblo failed!")
+// or return Fail("Couldn't load %s: %s", path, SDL_GetError()). A text that is not a literal is
+// passed as Fail("%s", text), so that a '%' in it is logged as it is.
+bool Fail(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Tests read the log through a listener that sees every message with its level.
 using LogListener = std::function<void(int level, const char* message)>;

@@ -9,7 +9,7 @@
 // its joysticks start. A browser's SDL (emscripten's) hands over the Gamepad API's pads: every one
 // in the standard mapping, each under the slot number the browser gave it for as long as it stays
 // connected, with empty slots among them, and pads come and go while the page is open. One file
-// per platform (gamepad_edge_desktop.cpp, gamepad_edge_web.cpp), chosen by the build.
+// per platform (gamepad_desktop.cpp, gamepad_web.cpp), chosen by the build.
 
 // Whether every pad of this platform comes in the Gamepad API's standard mapping
 // (GAMEPAD_STANDARD_LAYOUT, gamepads.h), whatever SDL's version says.

@@ -5,7 +5,7 @@
 
 #include "core/engine.h"
 #include "core/gamepad_edge.h"
-#include "core/sdl2_pads.h"
+#include "core/sdl2_pads_edge.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -205,10 +205,8 @@ bool Gamepads::Open()
         UsesControllerLayout(*SDL_Linked_Version(), getenv("SDL12COMPAT_USE_GAME_CONTROLLERS"));
     if (controller)
         AdoptUnknownPads();
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0) {
-        gEngine.Log(2, "Couldn't start the gamepads: %s", SDL_GetError());
-        return false;
-    }
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0)
+        return Fail("Couldn't start the gamepads: %s", SDL_GetError());
     started = true;
     // The game reads the pads' state itself, once a frame: their events would only fill the queue.
     SDL_JoystickEventState(SDL_IGNORE);
@@ -369,5 +367,5 @@ bool KeyOrPadHeld(SDLKey key, int pad, GamepadInput input)
 bool ReturnHeld()
 {
     return KeyOrPadHeld(SDLK_RETURN, GAMEPAD_ANY, GAMEPAD_A) ||
-           gGamepads.Held(GAMEPAD_ANY, GAMEPAD_START);
+           KeyOrPadHeld(SDLK_RETURN, GAMEPAD_ANY, GAMEPAD_START);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/kept_files.h"
+#include "core/kept_files_edge.h"
 
 #include <cstdlib>
 

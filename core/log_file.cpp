@@ -5,7 +5,7 @@
 
 static const char LOG_SEPARATOR[] = "#----------------------------------------\r\n";
 
-LogFile::LogFile() : open(false), stream(nullptr), now(0), localTime(nullptr) {}
+LogFile::LogFile() : open(false), now(0), localTime(nullptr) {}
 
 LogFile::~LogFile()
 {
@@ -21,23 +21,23 @@ void LogFile::ReadClock()
 // The header and the footer carry the same stamp: what happened, the date and the time, unpadded.
 void LogFile::WriteStamp(const char* event)
 {
-    fprintf(stream, "# Logfile %s.\r\n# Date: %i.%i.%i\r\n# Time: %i:%i:%i\r\n", event,
+    fprintf(stream.get(), "# Logfile %s.\r\n# Date: %i.%i.%i\r\n# Time: %i:%i:%i\r\n", event,
             localTime->tm_mday, localTime->tm_mon + 1, localTime->tm_year + 1900,
             localTime->tm_hour, localTime->tm_min, localTime->tm_sec);
-    fputs(LOG_SEPARATOR, stream);
+    fputs(LOG_SEPARATOR, stream.get());
 }
 
 bool LogFile::Open(const char* path)
 {
     if (open)
         return false;
-    stream = fopen(path, "w");
+    stream.reset(fopen(path, "w"));
     if (!stream)
         return false;
     ReadClock();
-    fputs(LOG_SEPARATOR, stream);
+    fputs(LOG_SEPARATOR, stream.get());
     WriteStamp("opened");
-    fflush(stream);
+    fflush(stream.get());
     open = true;
     return true;
 }
@@ -47,13 +47,13 @@ bool LogFile::Write(uint16_t level, const char* text)
     if (!open)
         return false;
     if (level == 0)
-        fputs("\r\n", stream);
+        fputs("\r\n", stream.get());
     for (uint16_t i = 0; i < level; ++i)
-        fputs("  ", stream);
+        fputs("  ", stream.get());
     ReadClock();
-    fprintf(stream, "-%i:%i:%i:   %s\r\n", localTime->tm_hour, localTime->tm_min, localTime->tm_sec,
-            text);
-    fflush(stream);
+    fprintf(stream.get(), "-%i:%i:%i:   %s\r\n", localTime->tm_hour, localTime->tm_min,
+            localTime->tm_sec, text);
+    fflush(stream.get());
     return true;
 }
 
@@ -62,11 +62,10 @@ bool LogFile::Close()
     if (!open)
         return false;
     ReadClock();
-    fputs("\r\n", stream);
-    fputs(LOG_SEPARATOR, stream);
+    fputs("\r\n", stream.get());
+    fputs(LOG_SEPARATOR, stream.get());
     WriteStamp("closed");
-    fclose(stream);
-    stream = nullptr;
+    stream.reset();
     open = false;
     return true;
 }

@@ -4,6 +4,8 @@
 #ifndef KOLVO_CORE_LOG_FILE_H
 #define KOLVO_CORE_LOG_FILE_H
 
+#include "core/owned_handles.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -26,7 +28,7 @@ private:
     void WriteStamp(const char* event);
 
     bool open;
-    FILE* stream;
+    OwnedFile stream;
     time_t now;
     struct tm* localTime;
 };

@@ -49,13 +49,13 @@ bool ScaledScreen::Open(SDL_Surface* target, const ScreenFit& placement)
         return false;
     }
     const SDL_PixelFormat* format = target->format;
-    picture = SDL_CreateRGBSurface(SDL_SWSURFACE, placement.pictureW, placement.pictureH,
-                                   format->BitsPerPixel, format->Rmask, format->Gmask,
-                                   format->Bmask, format->Amask);
+    picture.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, placement.pictureW, placement.pictureH,
+                                       format->BitsPerPixel, format->Rmask, format->Gmask,
+                                       format->Bmask, format->Amask));
     if (!picture)
         return false;
     if (format->palette)
-        SDL_SetColors(picture, format->palette->colors, 0, format->palette->ncolors);
+        SDL_SetColors(picture.get(), format->palette->colors, 0, format->palette->ncolors);
     display = target;
     fit = placement;
     shown.assign(static_cast<size_t>(picture->pitch) * picture->h, 0);
@@ -67,9 +67,7 @@ bool ScaledScreen::Open(SDL_Surface* target, const ScreenFit& placement)
 
 void ScaledScreen::Close()
 {
-    if (picture)
-        SDL_FreeSurface(picture);
-    picture = nullptr;
+    picture.reset();
     display = nullptr;
     rectCount = 0;
 }

@@ -4,6 +4,7 @@
 #ifndef KOLVO_CORE_SCALED_SCREEN_H
 #define KOLVO_CORE_SCALED_SCREEN_H
 
+#include "core/owned_handles.h"
 #include "core/screen_fit.h"
 
 #include <SDL/SDL.h>
@@ -29,7 +30,7 @@ public:
     // Frees the picture; the display is left as it is.
     void Close();
     // What the game draws into; none before Open.
-    SDL_Surface* Picture() const { return picture; }
+    SDL_Surface* Picture() const { return picture.get(); }
 
     // Shows the picture. The first present after Open or Invalidate shows all of the display,
     // black around the picture; every later one only the tiles of the picture that changed. Returns
@@ -53,7 +54,7 @@ private:
     void ShowChangedTiles();
 
     SDL_Surface* display = nullptr;
-    SDL_Surface* picture = nullptr;
+    OwnedSurface picture;
     ScreenFit fit = {};
     std::vector<Uint8> shown;   // the picture as the last present showed it, row by row
     std::vector<bool> changed;  // per tile of the band being compared

@@ -13,6 +13,9 @@
 #include <cstring>
 
 static FrameHook frameHook;
+// Whether a screen's Step is running. A screen runs only after the one before it, never inside its
+// step (HACKING.md), however deep the call that would start it.
+static bool stepping = false;
 
 void SetFrameHook(FrameHook hook)
 {
@@ -80,7 +83,7 @@ static void EndFrame()
 
 static bool Clear(const FrameRules& rules)
 {
-    return ClearScreen(gEngine.screen) == 0 || Fail(rules.clearFailure);
+    return ClearScreen(gEngine.screen) == 0 || Fail("%s", rules.clearFailure);
 }
 
 // A scaled picture is shown by the engine's scaled screen, anything else by SDL itself. The frame
@@ -91,7 +94,7 @@ static bool Present(const FrameRules& rules)
     const bool scaled = screen && screen == gEngine.scaled.Picture();
     const int flipped = scaled ? gEngine.scaled.Present() : SDL_Flip(screen);
     EndFrame();
-    return flipped == 0 || Fail(rules.flipFailure);
+    return flipped == 0 || Fail("%s", rules.flipFailure);
 }
 
 static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
@@ -101,8 +104,11 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
     TakeEvents(screen, rules);
     gGamepads.Poll();
     if (rules.closed == FRAME_CLOSED_FAILS && screen.WindowClosed())
-        return Fail(rules.closedLine);
-    if (!screen.Step())
+        return Fail("%s", rules.closedLine);
+    stepping = true;
+    const bool stepped = screen.Step();
+    stepping = false;
+    if (!stepped)
         return false;
     if (rules.drawing == FRAME_DRAWS_CHANGES) {
         screen.AddLook(look);
@@ -123,6 +129,8 @@ static bool Ended(const Screen& screen, const FrameRules& rules)
 
 bool RunScreen(Screen& screen, const FrameRules& rules)
 {
+    if (stepping)
+        return Fail("%s", SCREEN_INSIDE_STEP_LINE);
     FramePacer pacer(rules.periodMilliseconds);
     FrameLook look;
     if (rules.pads == FRAME_PADS_LET_GO)

@@ -96,8 +96,11 @@ struct FrameRules {
 };
 
 // Runs the screen's frames, paced to the rules' period, until Done. True when the screen ended;
-// false when a step, the clear or the flip failed, its line logged at level 2.
+// false when a step, the clear or the flip failed, its line logged at level 2. Entered while a
+// screen's Step runs, it refuses at once with SCREEN_INSIDE_STEP_LINE and runs nothing.
 bool RunScreen(Screen& screen, const FrameRules& rules);
+constexpr const char* SCREEN_INSIDE_STEP_LINE =
+    "RunScreen refused: a screen never runs inside a Step";
 
 // Sets every pixel of the screen to the value 0 (black), as SDL_FillRect(screen, NULL, 0) does,
 // but with the C library's memset, which the classic SDL 1.2 takes five times longer over. Returns

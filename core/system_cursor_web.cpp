@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/system_cursor.h"
+#include "core/system_cursor_edge.h"
 
 #include <emscripten.h>
 

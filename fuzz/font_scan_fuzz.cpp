@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         pixels[i] = data[4 + i % source];
 
     TextEngine font;
-    font.surface = picture;  // the font owns it from here
+    font.surface.reset(picture);  // the font owns it from here
     font.InitFont2();
     char every[256];
     for (int c = 1; c < 256; ++c)

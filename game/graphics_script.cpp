@@ -3,6 +3,8 @@
 
 #include "game/graphics_script.h"
 
+#include "core/owned_handles.h"
+
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -11,11 +13,6 @@
 #include <memory>
 
 namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
-using ScriptFile = std::unique_ptr<FILE, FileCloser>;
 
 using ScriptText = char[GRAPHICS_SCRIPT_TEXT_SIZE];
 
@@ -214,7 +211,7 @@ void PlayfieldPictures::Unload()
 
 bool LoadGraphicsScriptFile(const char* path, PlayfieldPictures& pictures)
 {
-    ScriptFile file(fopen(path, "r"));
+    OwnedFile file(fopen(path, "r"));
     if (!file)
         return false;
     return ReadHeader(file.get()) && ReadRecords(file.get(), pictures);

@@ -27,7 +27,7 @@ bool ModeCore::StartPlayfields()
 {
     for (int i = 0; i < rules.playerCount; ++i)
         if (!players[i].playfield.Init(rules.startSpeed))
-            return Fail(players[i].side->initFailed);
+            return Fail("%s", players[i].side->initFailed);
     LogLine(rules.ready);
     return true;
 }
@@ -39,7 +39,7 @@ bool ModeCore::LoadPictures()
     for (int i = 0; i < rules.playerCount; ++i) {
         LogLine(players[i].side->lendLine);
         if (i == 0 && !LoadGraphicsScriptFile(MODE_GRAPHICS_SCRIPT, pictures))
-            return Fail(rules.picturesFailed);
+            return Fail("%s", rules.picturesFailed);
         pictures.LendTo(players[i].playfield);
         LogLine(players[i].side->lentLine);
     }
@@ -95,7 +95,7 @@ bool ModeCore::StepPlayer(ModePlayer& player, Uint32 keyBits)
 {
     if (!player.playfield.Run(keyBits)) {
         if (!player.playfield.IsGameOver())
-            return Fail(player.side->runFailed);
+            return Fail("%s", player.side->runFailed);
         gEngine.Log(2, "%s", player.side->lost);
         over = true;
     }
@@ -130,14 +130,14 @@ bool ModeCore::Draw(int level, const char* const* texts)
 {
     for (int i = 0; i < rules.playerCount; ++i)
         if (!players[i].playfield.Draw(players[i].side->fieldX, players[i].side->fieldY))
-            return Fail(players[i].side->drawFailed);
+            return Fail("%s", players[i].side->drawFailed);
     for (int i = 0; i < rules.playerCount; ++i)
         DrawMessage(players[i], texts ? texts[i] : nullptr);
     clock.Draw(rules.clockX, rules.clockY);
     for (int i = 0; i < rules.playerCount; ++i) {
         const ModeSide& side = *players[i].side;
         if (!DrawSidebar(side.sidebarX, side.sidebarY, level, players[i].playfield, gWhiteFont))
-            return Fail(side.sidebarFailed);
+            return Fail("%s", side.sidebarFailed);
     }
     return true;
 }

@@ -33,8 +33,8 @@ Uint32 PlayerKeyBits(const PlayerControls& player)
 {
     const int pad = player.pad;
     Uint32 bits = 0;
-    if (KeyOrPadHeld(player.turn, pad, GAMEPAD_UP) || gGamepads.Held(pad, GAMEPAD_A) ||
-        gGamepads.Held(pad, GAMEPAD_B))
+    if (KeyOrPadHeld(player.turn, pad, GAMEPAD_UP) || KeyOrPadHeld(player.turn, pad, GAMEPAD_A) ||
+        KeyOrPadHeld(player.turn, pad, GAMEPAD_B))
         bits |= KEY_ROTATE;
     if (KeyOrPadHeld(player.right, pad, GAMEPAD_RIGHT))
         bits |= KEY_RIGHT;

@@ -3,7 +3,8 @@
 
 #include "highscore/highscore_list.h"
 
-#include "core/kept_files.h"
+#include "core/kept_files_edge.h"
+#include "core/owned_handles.h"
 
 #include <unistd.h>
 
@@ -118,11 +119,6 @@ static HighscoreEntry UnpackEntry(const EntryRecord record)
     return entry;
 }
 
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
 static long FileSize(FILE* file)
 {
     if (fseek(file, 0, SEEK_END) != 0)
@@ -153,7 +149,7 @@ bool HighscoreList::Load(const char* path, const char* key)
     if (!path || !key)
         return false;
     Clear();
-    File file(fopen(path, "rb"));
+    OwnedFile file(fopen(path, "rb"));
     if (!file)
         return false;
     const long fileSize = FileSize(file.get());
@@ -191,7 +187,7 @@ static bool WriteRecord(FILE* file, int index, const uint8_t* record, size_t siz
 // Writes the header and the best entries, and makes sure they reached the disk.
 bool HighscoreList::WriteFile(const char* path, const char* key)
 {
-    File file(fopen(path, "wb"));
+    OwnedFile file(fopen(path, "wb"));
     if (!file)
         return false;
     HeaderRecord headerRecord;

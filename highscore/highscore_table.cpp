@@ -96,10 +96,8 @@ bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t sec
     HighscoreList list;
     const bool loaded = list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY);
     gEngine.Log(2, loaded ? "Load Highscore done!" : "Load Highscore failed!");
-    if (list.Add(MakeHighscoreEntry(name, points, level, seconds)) > HIGHSCORE_PLACES) {
-        gEngine.Log(2, "User didn't reach highscore!");
-        return false;
-    }
+    if (list.Add(MakeHighscoreEntry(name, points, level, seconds)) > HIGHSCORE_PLACES)
+        return Fail("User didn't reach highscore!");
     // A file that is there but could not be read is kept first. Where it cannot be kept, it is not
     // written over either: the one new result is lost rather than every result the file may hold.
     std::string kept;
@@ -108,15 +106,13 @@ bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t sec
         if (kept.empty()) {
             gEngine.Log(2, "Couldn't keep the damaged %s aside, so it stays as it is",
                         HIGHSCORE_FILE);
-            gEngine.Log(2, "Write to Highscore file failed!");
-            return false;
+            return Fail("Write to Highscore file failed!");
         }
     }
     if (!list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY)) {
         if (!kept.empty())
             unlink(kept.c_str());  // a failed save leaves the damaged file itself in place
-        gEngine.Log(2, "Write to Highscore file failed!");
-        return false;
+        return Fail("Write to Highscore file failed!");
     }
     if (!kept.empty())
         gEngine.Log(2, "Kept the damaged highscore list as %s", kept.c_str());

@@ -8,8 +8,8 @@
 
 // Where pictures meet the platform's SDL. The desktop's SDL 1.2 leaves out a picture's key colour
 // as it blits; a browser's (emscripten's) draws pictures as canvases, ignores key colours and
-// keeps an alpha channel instead. One file per platform (picture_edge_desktop.cpp,
-// picture_edge_web.cpp), chosen by the build.
+// keeps an alpha channel instead. One file per platform (picture_desktop.cpp,
+// picture_web.cpp), chosen by the build.
 
 // From now on the picture's pixels of colour `key` (in the picture's own format) are left out
 // when it is drawn; `flags` are SDL_SetColorKey's (SDL_SRCCOLORKEY, maybe SDL_RLEACCEL). 0, or -1

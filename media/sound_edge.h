@@ -5,28 +5,32 @@
 #define KOLVO_MEDIA_SOUND_EDGE_H
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Where the sound layer meets the platform. On the desktop, SDL converts a WAV as it opens,
 // libmpg123 decodes an MP3 as far as it is read, and the sound library runs a thread of its own for
 // end notices beside SDL's audio thread. A browser decodes both itself (Web Audio), whole, as they
-// open, and runs one thread, which the mixer and the notices take turns on. One file per platform (sound_edge_desktop.cpp,
-// sound_edge_web.cpp), chosen by the build.
+// open, and runs one thread, which the mixer and the notices take turns on. One file per platform (sound_desktop.cpp,
+// sound_web.cpp), chosen by the build.
 
 struct Mp3Stream;  // an MP3 being decoded as it is read (the desktop's way)
+struct Mp3StreamClose {
+    void operator()(Mp3Stream* stream) const;  // closes the file and frees its decoder
+};
+using OwnedMp3Stream = std::unique_ptr<Mp3Stream, Mp3StreamClose>;
 
 // Puts all of the WAV file's frames at `rate` Hz (two 16-bit signed samples each) in `frames`.
 // FSOUND_ERR_NONE, or the sound library's code telling why not.
 int OpenWavFile(const char* path, int rate, std::vector<int16_t>& frames);
 
 // Opens the MP3 at path for frames at `rate` Hz (two 16-bit signed samples each). Either sets
-// `stream`, to be read with ReadMp3 and closed with CloseMp3, or leaves it null and puts all of the
-// file's frames in `frames`. FSOUND_ERR_NONE, or the sound library's code telling why not.
-int OpenMp3File(const char* path, int rate, Mp3Stream*& stream, std::vector<int16_t>& frames);
+// `stream`, to be read with ReadMp3 and closed as it is released, or leaves it empty and puts all of
+// the file's frames in `frames`. FSOUND_ERR_NONE, or the sound library's code telling why not.
+int OpenMp3File(const char* path, int rate, OwnedMp3Stream& stream, std::vector<int16_t>& frames);
 // Up to count frames into frames; fewer only at the end of the file.
 int ReadMp3(Mp3Stream* stream, int16_t* frames, int count);
 void RewindMp3(Mp3Stream* stream);
-void CloseMp3(Mp3Stream* stream);
 
 // Whether the sound library may start a thread of its own. Where it may not, the notices a mix
 // queues are delivered right after that mix, once the mixer has let go of everything.

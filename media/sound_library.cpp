@@ -76,7 +76,9 @@ Library& Lib()
 float reportedVersion = FSOUND_VERSION;
 std::atomic<int> lastError{FSOUND_ERR_NONE};
 
-signed char Fail(int error)
+// The sound library's own error code, kept for FSOUND_GetError as its interface has it; a false
+// result to return with it.
+signed char SetError(int error)
 {
     lastError = error;
     return 0;
@@ -99,9 +101,9 @@ bool Known(const Library& lib, const FSOUND_STREAM* stream)
 FSOUND_STREAM* Usable(const Library& lib, FSOUND_STREAM* stream)
 {
     if (!lib.started)
-        return Fail(FSOUND_ERR_UNINITIALIZED), nullptr;
+        return SetError(FSOUND_ERR_UNINITIALIZED), nullptr;
     if (!Known(lib, stream))
-        return Fail(FSOUND_ERR_INVALID_PARAM), nullptr;
+        return SetError(FSOUND_ERR_INVALID_PARAM), nullptr;
     return stream;
 }
 
@@ -289,9 +291,9 @@ signed char FSOUND_Init(int mixRate, int channels, unsigned int)
     }
     if (mixRate < MIX_RATE_LOWEST || mixRate > MIX_RATE_HIGHEST || channels < 1 ||
         channels > FSOUND_MAX_CHANNELS)
-        return Fail(FSOUND_ERR_INVALID_PARAM);
+        return SetError(FSOUND_ERR_INVALID_PARAM);
     if (!OpenDevice(mixRate))
-        return Fail(FSOUND_ERR_INIT);
+        return SetError(FSOUND_ERR_INIT);
     {
         std::lock_guard<std::mutex> hold(lib.guard);
         lib.rate = mixRate;
@@ -321,18 +323,18 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* path, unsigned int mode, int offse
         rate = lib.started ? lib.rate : 0;
     }
     if (rate == 0)
-        return Fail(FSOUND_ERR_UNINITIALIZED), nullptr;
+        return SetError(FSOUND_ERR_UNINITIALIZED), nullptr;
     if (!path || offset != 0 || length != 0)
-        return Fail(FSOUND_ERR_INVALID_PARAM), nullptr;
+        return SetError(FSOUND_ERR_INVALID_PARAM), nullptr;
     // The file is opened outside the mutex, so the mixer never waits for a disk.
     auto stream = std::make_unique<FSOUND_STREAM>();
     int error = stream->source.Open(path, rate);
     if (error != FSOUND_ERR_NONE)
-        return Fail(error), nullptr;
+        return SetError(error), nullptr;
     stream->loopAllowed = (mode & FSOUND_LOOP_NORMAL) != 0;
     std::lock_guard<std::mutex> hold(lib.guard);
     if (!lib.started)
-        return Fail(FSOUND_ERR_UNINITIALIZED), nullptr;
+        return SetError(FSOUND_ERR_UNINITIALIZED), nullptr;
     lib.streams.push_back(std::move(stream));
     return lib.streams.back().get();
 }
@@ -377,10 +379,10 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream)
     if (!Usable(lib, stream))  // closed by the callback that just finished
         return -1;
     if (channel != FSOUND_FREE)
-        return Fail(FSOUND_ERR_INVALID_PARAM), -1;
+        return SetError(FSOUND_ERR_INVALID_PARAM), -1;
     channel = stream->channel >= 0 ? stream->channel : FreeChannel(lib);
     if (channel < 0)
-        return Fail(FSOUND_ERR_CHANNEL_ALLOC), -1;
+        return SetError(FSOUND_ERR_CHANNEL_ALLOC), -1;
     Unplug(lib, *stream);
     stream->source.Rewind();
     stream->looping = stream->loopAllowed && stream->endless;

@@ -3,27 +3,24 @@
 
 #include "media/sound_source.h"
 
+#include "core/owned_handles.h"
 #include "media/sound_library.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-SoundSource::~SoundSource()
-{
-    if (mp3)
-        CloseMp3(mp3);
-}
-
 // A WAV is told by its header; anything else must prove to be an MP3.
 int SoundSource::Open(const char* path, int rate)
 {
-    FILE* file = fopen(path, "rb");
-    if (!file)
-        return FSOUND_ERR_FILE_NOTFOUND;
+    size_t got = 0;
     char head[12] = {};
-    size_t got = fread(head, 1, sizeof head, file);
-    fclose(file);
+    {
+        OwnedFile file(fopen(path, "rb"));
+        if (!file)
+            return FSOUND_ERR_FILE_NOTFOUND;
+        got = fread(head, 1, sizeof head, file.get());
+    }
     bool wav =
         got == sizeof head && memcmp(head, "RIFF", 4) == 0 && memcmp(head + 8, "WAVE", 4) == 0;
     position = 0;
@@ -40,12 +37,12 @@ int SoundSource::Read(int16_t* frames, int count)
         position += taken;
         return static_cast<int>(taken);
     }
-    return ReadMp3(mp3, frames, count);
+    return ReadMp3(mp3.get(), frames, count);
 }
 
 void SoundSource::Rewind()
 {
     if (mp3)
-        RewindMp3(mp3);
+        RewindMp3(mp3.get());
     position = 0;
 }

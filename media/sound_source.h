@@ -20,7 +20,6 @@ constexpr int SOURCE_FRAME_BYTES = SOURCE_FRAME_SAMPLES * 2;
 class SoundSource {
 public:
     SoundSource() = default;
-    ~SoundSource();
     SoundSource(const SoundSource&) = delete;
     SoundSource& operator=(const SoundSource&) = delete;
 
@@ -34,7 +33,7 @@ public:
 private:
     std::vector<int16_t> samples;  // the frames of a WAV, or of an MP3 decoded whole
     size_t position = 0;           // the next frame of samples
-    Mp3Stream* mp3 = nullptr;      // an MP3 being decoded as it is read; null otherwise
+    OwnedMp3Stream mp3;            // an MP3 being decoded as it is read; empty otherwise
 };
 
 #endif

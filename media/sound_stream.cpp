@@ -107,6 +107,7 @@ bool SoundStream::Open(const char* path)
     }
     stream = FSOUND_Stream_Open(path, SOUND_OPEN_MODE, 0, 0);
     if (!stream) {
+        // Kept on purpose: on standard output, as the sound layer's other lines.
         printf("Could not load sound '%s': %s\n", path, SoundErrorText(FSOUND_GetError()));
         return false;
     }

@@ -10,18 +10,11 @@
 
 #include <cstdio>
 
-Sprite::Sprite() : surface(nullptr), rect{0, 0, 0, 0} {}
-
-Sprite::~Sprite()
-{
-    Free();
-}
+Sprite::Sprite() : rect{0, 0, 0, 0} {}
 
 void Sprite::Free()
 {
-    if (surface)
-        SDL_FreeSurface(surface);
-    surface = nullptr;
+    surface.reset();
 }
 
 bool Sprite::Load(const char* path)
@@ -38,26 +31,22 @@ bool Sprite::LoadFile(const char* path, bool keyed, Uint32 key)
 {
     freeMain->Log(1, "loading sprite %s", path);
     Free();
-    surface = IMG_Load(path);
+    surface.reset(IMG_Load(path));
     if (!surface) {
         // Kept on purpose: the line ends in a line break of its own, as log readers know it.
-        freeMain->Log(2, "Couldn't load %s: %s\n", path, SDL_GetError());
-        return false;
+        return Fail("Couldn't load %s: %s\n", path, SDL_GetError());
     }
     // The key is set in the file's own format, before conversion, so it means the file's colour.
-    if (keyed && SetKeyColour(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, key) < 0) {
-        freeMain->Log(2, "Couldn't set ColorKey + RLE for %s: %s", path, SDL_GetError());
+    if (keyed && SetKeyColour(surface.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, key) < 0) {
         Free();
-        return false;
+        return Fail("Couldn't set ColorKey + RLE for %s: %s", path, SDL_GetError());
     }
-    SDL_Surface* converted = ForDisplay(surface);
+    SDL_Surface* converted = ForDisplay(surface.get());
     if (!converted) {
-        freeMain->Log(2, "couldn't convert %s to display format: %s", path, SDL_GetError());
         Free();
-        return false;
+        return Fail("couldn't convert %s to display format: %s", path, SDL_GetError());
     }
-    SDL_FreeSurface(surface);
-    surface = converted;
+    surface.reset(converted);
     rect.w = static_cast<Uint16>(surface->w);
     rect.h = static_cast<Uint16>(surface->h);
     freeMain->Log(2, "DONE - loading sprite");
@@ -68,7 +57,7 @@ bool Sprite::Draw(Uint16 x, Uint16 y)
 {
     rect.x = static_cast<Sint16>(x);
     rect.y = static_cast<Sint16>(y);
-    if (SDL_BlitSurface(surface, nullptr, freeMain->screen, &rect) < 0) {
+    if (SDL_BlitSurface(surface.get(), nullptr, freeMain->screen, &rect) < 0) {
         // Kept on purpose: on standard error, not in the log, where tools have always looked.
         fprintf(stderr, "BlitSurface error: %s\n", SDL_GetError());
         return false;

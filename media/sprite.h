@@ -4,6 +4,8 @@
 #ifndef KOLVO_MEDIA_SPRITE_H
 #define KOLVO_MEDIA_SPRITE_H
 
+#include "core/owned_handles.h"
+
 #include <SDL/SDL.h>
 
 // The colour key of every transparent picture the game ships: magenta in 24- and 32-bit pictures.
@@ -14,7 +16,6 @@ constexpr Uint32 SPRITE_KEY_MAGENTA = 0xFF00FF;
 class Sprite {
 public:
     Sprite();
-    ~Sprite();
     Sprite(const Sprite&) = delete;
     Sprite& operator=(const Sprite&) = delete;
 
@@ -31,7 +32,7 @@ public:
     // visible part (SDL clips it). False, with a line on stderr, when the blit fails.
     bool Draw(Uint16 x, Uint16 y);
 
-    SDL_Surface* surface;  // none until a load succeeds
+    OwnedSurface surface;  // none until a load succeeds
     SDL_Rect rect;         // x, y of the last draw; w, h the picture's size after a load
 
 private:

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 static const char TEXT_CONTACT[] = "the Kolvo maintainers <kolvo@mossbrook.invalid>\n";
 
@@ -63,17 +64,16 @@ static Uint32 WidenChannel(Uint32 pixel, Uint32 mask, Uint8 shift, Uint8 loss)
 // differently when they blit: the classic one shifts them (white is drawn as 248, 248, 248), SDL 2
 // repeats their bits (white stays white). So such a picture is widened here, once and the second
 // way, to 32 bits, which both blit alike. One with an alpha channel is left as it is.
-static SDL_Surface* WithFullColours(SDL_Surface* picture)
+static OwnedSurface WithFullColours(OwnedSurface owned)
 {
+    SDL_Surface* picture = owned.get();
     const SDL_PixelFormat* format = picture->format;
     if (format->BytesPerPixel != 2 || format->Amask != 0)
-        return picture;
-    SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, 0xFF0000,
-                                             0x00FF00, 0x0000FF, 0);
-    if (!wide || (SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) != 0)) {
-        SDL_FreeSurface(wide);  // drawn as each library widens it, then
-        return picture;
-    }
+        return owned;
+    OwnedSurface wide(SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, 0xFF0000,
+                                           0x00FF00, 0x0000FF, 0));
+    if (!wide || (SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) != 0))
+        return owned;  // drawn as each library widens it, then
     for (int y = 0; y < picture->h; ++y) {
         Uint32* row = static_cast<Uint32*>(wide->pixels) + y * (wide->pitch / 4);
         for (int x = 0; x < picture->w; ++x) {
@@ -85,28 +85,18 @@ static SDL_Surface* WithFullColours(SDL_Surface* picture)
     }
     if (SDL_MUSTLOCK(picture))
         SDL_UnlockSurface(picture);
-    SDL_FreeSurface(picture);
     return wide;
 }
 
-TextEngine::TextEngine() : surface(nullptr), glyphs{}, height(0), runEntries(0) {}
-
-TextEngine::~TextEngine()
-{
-    if (surface)
-        SDL_FreeSurface(surface);
-}
+TextEngine::TextEngine() : glyphs{}, height(0), runEntries(0) {}
 
 bool TextEngine::LoadFont(const char* path)
 {
     freeMain->Log(1, "loading Font %s", path);
-    if (surface)
-        SDL_FreeSurface(surface);
-    surface = IMG_Load(path);
+    surface.reset(IMG_Load(path));
     if (!surface) {
         // Kept on purpose: these lines end in a line break of their own, as log readers know them.
-        freeMain->Log(2, "Couldn't load %s: %s\n", path, SDL_GetError());
-        return false;
+        return Fail("Couldn't load %s: %s\n", path, SDL_GetError());
     }
     freeMain->Log(2, "InitFont2 %s\n", path);
     InitFont2();
@@ -122,24 +112,25 @@ void TextEngine::InitFont2()
         printf("The font has not been loaded!\n");
         exit(1);
     }
-    surface = WithFullColours(surface);
-    bool locked = SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
-    const Uint32 marker = SDL_MapRGB(surface->format, 255, 0, 255);
+    surface = WithFullColours(std::move(surface));
+    SDL_Surface* picture = surface.get();
+    bool locked = SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) == 0;
+    const Uint32 marker = SDL_MapRGB(picture->format, 255, 0, 255);
     memset(glyphs, 0, sizeof glyphs);
     runEntries = 0;
-    for (int x = 0; x < surface->w && runEntries + 2 <= TEXT_TABLE_SIZE; ++x) {
-        if (GetPixel(surface, x, 0) != marker)
+    for (int x = 0; x < picture->w && runEntries + 2 <= TEXT_TABLE_SIZE; ++x) {
+        if (GetPixel(picture, x, 0) != marker)
             continue;
         glyphs[runEntries++] = x;
-        while (x < surface->w - 1 && GetPixel(surface, x, 0) == marker)
+        while (x < picture->w - 1 && GetPixel(picture, x, 0) == marker)
             ++x;
         glyphs[runEntries++] = x;
     }
-    height = surface->h;
-    Uint32 transparent = GetPixel(surface, 0, height - 1);
+    height = picture->h;
+    Uint32 transparent = GetPixel(picture, 0, height - 1);
     if (locked)
-        SDL_UnlockSurface(surface);
-    SetKeyColour(surface, SDL_SRCCOLORKEY, transparent);
+        SDL_UnlockSurface(picture);
+    SetKeyColour(picture, SDL_SRCCOLORKEY, transparent);
 }
 
 // Glyph k needs both of its marker runs, k and k + 1.
@@ -172,7 +163,7 @@ void TextEngine::DrawGlyph(int k, int pen, int y)
     target.y = static_cast<Sint16>(y);
     target.w = source.w;
     target.h = source.h;
-    SDL_BlitSurface(surface, &source, freeMain->screen, &target);
+    SDL_BlitSurface(surface.get(), &source, freeMain->screen, &target);
 }
 
 void TextEngine::PutString(int x, int y, const char* text)

@@ -4,6 +4,8 @@
 #ifndef KOLVO_MEDIA_TEXT_ENGINE_H
 #define KOLVO_MEDIA_TEXT_ENGINE_H
 
+#include "core/owned_handles.h"
+
 #include <SDL/SDL.h>
 
 #include <cstdint>
@@ -24,7 +26,6 @@ Uint32 GetPixel(SDL_Surface* picture, int x, int y);
 class TextEngine {
 public:
     TextEngine();
-    ~TextEngine();  // frees the picture
     TextEngine(const TextEngine&) = delete;
     TextEngine& operator=(const TextEngine&) = delete;
 
@@ -45,7 +46,7 @@ public:
 
     // The font picture in its own format (a 16-bit one widened to 32 bits); none until LoadFont
     // succeeds.
-    SDL_Surface* surface;
+    OwnedSurface surface;
 
 private:
     bool HasGlyph(int k) const;

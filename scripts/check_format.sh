@@ -13,7 +13,9 @@ if [ "${1:-}" = --fix ]; then
   xargs -r clang-format -i <<<"$files"
   exit 0
 fi
-unformatted=$(xargs -r -n 1 sh -c 'clang-format --dry-run -Werror "$0" 2>/dev/null >&2 || echo "$0"' <<<"$files")
+# One clang-format over every file; each unformatted one is named in its complaints.
+unformatted=$( (xargs -r -d '\n' clang-format --dry-run -Werror 2>&1 <<<"$files" || true) |
+              sed -nE 's/^([^:]+):[0-9]+:[0-9]+: (error|warning): .*clang-format.*/\1/p' | sort -u)
 if [ -n "$unformatted" ]; then
   echo "not formatted (run scripts/check_format.sh --fix):"
   sed 's/^/  /' <<<"$unformatted"

@@ -104,6 +104,21 @@ TEST(RunScreen, AFailedStepEndsItAtOnce)
     EXPECT_EQ(log.Count("Step failed!"), 1);
 }
 
+// However deep in a step it is asked for, another screen refuses at once and fails that step.
+TEST(RunScreen, RefusesToRunInsideAStep)
+{
+    StartHeadlessEngine();
+    LogSink log;
+    struct Nesting : Probe {
+        bool Step() override { return Probe::Step() && RunProbe(inner, FRAME_EVENTS_ALL); }
+        Probe inner;
+    } outer;
+    EXPECT_FALSE(RunProbe(outer, FRAME_EVENTS_ALL));
+    EXPECT_EQ(std::vector({outer.steps, outer.drawn, outer.inner.steps}), std::vector({1, 0, 0}));
+    EXPECT_EQ(log.Count(SCREEN_INSIDE_STEP_LINE), 1);
+    EXPECT_TRUE(RunProbe(outer.inner, FRAME_EVENTS_ALL));  // after the step, screens run again
+}
+
 // A pad's A held from before a screen counts there only once pressed again, unless the screen's
 // rules keep the pads as they are.
 TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#ifndef KOLVO_CORE_KEPT_FILES_H
-#define KOLVO_CORE_KEPT_FILES_H
+#ifndef KOLVO_CORE_KEPT_FILES_EDGE_H
+#define KOLVO_CORE_KEPT_FILES_EDGE_H
 
 // Where the game's working directory (data/, the log, the highscore list) is kept between runs.
 // On the desktop it is a folder on disk, kept as it is written. In a browser it lives in the page's

@@ -47,12 +47,12 @@ EM_ASYNC_JS(int16_t*, DecodeInBrowser, (const char* path, int rate, int* count),
 // A cut WAV file is refused, as on the desktop, only as far as the browser refuses it.
 int OpenWavFile(const char* path, int rate, std::vector<int16_t>& frames)
 {
-    Mp3Stream* none = nullptr;
+    OwnedMp3Stream none;
     return OpenMp3File(path, rate, none, frames);
 }
 
 // Decoded whole: a loop starts again from the frames in memory, with no seam.
-int OpenMp3File(const char* path, int rate, Mp3Stream*&, std::vector<int16_t>& frames)
+int OpenMp3File(const char* path, int rate, OwnedMp3Stream&, std::vector<int16_t>& frames)
 {
     int count = 0;
     int16_t* decoded = DecodeInBrowser(path, rate, &count);
@@ -70,7 +70,7 @@ int ReadMp3(Mp3Stream*, int16_t*, int)
 
 void RewindMp3(Mp3Stream*) {}
 
-void CloseMp3(Mp3Stream*) {}
+void Mp3StreamClose::operator()(Mp3Stream*) const {}
 
 bool SoundThreads()
 {

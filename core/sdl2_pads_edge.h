@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#ifndef KOLVO_CORE_SDL2_PADS_H
-#define KOLVO_CORE_SDL2_PADS_H
+#ifndef KOLVO_CORE_SDL2_PADS_EDGE_H
+#define KOLVO_CORE_SDL2_PADS_EDGE_H
 
 // SDL 1.2 over SDL 2, asked for the controller layout, hands over only the pads that SDL 2 knows
 // as controllers and leaves every other pad out. Before SDL 1.2's joysticks start, this gives SDL 2

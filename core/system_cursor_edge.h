@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#ifndef KOLVO_CORE_SYSTEM_CURSOR_H
-#define KOLVO_CORE_SYSTEM_CURSOR_H
+#ifndef KOLVO_CORE_SYSTEM_CURSOR_EDGE_H
+#define KOLVO_CORE_SYSTEM_CURSOR_EDGE_H
 
 #include <SDL/SDL.h>
 

@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 // SDL converts the whole file at once (effects are short).
 int OpenWavFile(const char* path, int rate, std::vector<int16_t>& samples)
@@ -39,9 +41,19 @@ int OpenWavFile(const char* path, int rate, std::vector<int16_t>& samples)
     return FSOUND_ERR_NONE;
 }
 
-struct Mp3Stream {
-    mpg123_handle* handle;
+// mpg123_delete closes the decoder's file too.
+struct Mpg123Delete {
+    void operator()(mpg123_handle* handle) const { mpg123_delete(handle); }
 };
+
+struct Mp3Stream {
+    std::unique_ptr<mpg123_handle, Mpg123Delete> handle;
+};
+
+void Mp3StreamClose::operator()(Mp3Stream* stream) const
+{
+    std::default_delete<Mp3Stream>()(stream);
+}
 
 static bool Mpg123Ready()
 {
@@ -51,24 +63,24 @@ static bool Mpg123Ready()
 
 // mpg123 is allowed one output format only, so it resamples and spreads mono to both sides
 // itself; gapless decoding drops the encoder's padding, so a loop has no silent seam.
-int OpenMp3File(const char* path, int rate, Mp3Stream*& stream, std::vector<int16_t>&)
+int OpenMp3File(const char* path, int rate, OwnedMp3Stream& stream, std::vector<int16_t>&)
 {
     int error = MPG123_OK;
-    mpg123_handle* mp3 = Mpg123Ready() ? mpg123_new(nullptr, &error) : nullptr;
+    std::unique_ptr<mpg123_handle, Mpg123Delete> mp3(Mpg123Ready() ? mpg123_new(nullptr, &error)
+                                                                   : nullptr);
     if (!mp3)
         return FSOUND_ERR_MEMORY;
-    mpg123_param(mp3, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS | MPG123_AUTO_RESAMPLE, 0);
-    mpg123_format_none(mp3);
-    mpg123_format(mp3, rate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    mpg123_param(mp3.get(), MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS | MPG123_AUTO_RESAMPLE,
+                 0);
+    mpg123_format_none(mp3.get());
+    mpg123_format(mp3.get(), rate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
     long fileRate = 0;
     int channels = 0, encoding = 0;
-    if (mpg123_open(mp3, path) == MPG123_OK &&
-        mpg123_getformat(mp3, &fileRate, &channels, &encoding) == MPG123_OK) {
-        stream = new Mp3Stream{mp3};
-        return FSOUND_ERR_NONE;
-    }
-    mpg123_delete(mp3);
-    return FSOUND_ERR_FILE_FORMAT;
+    if (mpg123_open(mp3.get(), path) != MPG123_OK ||
+        mpg123_getformat(mp3.get(), &fileRate, &channels, &encoding) != MPG123_OK)
+        return FSOUND_ERR_FILE_FORMAT;
+    stream.reset(std::make_unique<Mp3Stream>(Mp3Stream{std::move(mp3)}).release());
+    return FSOUND_ERR_NONE;
 }
 
 int ReadMp3(Mp3Stream* stream, int16_t* frames, int count)
@@ -78,7 +90,7 @@ int ReadMp3(Mp3Stream* stream, int16_t* frames, int count)
     size_t wanted = static_cast<size_t>(count) * FRAME_BYTES, done = 0;
     while (done < wanted) {
         size_t got = 0;
-        int result = mpg123_read(stream->handle, out + done, wanted - done, &got);
+        int result = mpg123_read(stream->handle.get(), out + done, wanted - done, &got);
         done += got;
         // The end, a broken file, or a read that brought nothing: this is as far as it goes.
         if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) ||
@@ -90,14 +102,7 @@ int ReadMp3(Mp3Stream* stream, int16_t* frames, int count)
 
 void RewindMp3(Mp3Stream* stream)
 {
-    mpg123_seek(stream->handle, 0, SEEK_SET);
-}
-
-void CloseMp3(Mp3Stream* stream)
-{
-    mpg123_close(stream->handle);
-    mpg123_delete(stream->handle);
-    delete stream;
+    mpg123_seek(stream->handle.get(), 0, SEEK_SET);
 }
 
 bool SoundThreads()

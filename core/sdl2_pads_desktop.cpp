@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/sdl2_pads.h"
+#include "core/sdl2_pads_edge.h"
 
 #include "core/engine.h"
 #include "core/gamepads.h"

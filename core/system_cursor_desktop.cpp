@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/system_cursor.h"
+#include "core/system_cursor_edge.h"
 
 // SDL 1.2 cursors are whole bytes wide; a clear data and mask bit is a transparent pixel.
 constexpr int CURSOR_BLANK_SIZE = 8;
