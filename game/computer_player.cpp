@@ -29,6 +29,10 @@ constexpr double LOST = -1e12;
 constexpr int WALK_WINDOWS_MAX = 64;
 // Where any new stone may appear: the columns 3 to 6 of the two top rows.
 constexpr Uint32 SPAWN_ZONE = 0x78;
+// A key window lasts KEY_WINDOW_MS and a frame, as time passes in frames.
+constexpr Uint32 COMPUTER_WINDOW_MS = KEY_WINDOW_MS + FRAME_PERIOD_MS;
+// How many of the best placements are weighed again with the next stone.
+constexpr int COMPUTER_LOOKAHEAD = 6;
 
 struct Stone {
     Position cells[STONE_BLOCKS];
@@ -81,15 +85,13 @@ bool Arrived(const Stone& stone, int rotation, int column)
 
 // Walks the stone towards (rotation, column) as ComputerPlayer::Keys does, one shift and one turn
 // a key window, while it falls at its pace; from there it falls straight down to rest. False when
-// it lands on the way. The walk assumes the worst of what it cannot see: the next fall comes at
-// once, the next key window only after a whole window (and a frame, as time passes in frames).
-bool Walk(const Uint16* rows, Stone stone, int rotation, int column, Uint32 fallInterval,
+// it lands on the way. Where a fall and a key window come at once, the fall is taken first.
+bool Walk(const Uint16* rows, Stone stone, int rotation, int column, const ComputerPace& pace,
           Stone& rest)
 {
     // A row falls when more than the interval has passed, so at most once a frame.
-    const Uint64 fall = std::max<Uint64>(Uint64(fallInterval) + 1, FRAME_PERIOD_MS);
-    const Uint64 window = KEY_WINDOW_MS + FRAME_PERIOD_MS;
-    Uint64 nextFall = 0, nextWindow = window;
+    const Uint64 fall = std::max<Uint64>(Uint64(pace.fallInterval) + 1, FRAME_PERIOD_MS);
+    Uint64 nextFall = pace.untilFall, nextWindow = pace.untilWindow;
     for (int windows = 0; !Arrived(stone, rotation, column);) {
         if (nextFall <= nextWindow) {
             if (!Shift(rows, stone, 0, 1))
@@ -103,7 +105,7 @@ bool Walk(const Uint16* rows, Stone stone, int rotation, int column, Uint32 fall
             Shift(rows, stone, stone.cells[0].column < column ? 1 : -1, 0);
         if (stone.rotation != rotation)
             Turn(rows, stone);
-        nextWindow += window;
+        nextWindow += COMPUTER_WINDOW_MS;
     }
     while (Shift(rows, stone, 0, 1)) {
     }
@@ -141,10 +143,14 @@ double FieldScore(const Uint16* rows, const ComputerWeights& w)
     // Row bits with a wall on either side: bit 0 the left wall, columns from bit 1, then the right.
     constexpr Uint32 WALLS = 1u | 1u << (FIELD_COLUMNS + 1);
     constexpr Uint32 COLUMN_BITS = FULL_ROW << 1;
-    int rowTransitions = 0, columnTransitions = 0, holes = 0, wells = 0;
-    int wellDepth[FIELD_COLUMNS] = {};
-    Uint32 covered = 0, above = 0;
-    for (int row = 0; row < FIELD_ROWS; ++row) {
+    // The empty rows on top: two row transitions each, at the walls, and nothing else.
+    int top = 0;
+    while (top < FIELD_ROWS && rows[top] == 0)
+        ++top;
+    int rowTransitions = 2 * top, columnTransitions = 0, holes = 0, wells = 0;
+    int wellDepth[FIELD_COLUMNS + 2] = {};
+    Uint32 covered = 0, above = 0, wellsAbove = 0;
+    for (int row = top; row < FIELD_ROWS; ++row) {
         const Uint32 cells = rows[row];
         const Uint32 walled = cells << 1 | WALLS;
         rowTransitions += __builtin_popcount((walled ^ walled >> 1) & (WALLS | COLUMN_BITS) >> 1);
@@ -152,17 +158,28 @@ double FieldScore(const Uint16* rows, const ComputerWeights& w)
         holes += __builtin_popcount(~cells & covered & FULL_ROW);
         covered |= cells;
         above = cells;
+        // A well cell deepens the well above it, or starts one.
         const Uint32 wellCells = ~walled & walled << 1 & walled >> 1 & COLUMN_BITS;
-        for (int column = 0; column < FIELD_COLUMNS; ++column) {
-            if (wellCells >> (column + 1) & 1)
-                wells += ++wellDepth[column];
-            else
-                wellDepth[column] = 0;
+        for (Uint32 bits = wellCells; bits; bits &= bits - 1) {
+            const int bit = __builtin_ctz(bits);
+            wellDepth[bit] = wellsAbove >> bit & 1 ? wellDepth[bit] + 1 : 1;
+            wells += wellDepth[bit];
         }
+        wellsAbove = wellCells;
     }
     columnTransitions += __builtin_popcount(~above & FULL_ROW);  // the floor counts as filled
     return w.rowTransitions * rowTransitions + w.columnTransitions * columnTransitions +
            w.holes * holes + w.wells * wells;
+}
+
+// A new stone first falls after a whole interval. The key window reopens at once when the wait
+// before the stone, two intervals, was longer than a window; otherwise it may be a window away.
+ComputerPace NewStonePace(Uint32 fallInterval)
+{
+    const Uint32 untilFall =
+        fallInterval > FRAME_PERIOD_MS ? fallInterval + 1 - FRAME_PERIOD_MS : 0;
+    return {fallInterval, untilFall,
+            2 * Uint64(fallInterval) >= KEY_WINDOW_MS ? 0 : COMPUTER_WINDOW_MS};
 }
 
 Stone Spawned(int type)
@@ -174,7 +191,7 @@ Stone Spawned(int type)
 
 // Calls place(rest) for the rest of every placement the stone can walk to, fewest keys first.
 template <class Place>
-void ForEachPlacement(const Uint16* rows, const Stone& stone, Uint32 fallInterval, Place place)
+void ForEachPlacement(const Uint16* rows, const Stone& stone, const ComputerPace& pace, Place place)
 {
     for (int turns = 0; turns < (stone.type == SQUARE ? 1 : STONE_TURNS); ++turns) {
         const int rotation = (stone.rotation + turns) % STONE_TURNS;
@@ -182,7 +199,7 @@ void ForEachPlacement(const Uint16* rows, const Stone& stone, Uint32 fallInterva
             const int column = stone.cells[0].column + (step % 2 ? -(step + 1) / 2 : step / 2);
             Stone rest;
             if (column >= 0 && column < FIELD_COLUMNS &&
-                Walk(rows, stone, rotation, column, fallInterval, rest))
+                Walk(rows, stone, rotation, column, pace, rest))
                 place(rotation, column, rest);
         }
     }
@@ -195,7 +212,7 @@ double NextScore(const Uint16* rows, int next, Uint32 fallInterval, const Comput
     if (!Fits(rows, stone.cells))
         return LOST;
     double best = LOST;
-    ForEachPlacement(rows, stone, fallInterval, [&](int, int, const Stone& rest) {
+    ForEachPlacement(rows, stone, NewStonePace(fallInterval), [&](int, int, const Stone& rest) {
         Uint16 after[FIELD_ROWS];
         const double move = Settle(rows, rest, after, w);
         // Whatever comes after it needs the top rows free where stones appear.
@@ -221,48 +238,71 @@ ComputerView SeePlayfield(const TumbloEngine& playfield)
     view.type = playfield.CurrentType();
     view.rotation = playfield.RotationCounter();
     view.next = playfield.NextType();
-    view.fallInterval = playfield.FallInterval();
+    view.pace = {playfield.FallInterval(), 0, COMPUTER_WINDOW_MS};
     return view;
 }
 
+// Every reachable placement is weighed by the playfield it leaves; the few best are weighed again
+// by the best the next stone can make of them, which is where most of the time goes.
 ComputerMove ChooseMove(const ComputerView& view, const ComputerWeights& weights)
 {
+    struct Candidate {
+        ComputerMove move;
+        double moveScore, score;
+        Uint16 after[FIELD_ROWS];
+    };
+    Candidate candidates[STONE_TURNS * FIELD_COLUMNS];
+    int count = 0;
     Stone stone = {{}, view.type, view.rotation};
     std::copy(view.stone, view.stone + STONE_BLOCKS, stone.cells);
-    ComputerMove best = {view.rotation, view.stone[0].column, false};
-    double bestScore = 0;
-    ForEachPlacement(view.rows, stone, view.fallInterval,
-                     [&](int rotation, int column, const Stone& rest) {
-                         Uint16 after[FIELD_ROWS];
-                         double score = Settle(view.rows, rest, after, weights);
-                         score = after[0] ? LOST
-                                          : score + NextScore(after, view.next,
-                                                              view.fallInterval, weights);
-                         if (!best.found || score > bestScore)
-                             best = {rotation, column, true}, bestScore = score;
-                     });
-    return best;
+    ForEachPlacement(view.rows, stone, view.pace, [&](int rotation, int column, const Stone& rest) {
+        Candidate& c = candidates[count++];
+        c.move = {rotation, column, true};
+        c.moveScore = Settle(view.rows, rest, c.after, weights);
+        c.score = c.after[0] ? LOST : c.moveScore + FieldScore(c.after, weights);
+    });
+    if (count == 0)
+        return {view.rotation, view.stone[0].column, false};
+    Candidate* const end = candidates + count;
+    Candidate* const looked = candidates + std::min(count, COMPUTER_LOOKAHEAD);
+    // Stable, so that of equal placements the one with the fewest keys stays first.
+    std::stable_sort(candidates, end,
+                     [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+    for (Candidate* c = candidates; c != looked; ++c)
+        if (c->score > LOST)
+            c->score =
+                c->moveScore + NextScore(c->after, view.next, view.pace.fallInterval, weights);
+    return std::max_element(
+               candidates, looked,
+               [](const Candidate& a, const Candidate& b) { return a.score < b.score; })
+        ->move;
 }
 
+// The computer sees a new stone in the frame after the one it appeared in, and a fall in the frame
+// after the fall: the next row then falls an interval after that frame.
 Uint32 ComputerPlayer::Keys(const TumbloEngine& playfield)
 {
-    if (!(playfield.State() & STATE_STONE)) {
+    const bool fresh = waited;
+    waited = !(playfield.State() & STATE_STONE);
+    if (waited) {
         planned = false;
         return 0;
     }
-    const ComputerView view = SeePlayfield(playfield);
+    ComputerView view = SeePlayfield(playfield);
     const Position pivot = view.stone[0];
     if (!planned) {
+        if (fresh)
+            view.pace = NewStonePace(view.pace.fallInterval);
         move = ChooseMove(view, weights);
         planned = true;
         plannedRow = pivot.row;
     } else if (pivot.row != plannedRow) {
         // The stone fell a row: when the walk can no longer arrive from here, choose anew.
         plannedRow = pivot.row;
+        view.pace.untilFall = NewStonePace(view.pace.fallInterval).untilFall;
         Stone stone = {{}, view.type, view.rotation}, rest;
         std::copy(view.stone, view.stone + STONE_BLOCKS, stone.cells);
-        if (move.found &&
-            !Walk(view.rows, stone, move.rotation, move.column, view.fallInterval, rest))
+        if (move.found && !Walk(view.rows, stone, move.rotation, move.column, view.pace, rest))
             move = ChooseMove(view, weights);
     }
     if (!move.found)

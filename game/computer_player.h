@@ -6,17 +6,24 @@
 
 #include "game/tumblo_engine.h"
 
+// How a stone moves, as a player who knows the rules can tell: a row every fallInterval (and a
+// millisecond), the next row in untilFall milliseconds, the next key window in untilWindow.
+struct ComputerPace {
+    Uint32 fallInterval, untilFall, untilWindow;
+};
+
 // What a player sees of a playfield while a stone falls: the settled blocks, the falling stone and
 // the stone the side panel shows next. Nothing else: not the stones after it, not the generator.
 struct ComputerView {
     Uint16 rows[FIELD_ROWS];  // settled blocks, bit c for column c, row 0 on top
     Position stone[STONE_BLOCKS];
-    int type;             // of the falling stone, as its shape tells
-    int rotation;         // its rotation counter, as its orientation tells
-    int next;             // the type shown in the panel
-    Uint32 fallInterval;  // milliseconds a row, as the stone's pace tells
+    int type;      // of the falling stone, as its shape tells
+    int rotation;  // its rotation counter, as its orientation tells
+    int next;      // the type shown in the panel
+    ComputerPace pace;
 };
-// Only while a stone falls (STATE_STONE).
+// Only while a stone falls (STATE_STONE). Of the pace it assumes the worst: a row falls at once,
+// the key window is a whole window away.
 ComputerView SeePlayfield(const TumbloEngine& playfield);
 
 // How the computer weighs the playfield that a placement leaves; each feature is counted as its
@@ -52,19 +59,17 @@ ComputerMove ChooseMove(const ComputerView& view,
 // The playfield takes these keys as any player's, once per key window.
 class ComputerPlayer {
 public:
-    explicit ComputerPlayer(const ComputerWeights& weights = COMPUTER_WEIGHTS)
-        : weights(weights)
-    {
-    }
+    explicit ComputerPlayer(const ComputerWeights& weights = COMPUTER_WEIGHTS) : weights(weights) {}
     // The keys to hand the playfield this frame (KEY_ bits).
     Uint32 Keys(const TumbloEngine& playfield);
     // Chooses anew for the stone that falls now: after the side was handed over.
-    void Forget() { planned = false; }
+    void Forget() { planned = waited = false; }
 
 private:
     ComputerWeights weights;
     ComputerMove move = {};
     bool planned = false;
+    bool waited = true;  // the last frame had no stone falling
     int plannedRow = 0;  // block 0's row when the move was last found reachable
 };
 

@@ -6,7 +6,7 @@
 // computer holds handed to the playfield every 8 ms frame as in play. A playfield seeds its stones
 // from the tick count at its start, so game n starts the clock at tick <first seed> + n.
 //
-//   computer_games [games, 20] [first seed, 1] [six weights, as ComputerWeights lists them]
+//   computer_games [games, 20] [first seed, 1] [speed, 400] [six weights, in ComputerWeights' order]
 //
 // Prints each game's rows and stones and the mean of the rows; with weights, it plays with those
 // instead of the game's own (how the game's own were chosen).
@@ -27,11 +27,11 @@ struct GameResult {
     bool lost;
 };
 
-static GameResult PlayAlone(Uint32 seed, const ComputerWeights& weights)
+static GameResult PlayAlone(Uint32 seed, int speed, const ComputerWeights& weights)
 {
     FakeClock clock(seed);
     TumbloEngine playfield;
-    playfield.Init(CHALLENGE_START_SPEED);
+    playfield.Init(speed);
     ComputerPlayer computer(weights);
     int stones = 0;
     bool falling = false;
@@ -55,17 +55,18 @@ int main(int argc, char** argv)
 {
     const int games = argc > 1 ? atoi(argv[1]) : 20;
     const Uint32 first = argc > 2 ? Uint32(atol(argv[2])) : 1;
+    const int speed = argc > 3 ? atoi(argv[3]) : CHALLENGE_START_SPEED;
     ComputerWeights weights = COMPUTER_WEIGHTS;
     double ComputerWeights::*const fields[] = {
-        &ComputerWeights::landingHeight,     &ComputerWeights::erodedCells,
-        &ComputerWeights::rowTransitions,    &ComputerWeights::columnTransitions,
-        &ComputerWeights::holes,             &ComputerWeights::wells};
-    for (int i = 3; i < argc && i < 9; ++i)
-        weights.*fields[i - 3] = atof(argv[i]);
+        &ComputerWeights::landingHeight,  &ComputerWeights::erodedCells,
+        &ComputerWeights::rowTransitions, &ComputerWeights::columnTransitions,
+        &ComputerWeights::holes,          &ComputerWeights::wells};
+    for (int i = 4; i < argc && i < 10; ++i)
+        weights.*fields[i - 4] = atof(argv[i]);
     long total = 0;
     int fewest = GAMES_STONES, lost = 0;
     for (int game = 0; game < games; ++game) {
-        const GameResult result = PlayAlone(first + Uint32(game), weights);
+        const GameResult result = PlayAlone(first + Uint32(game), speed, weights);
         printf("seed %u: %d rows, %d stones%s\n", first + game, result.rows, result.stones,
                result.lost ? ", topped out" : "");
         fflush(stdout);
@@ -73,8 +74,9 @@ int main(int argc, char** argv)
         fewest = std::min(fewest, result.rows);
         lost += result.lost;
     }
-    printf("%d games at speed %d, at most %d stones each: %.1f rows on average, fewest %d, %d "
-           "topped out\n",
-           games, CHALLENGE_START_SPEED, GAMES_STONES, double(total) / games, fewest, lost);
+    printf(
+        "%d games at speed %d, at most %d stones each: %.1f rows on average, fewest %d, %d "
+        "topped out\n",
+        games, speed, GAMES_STONES, double(total) / games, fewest, lost);
     return 0;
 }

@@ -30,12 +30,17 @@ TEST_F(ComputerTest, ItTakesTheBestPlacementItCanReach)
         int type, next;
         Picture after;
     } cases[] = {
-        {"a row cleared rather than holes made", {"XXXXX.XXXXX", "XXXXX.XXXXX"}, 1, 0,
+        {"a row cleared rather than holes made",
+         {"XXXXX.XXXXX", "XXXXX.XXXXX"},
+         1,
+         0,
          {".....X.....", ".....X....."}},
         // Three in a row with one below would clear the bottom row under the roof, but no key
         // takes it there.
         {"no drop into a covered hole",
-         {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"}, 2, 0,
+         {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"},
+         2,
+         0,
          {"...????????", "...????????", "XXX????????", "...XXXXXXXX", "...XXXXXXXX",
           "...XXXXXXXX"}},
     };
@@ -73,7 +78,8 @@ TEST_F(ComputerTest, ItsKeysActOncePerKeyWindowAndItClearsRows)
         stones += stone && !falling;
         if (stone && falling && now != before) {
             // Block 0 moves a column or falls a row at most; the others also turn about it.
-            const int columns = now[0].first - before[0].first, rows = now[0].second - before[0].second;
+            const int columns = now[0].first - before[0].first,
+                      rows = now[0].second - before[0].second;
             EXPECT_TRUE(abs(columns) <= 1 && (rows == 0 || rows == 1)) << "a jump";
             Cells moved = before;
             for (auto& cell : moved)

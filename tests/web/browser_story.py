@@ -25,6 +25,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
+MENU_CHALLENGE = (230, 229)
 MENU_QUIT = (130, 377)
 POINTER_SIZE = 32
 
@@ -136,6 +137,14 @@ def main(page, desktop_menu, highscore_format):
             fail("the list after a reload is not the game's, with the desktop's results and the "
                  "new one:\n" + entries, driver)
 
+        # The page's control puts the computer on the right of the next challenge, as -c does.
+        driver.find_element("id", "computer-control").click()
+        point(driver, *MENU_CHALLENGE, click=True)
+        wait_for_log(driver, "Computer takes the right playfield")
+        press(driver, Keys.ESCAPE)
+        press(driver, Keys.RETURN)
+        wait_for_log(driver, "Menue Ready!", times=2, seconds=20)
+
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
         point(driver, *MENU_QUIT, click=True)
         wait_for_log(driver, "# Logfile closed.")
@@ -146,7 +155,7 @@ def main(page, desktop_menu, highscore_format):
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
     print("the page showed the menu, played a stone with the keys, cleared a row, entered a name in "
-          "the desktop's list, kept it across a reload and quit")
+          "the desktop's list, kept it across a reload, played against the computer and quit")
 
 
 if __name__ == "__main__":
