@@ -20,33 +20,31 @@ protected:
     ComputerPlayer computer;
 };
 
-// Each playfield's rows from the bottom up, the falling stone and the next; what the rows look
-// like once the stone has landed ('?': either).
+// Each playfield's bottom rows, the falling stone, the next and the speed; what the rows look like
+// once the stone has landed ('?': either).
 TEST_F(ComputerTest, ItTakesTheBestPlacementItCanReach)
 {
+    // clang-format off
     const struct {
         const char* why;
         Picture before;
-        int type, next;
+        int type, next, speed;
         Picture after;
     } cases[] = {
-        {"a row cleared rather than holes made",
-         {"XXXXX.XXXXX", "XXXXX.XXXXX"},
-         1,
-         0,
+        {"a row cleared rather than holes made", {"XXXXX.XXXXX", "XXXXX.XXXXX"}, 1, 0, 400,
          {".....X.....", ".....X....."}},
         // Three in a row with one below would clear the bottom row under the roof, but no key
         // takes it there.
-        {"no drop into a covered hole",
-         {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"},
-         2,
-         0,
-         {"...????????", "...????????", "XXX????????", "...XXXXXXXX", "...XXXXXXXX",
-          "...XXXXXXXX"}},
+        {"no drop into a covered hole", {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"},
+         2, 0, 400, {"...????????", "...????????", "XXX????????", "...XXXXXXXX", "...XXXXXXXX",
+                     "...XXXXXXXX"}},
+        // At the top speed a stone falls a row a frame: one key window, one step, before it lands.
+        {"no aim beyond reach", {"XXXXXXX...."}, 1, 0, SPEED_MAX, {"???????....", "XXXXXXX...."}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         engine.Reset();
-        ASSERT_TRUE(engine.Init(400));
+        ASSERT_TRUE(engine.Init(c.speed));
         computer.Forget();
         Build(c.before);
         Spawn(c.type);
