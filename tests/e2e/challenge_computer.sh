@@ -14,8 +14,8 @@ e2e_expect_log "Enter inner mainloop..."
 e2e_key F2
 e2e_expect_log "Computer takes the right playfield"
 
-# The lit cells of the left playfield's top 14 rows, where its stone falls in the first seconds.
-left_cells() { e2e_screenshot "$E2E_WORK/left.png" && $E2E_X cells "$E2E_WORK/left.png" 10 10 22 11 14; }
+# The lit cells of the left playfield's top 17 rows, where its stone falls in the first seconds.
+left_cells() { e2e_screenshot "$E2E_WORK/left.png" && $E2E_X cells "$E2E_WORK/left.png" 10 10 22 11 17; }
 left_at_wall() { left_cells | cut -d, -f1 | grep -qx "$1"; }
 left_shape() {
   left_cells | awk -F, 'NR == 1 { c = $1; r = $2 } { if ($1 < c) c = $1; if ($2 < r) r = $2; s[NR] = $0 }
@@ -25,21 +25,22 @@ left_shape() {
 e2e_screenshot "$E2E_WORK/panel.png"
 [ "$($E2E_X count "$E2E_WORK/panel.png" 255 440 110 20 255 255 255 60)" -gt 20 ] ||
   e2e_fail "the right panel does not say Computer"
-xdotool keydown a
-e2e_wait_for 40 left_at_wall 0 || e2e_fail "A did not move the left stone to the wall"
-xdotool keyup a keydown d
-e2e_wait_for 60 left_at_wall 10 || e2e_fail "D did not move the left stone to the wall"
-xdotool keyup d
-# A square turns into itself: then S lets it fall, and the next stone is tried.
+# The left stone is turned first, in the middle, once it has fallen from the top rows (where a
+# turn may find no room); a square turns into itself, so then S lets it fall and the next is tried.
 for try in 1 2 3; do
+  sleep 1.5
   before=$(left_shape)
   e2e_key w 0.1
   sleep 0.3
   [ "$(left_shape)" != "$before" ] && break
   [ "$try" = 3 ] && e2e_fail "W did not turn the left stone"
   e2e_key s 5
-  sleep 2.5
 done
+xdotool keydown a
+e2e_wait_for 40 left_at_wall 0 || e2e_fail "A did not move the left stone to the wall"
+xdotool keyup a keydown d
+e2e_wait_for 60 left_at_wall 10 || e2e_fail "D did not move the left stone to the wall"
+xdotool keyup d
 
 # A cleared row changes the right panel's "Lines 0"; the stones, orange or blue, never reach it.
 right_cleared() {
