@@ -2,6 +2,7 @@
 // Copyright 2026 Mossbrook
 
 #include "app/globals.h"
+#include "game/challenge.h"
 
 // Kept on purpose: these are built before main. The order of these definitions is the order of
 // construction; it matters (see globals.h).
@@ -15,3 +16,4 @@ bool gSoundOn = true;
 bool gFullscreen = true;
 bool gDebug = false;
 int gScale = 1;
+bool gChallengeComputer = false;

@@ -19,5 +19,6 @@
 extern bool gFullscreen;  // cleared by -w
 extern bool gDebug;       // set by -debug; only logged
 extern int gScale;        // -s N: a window N times as large (1 to SCREEN_SCALE_MAX)
+// -c: gChallengeComputer, declared in game/challenge.h
 
 #endif

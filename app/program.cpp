@@ -20,7 +20,8 @@
 static const char PROGRAM_LOG_FILE[] = "kolvolog.txt";
 static const char PROGRAM_USAGE[] =
     "usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n"
-    " -s N: a window N times as large, N from 1 to 8\n";
+    " -s N: a window N times as large, N from 1 to 8\n"
+    " -c: every challenge against the computer, on the right (F1 and F2 switch sides in play)\n";
 
 // A screen the menu can choose: the line logged before it and the line logged when it fails.
 struct ScreenChoice {
@@ -97,6 +98,8 @@ static bool ReadCommandLine(int argc, char** argv)
             gFullscreen = false;
         else if (strcmp(argv[i], "-debug") == 0)
             gDebug = true;
+        else if (strcmp(argv[i], "-c") == 0)
+            gChallengeComputer = true;
         else if (strcmp(argv[i], "-s") == 0 && ReadScale(argv[i + 1]))
             gScale = ReadScale(argv[++i]);
         else if (strcmp(argv[i], "--help") == 0) {
@@ -115,6 +118,13 @@ static bool LoadFonts()
         return Fail("Init Text marked engine failed!");
     gEngine.Log(2, "Text engine ready!");
     return true;
+}
+
+// The browser's page has no command line: its control "Play against the computer" calls this, and
+// the challenges that start after it play as with -c (on = 1) or without (on = 0).
+extern "C" void KolvoChallengeComputer(int on)
+{
+    gChallengeComputer = on != 0;
 }
 
 int KolvoMain(int argc, char** argv)

@@ -20,7 +20,7 @@ target_link_options(kolvo PRIVATE
   "SHELL:-s ASYNCIFY_STACK_SIZE=65536"
   "SHELL:-s ALLOW_MEMORY_GROWTH=1"
   "SHELL:-s STB_IMAGE=1"
-  "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc,_free,_stbi_load,_stbi_load_from_memory,_stbi_image_free"
+  "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc,_free,_KolvoChallengeComputer,_stbi_load,_stbi_load_from_memory,_stbi_image_free"
   "SHELL:-s FORCE_FILESYSTEM=1"
   "SHELL:-s EXPORTED_RUNTIME_METHODS=FS"
   "SHELL:-s ENVIRONMENT=web"

@@ -7,3 +7,5 @@
 void ShowPageControls(PageControls) {}
 
 void ShowPageText(const char*) {}
+
+void ShowPageComputerSide(int, bool) {}

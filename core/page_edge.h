@@ -25,4 +25,8 @@ void ShowPageControls(PageControls controls);
 // a name takes and how many).
 void ShowPageText(const char* text);
 
+// Whether the computer plays a challenger's side (0 left, 1 right), so that the page shows that
+// side no touch controls: nobody's fingers play it.
+void ShowPageComputerSide(int side, bool computer);
+
 #endif

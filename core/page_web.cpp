@@ -13,6 +13,9 @@ EM_JS(void, TellPageControls, (int controls), {
 EM_JS(void, TellPageText, (const char* text), {
     if (Module['showText']) Module['showText'](UTF8ToString(text));
 });
+EM_JS(void, TellPageComputerSide, (int side, int computer), {
+    if (Module['hideSide']) Module['hideSide'](side ? 'right' : 'left', !!computer);
+});
 // clang-format on
 
 void ShowPageControls(PageControls controls)
@@ -23,4 +26,9 @@ void ShowPageControls(PageControls controls)
 void ShowPageText(const char* text)
 {
     TellPageText(text);
+}
+
+void ShowPageComputerSide(int side, bool computer)
+{
+    TellPageComputerSide(side, computer);
 }

@@ -11,8 +11,8 @@
 #include "core/ticks.h"
 #include "game/mode_core.h"
 #include "game/sidebar.h"
+#include "media/text_engine.h"
 
-static constexpr int CHALLENGE_START_SPEED = 400;
 // The trailing player's speed: 400 at an even score, 5 more per point of lead.
 static constexpr int CHALLENGE_SPEED_PER_POINT = 5;
 static constexpr int CHALLENGE_SPEED_BASE_POINTS = 80;
@@ -43,22 +43,78 @@ static const FrameRules CHALLENGE_PLAY_FRAME = {FRAME_PERIOD_MS, FRAME_EVENTS_AL
 static const FrameRules CHALLENGE_RESULT_FRAME = {
     FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AFTER_WAIT, FRAME_DRAWS_CHANGES, "Flip failed!"};
 
+// Who may take a side from its player: the key that hands it to the computer and back, where its
+// panel says so (where the panel has room: the left's top line, the right's foot) and the lines
+// that log each hand-over.
+struct ChallengeComputerSide {
+    SDLKey key;
+    int labelX, labelY;
+    const char* takes;
+    const char* leaves;
+};
+// clang-format off
+static const ChallengeComputerSide CHALLENGE_COMPUTER_SIDES[] = {
+    {SDLK_F1, 255, 50, "Computer takes the left playfield", "Computer leaves the left playfield"},
+    {SDLK_F2, 255, 440, "Computer takes the right playfield", "Computer leaves the right playfield"},
+};
+// clang-format on
+
+// Writes "Computer" in the panel of every side the computer plays.
+static void DrawComputerLabels(const ModeCore& core)
+{
+    for (int side : {CHALLENGE_LEFT, CHALLENGE_RIGHT})
+        if (core.ComputerPlays(side))
+            gWhiteFont.PutString(CHALLENGE_COMPUTER_SIDES[side].labelX,
+                                 CHALLENGE_COMPUTER_SIDES[side].labelY, "Computer");
+}
+
 // The frames of play of one challenge: both playfields step in the same frame, the left first, so
-// both can be lost at once; and the trailing player's stones fall faster, paused or not.
+// both can be lost at once; and the trailing player's stones fall faster, paused or not. F1 and F2
+// hand a side to the computer and back at any moment, paused or not; the choice lasts as long as
+// the challenge.
 class ChallengePlay : public Screen {
 public:
     ChallengePlay() : core(CHALLENGE_RULES) {}
-    void HandleEvent(const SDL_Event& event) override { core.NoteEvent(event); }
+    void HandleEvent(const SDL_Event& event) override;
     bool Step() override;
     void AddLook(FrameLook& look) const override { core.AddLook(look); }
-    bool Draw() override { return core.Draw(SIDEBAR_NO_LEVEL, nullptr); }
+    bool Draw() override
+    {
+        if (!core.Draw(SIDEBAR_NO_LEVEL, nullptr))
+            return false;
+        DrawComputerLabels(core);
+        return true;
+    }
     bool Done() const override { return core.Over(); }
+    void HandOver(int side);
 
     ModeCore core;
 
 private:
     void BalanceSpeeds();
+
+    ComputerPlayer computers[MODE_MAX_PLAYERS];
 };
+
+void ChallengePlay::HandleEvent(const SDL_Event& event)
+{
+    core.NoteEvent(event);
+    if (event.type != SDL_KEYDOWN)
+        return;
+    for (int side : {CHALLENGE_LEFT, CHALLENGE_RIGHT})
+        if (event.key.keysym.sym == CHALLENGE_COMPUTER_SIDES[side].key)
+            HandOver(side);
+}
+
+// Hands the side to the computer, or back to its player.
+void ChallengePlay::HandOver(int side)
+{
+    const bool takes = !core.ComputerPlays(side);
+    core.HandOver(side, takes ? &computers[side] : nullptr);
+    const ChallengeComputerSide& computerSide = CHALLENGE_COMPUTER_SIDES[side];
+    gEngine.Log(2, "%s", takes ? computerSide.takes : computerSide.leaves);
+    ShowPageComputerSide(side, takes);
+}
 
 bool ChallengePlay::Step()
 {
@@ -114,7 +170,13 @@ public:
     void HandleEvent(const SDL_Event&) override {}
     bool Step() override;
     void AddLook(FrameLook& look) const override { core.AddLook(look); }
-    bool Draw() override { return core.Draw(SIDEBAR_NO_LEVEL, result.texts); }
+    bool Draw() override
+    {
+        if (!core.Draw(SIDEBAR_NO_LEVEL, result.texts))
+            return false;
+        DrawComputerLabels(core);
+        return true;
+    }
     bool Done() const override { return left; }
 
 private:
@@ -157,6 +219,11 @@ bool Challenge()
     if (!play.core.SetUp())
         return false;
     ShowPageControls(PAGE_CHALLENGE);
+    // Every challenge begins with both sides played by people, unless -c says otherwise.
+    for (int side : {CHALLENGE_LEFT, CHALLENGE_RIGHT})
+        ShowPageComputerSide(side, false);
+    if (gChallengeComputer)
+        play.HandOver(CHALLENGE_RIGHT);
     const bool played = RunScreen(play, CHALLENGE_PLAY_FRAME);
     EndSoundAndWait(play.core);
     if (played) {

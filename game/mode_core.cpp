@@ -69,12 +69,14 @@ bool ModeCore::SetUp()
     return true;
 }
 
-// The keys are read before anything moves, so that every player's keys belong to one instant.
+// The keys are read before anything moves, so that every player's keys belong to one instant; the
+// computer's are held as a person's are, from what its playfield shows now.
 bool ModeCore::StepPlay()
 {
     Uint32 keyBits[MODE_MAX_PLAYERS] = {};
     for (int i = 0; i < rules.playerCount; ++i)
-        keyBits[i] = PlayerKeyBits(players[i].side->controls);
+        keyBits[i] = players[i].computer ? players[i].computer->Keys(players[i].playfield)
+                                         : PlayerKeyBits(players[i].side->controls);
     if (LeaveHeld()) {
         LogLine(rules.leave);
         over = true;
@@ -103,11 +105,19 @@ bool ModeCore::StepPlayer(ModePlayer& player, Uint32 keyBits)
     return true;
 }
 
+void ModeCore::HandOver(int player, ComputerPlayer* computer)
+{
+    players[player].computer = computer;
+    if (computer)
+        computer->Forget();
+}
+
 void ModeCore::AddLook(FrameLook& look) const
 {
     const Uint32 now = Ticks();
     for (int i = 0; i < rules.playerCount; ++i) {
         players[i].playfield.AddLook(look);
+        look.Add(ComputerPlays(i));
         look.Add(players[i].playfield.IsGameOver());
         players[i].sign.AddLook(look, now);
     }

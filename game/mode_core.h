@@ -4,6 +4,7 @@
 #ifndef KOLVO_GAME_MODE_CORE_H
 #define KOLVO_GAME_MODE_CORE_H
 
+#include "game/computer_player.h"
 #include "game/game_clock.h"
 #include "game/graphics_script.h"
 #include "game/mode_frame.h"
@@ -47,9 +48,11 @@ struct ModeRules {
     const char* resetDone;         // after the playfields were reset
 };
 
-// One player of a mode: its side, its playfield and the points of its latest row clear.
+// One player of a mode: its side, its playfield and the points of its latest row clear; and the
+// computer, when it plays the side instead of the side's keys and pad.
 struct ModePlayer {
     const ModeSide* side = nullptr;
+    ComputerPlayer* computer = nullptr;  // owned by the mode
     TumbloEngine playfield;
     SignPoints sign;
 };
@@ -86,6 +89,9 @@ public:
     // playfields.
     void Release();
 
+    // Hands the player's playfield to the computer, or with null back to the side's keys and pad.
+    void HandOver(int player, ComputerPlayer* computer);
+    bool ComputerPlays(int player) const { return players[player].computer != nullptr; }
     TumbloEngine& Playfield(int player) { return players[player].playfield; }
     int PlayTime() const { return clock.PlayTime(); }  // in seconds
 

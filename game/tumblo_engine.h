@@ -134,11 +134,13 @@ public:
     // are attached before a frame loop starts and stay until it ends.
     void AddLook(FrameLook& look) const;
 
-    // Inspection for tests and tools; the game itself never calls these.
+    // Inspection for tests and tools, and for the computer player, which sees through them only
+    // what a player sees: the cells, the falling stone and the next one in the side panel.
     const Block* BlockAt(int column, int row) const;  // null when empty or outside the grid
     Position StonePosition(int block) const { return positions[block]; }
     int RotationCounter() const { return rotation; }
     int CurrentType() const { return currentType; }
+    int NextType() const { return nextType; }
     Uint8 State() const { return state; }
     Uint32 FallInterval() const { return fallInterval; }
     int SoundPlays(int slot) const { return soundPlays[slot]; }  // Play calls on an attached stream

@@ -26,6 +26,7 @@ static const InfoLine INFO_LINES[] = {
     {10, 200, "Features are:"},
     {10, 240, "Programmed completely portable"},
     {10, 280, "Crypted Highscore"},
+    {10, 320, "Challenge: F1 and F2 let the computer play"},
     // The home page of the package metadata, without "https://www.", which would run the line
     // past the right edge of the screen.
     {10, 360, "Please visit our Hompage mossbrook.example/kolvo"},

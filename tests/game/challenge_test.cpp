@@ -4,6 +4,8 @@
 // The challenge run whole: who wins, the result display and the speed balance.
 #include "game/challenge.h"
 
+#include "core/frame_pacer.h"
+
 #include "tests/game/mode_world.h"
 
 using Texts = std::vector<std::string>;
@@ -98,4 +100,32 @@ TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000)
     EXPECT_EQ(SpeedsAfterTwoClears(2, 1, false, 2), (std::vector<int>{400, 550, 450, 550}));
     // 160 to 40 asks for 1000; one more row on the left makes a lead of 130, which is ignored.
     EXPECT_EQ(SpeedsAfterTwoClears(4, 2, true, 1), (std::vector<int>{400, 1000, 400, 1000}));
+}
+
+// With -c the computer plays the right side; F1 hands it the left one too, and the two play until
+// a playfield is full. The result display judges them as any players: the higher score wins. Both
+// start on rows full but for a well down the right edge, which shortens the game.
+TEST(Challenge, TwoComputersPlayItToItsEnd)
+{
+    ModeWorld world([](TumbloEngine* left, TumbloEngine* right) {
+        for (TumbloEngine* field : {left, right})
+            for (int row = 8; row < FIELD_ROWS; ++row)
+                for (int column = 0; column < FIELD_COLUMNS - 1; ++column)
+                    field->PlaceBlock(column, row, 0);
+    });
+    gChallengeComputer = true;
+    int scores[2] = {};
+    Outcome outcome = RunChallenge(world, [&](int frame) {
+        if (frame == 0)
+            PushKeyDown(SDLK_F1);
+        scores[0] = world.left->GetScore(), scores[1] = world.right->GetScore();
+        world.clock.Advance(FRAME_PERIOD_MS);
+    });
+    gChallengeComputer = false;
+    EXPECT_EQ(world.log.Count("Computer takes the right playfield"), 1);
+    EXPECT_EQ(world.log.Count("Computer takes the left playfield"), 1);
+    EXPECT_EQ(world.log.Count("Left Player lost!") + world.log.Count("Right Player lost!"), 1);
+    EXPECT_GT(std::min(scores[0], scores[1]), 0);
+    const Texts won = {"You Won", "You Lost"}, lost = {"You Lost", "You Won"};
+    EXPECT_EQ(outcome.texts, scores[0] > scores[1] ? won : lost);
 }

@@ -239,6 +239,21 @@ def main(page, desktop_menu, highscore_format):
             fail("the list after a reload is not the game's, with the desktop's results and the "
                  "new one:\n" + entries, driver)
 
+        # The page's control puts the computer on the right of the next challenge, as -c does, and
+        # the tablet shows the computer's side no controls.
+        driver.find_element("id", "computer-control").click()
+        fingers.tap(MENU_START_CHALLENGE)
+        wait_for_log(driver, "Computer takes the right playfield")
+        shown = driver.execute_script(
+            "return ['Left', 'Right'].map(function(side) { return document.querySelector("
+            "'[aria-label=\"' + side + ' player: Turn\"]').offsetParent !== null; })")
+        if shown != [True, False]:
+            fail("against the computer the left and right controls are shown: %s" % shown, driver)
+        fingers.tap("End the game")
+        time.sleep(1.5)
+        fingers.tap((320, 240))
+        wait_for_log(driver, "Menue Ready!", times=2, seconds=20)
+
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
         fingers.tap(MENU_QUIT)
         wait_for_log(driver, "# Logfile closed.")
@@ -250,7 +265,8 @@ def main(page, desktop_menu, highscore_format):
         shutil.rmtree(work, ignore_errors=True)
     print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
           "with the keys, cleared a row by touch, entered a name typed on a phone in the desktop's "
-          "list, moved both challengers at once, opened offline with the list kept, and quit")
+          "list, moved both challengers at once, opened offline with the list kept, played against "
+          "the computer and quit")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Mossbrook
+
+// The computer at a playfield's keys: where it puts stones on small hand-made playfields, and that
+// its keys act only as often as the key windows let anyone's.
+#include "game/computer_player.h"
+#include "tests/game/playfield_fixture.h"
+
+#include <cstdlib>
+
+class ComputerTest : public PlayfieldTest {
+protected:
+    // One 8 ms frame of play with the computer at the keys, as a game mode steps it.
+    bool Frame(Uint32 milliseconds = 8)
+    {
+        clock.Advance(milliseconds);
+        return engine.Run(computer.Keys(engine));
+    }
+
+    ComputerPlayer computer;
+};
+
+// Each playfield's bottom rows, the falling stone, the next and the speed; what the rows look like
+// once the stone has landed ('?': either).
+TEST_F(ComputerTest, ItTakesTheBestPlacementItCanReach)
+{
+    // clang-format off
+    const struct {
+        const char* why;
+        Picture before;
+        int type, next, speed;
+        Picture after;
+    } cases[] = {
+        {"a row cleared rather than holes made", {"XXXXX.XXXXX", "XXXXX.XXXXX"}, 1, 0, 400,
+         {".....X.....", ".....X....."}},
+        // Three in a row with one below would clear the bottom row under the roof, but no key
+        // takes it there.
+        {"no drop into a covered hole", {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"},
+         2, 0, 400, {"...????????", "...????????", "XXX????????", "...XXXXXXXX", "...XXXXXXXX",
+                     "...XXXXXXXX"}},
+        // At the top speed a stone falls a row a frame: one key window, one step, before it lands.
+        {"no aim beyond reach", {"XXXXXXX...."}, 1, 0, SPEED_MAX, {"???????....", "XXXXXXX...."}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        engine.Reset();
+        ASSERT_TRUE(engine.Init(c.speed));
+        computer.Forget();
+        Build(c.before);
+        Spawn(c.type);
+        engine.SetNextType(c.next);
+        for (int frame = 0; frame < 2000 && (engine.State() & STATE_STONE); ++frame)
+            Frame();
+        Frame();  // the landed stone's rows are cleared
+        Picture shown = Rows(FIELD_ROWS - int(c.after.size()));
+        for (size_t row = 0; row < shown.size(); ++row)
+            for (size_t column = 0; column < shown[row].size(); ++column)
+                if (c.after[row][column] == '?')
+                    shown[row][column] = '?';
+        EXPECT_EQ(shown, c.after) << c.why;
+    }
+}
+
+// Sixty stones from an empty playfield, a frame every millisecond: a sideways move or a turn comes
+// only in a new key window, one column at a time, and no stone falls faster than a held down key
+// lets it; meanwhile the computer clears rows and keeps the playfield low.
+TEST_F(ComputerTest, ItsKeysActOncePerKeyWindowAndItClearsRows)
+{
+    Cells before = Stone();
+    Uint32 lastMove = 0, lastFall = 0;
+    int stones = 0, moves = 0;
+    bool falling = false;
+    while (stones <= 60 && Frame(1)) {
+        const bool stone = engine.State() & STATE_STONE;
+        const Cells now = Stone();
+        stones += stone && !falling;
+        if (stone && falling && now != before) {
+            // Block 0 moves a column or falls a row at most; the others also turn about it.
+            const int columns = now[0].first - before[0].first,
+                      rows = now[0].second - before[0].second;
+            EXPECT_TRUE(abs(columns) <= 1 && (rows == 0 || rows == 1)) << "a jump";
+            Cells moved = before;
+            for (auto& cell : moved)
+                cell.first += columns, cell.second += rows;
+            if (rows == 1) {
+                EXPECT_GT(clock.Now() - lastFall, engine.FallInterval() / 4);
+                lastFall = clock.Now();
+            }
+            if (columns != 0 || now != moved) {
+                EXPECT_GT(clock.Now() - lastMove, KEY_WINDOW_MS);
+                lastMove = clock.Now();
+                ++moves;
+            }
+        }
+        if (stone && !falling)
+            lastFall = clock.Now();
+        falling = stone, before = now;
+    }
+    EXPECT_FALSE(engine.IsGameOver());
+    EXPECT_GT(moves, 60);
+    EXPECT_GE(engine.GetLines(), 60 * STONE_BLOCKS / FIELD_COLUMNS - 6);
+}
