@@ -80,10 +80,14 @@ TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
     EXPECT_TRUE(engine.State() & STATE_STONE);
 }
 
+// The square lands at the left wall, on a block right below it.
 TEST_F(PlayfieldTest, ABlockLandedInRowZeroEndsTheGameUntilTheNextInit)
 {
     Spawn(0);
-    engine.PlaceBlock(4, 2, 0);  // right below the square
+    StopFalling();
+    engine.PlaceBlock(0, 2, 0);
+    for (int press = 0; press < 4; ++press)
+        Press(KEY_LEFT);
     FallUntilLanded();
     EXPECT_FALSE(engine.Run(0));
     EXPECT_EQ(engine.State(), STATE_GAME_OVER);
