@@ -24,8 +24,9 @@ struct GamepadModel {
 
 // Both SDL 1.2 on Linux (evdev and joydev alike) and SDL 2's own Linux driver number a pad's buttons
 // by their key codes: those from BTN_JOYSTICK (0x120) up in order (BTN_SOUTH 0x130, the d-pad
-// buttons 0x220 and BTN_TRIGGER_HAPPY 0x2c0 after the rest), then those below it (a Share button's
-// KEY_RECORD comes last); ABS_HAT0X/Y is hat 0. So each row follows the key codes its kernel driver
+// buttons 0x220 and BTN_TRIGGER_HAPPY 0x2c0 after the rest), then those below it: SDL 2 from code
+// 0, so that a Share button's KEY_RECORD comes last, SDL 1.2 from BTN_MISC (0x100) only, so that it
+// has no Share button. ABS_HAT0X/Y is hat 0. So each row follows the key codes its kernel driver
 // gives the pad (Linux 6.1 and later), and the counts tell apart what one driver gives differently.
 // The first row that matches wins; the last matches every pad.
 // Layout order: left, right, up, down (d-pad buttons), A, B (both turn), Back, Start.

@@ -21,8 +21,8 @@ struct DriverPad {
     int expected[GAMEPAD_INPUTS];
 };
 
-// Both SDL 1.2 and SDL 2 number a pad's buttons by their key codes: BTN_JOYSTICK and above in
-// order, then those below it.
+// SDL 2 numbers a pad's buttons by their key codes: BTN_JOYSTICK and above in order, then those
+// below it; SDL 1.2 too, without those below BTN_MISC (KEY_RECORD: its rows here are SDL 2's).
 static int ButtonOf(const DriverPad& pad, int key)
 {
     std::vector<int> keys = pad.keys;
