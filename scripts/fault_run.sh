@@ -5,8 +5,9 @@
 # suite run with a hang counted as caught, and the table of caught faults by area. Sourced, not
 # run; the caller sets FAULT_RUN_NAME (its name in messages) before.
 #
-# Environment: FAULT_JOBS (build jobs, 2), FAULT_SUITE_TIMEOUT (seconds one test program may take
-# before it counts as a hang, 120; the untouched suite needs about 10).
+# Environment: FAULT_JOBS (build jobs, 2), FAULT_SUITE_TIMEOUT (120: seconds a test without a
+# limit of its own may take, and a third of what the whole suite may take, before it counts as a
+# hang; the test programs' own limit is 300 s; the untouched suite needs about 10).
 
 BUILD_DIR=build-faults
 LOG_DIR=$BUILD_DIR/fault-logs
