@@ -24,18 +24,41 @@ struct GamepadModel {
     GamepadLayout layout;
 };
 
-// Both SDL 1.2 on Linux and SDL 2's own Linux driver number a pad's buttons in the order of their
-// evdev key codes (BTN_SOUTH 0x130 first, the d-pad buttons 0x220 on after the rest), and make
-// ABS_HAT0X/Y hat 0. So each row follows the key codes its kernel driver gives the pad (Linux 6.1
-// and later). The first row that matches wins; the last matches every pad.
+// Both SDL 1.2 on Linux (evdev and joydev alike) and SDL 2's own Linux driver number a pad's buttons
+// by their key codes: those from BTN_JOYSTICK (0x120) up in order (BTN_SOUTH 0x130, the d-pad
+// buttons 0x220 and BTN_TRIGGER_HAPPY 0x2c0 after the rest), then those below it: SDL 2 from code
+// 0, so that a Share button's KEY_RECORD comes last, SDL 1.2 from BTN_MISC (0x100) only, so that it
+// has no Share button. ABS_HAT0X/Y is hat 0. So each row follows the key codes its kernel driver
+// gives the pad (Linux 6.1 and later), and the counts tell apart what one driver gives differently.
+// The first row that matches wins; the last matches every pad.
 // Layout order: left, right, up, down (d-pad buttons), A, B (both turn), Back, Start.
+//
+// xpad names many pads without "Xbox" (its xpad_device table); these are read as Xbox pads when
+// their counts are xpad's. xpad's keys: A B X Y START SELECT THUMBL THUMBR, then TL TR MODE (C Z on
+// the first Xbox), TL2 TR2 when the triggers are buttons (fight sticks), BTN_TRIGGER_HAPPY1-4 for
+// left, right, up, down when the d-pad is buttons (the 360 wireless receiver has the hat as well).
+static constexpr char XPAD_NAMES[] =
+    "xbox|x-box|logitech gamepad f310|logitech gamepad f510|logitech gamepad f710|horipad one|"
+    "razer sabertooth|razer atrox|mad catz street fighter iv fightpad|mad catz fightstick te 2";
 // clang-format off
 static const GamepadModel GAMEPAD_MODELS[] = {
-    // xpad, wireless receiver: the d-pad as BTN_TRIGGER_HAPPY1-4 (left, right, up, down) after
-    // A B X Y TL TR SELECT START MODE THUMBL THUMBR.
-    {"xbox|x-box", 15, 15, 0, {"Xbox, d-pad as buttons (xpad)", {11, 12, 13, 14, 0, 1, 6, 7}}},
-    // xpad: A B X Y TL TR SELECT START MODE THUMBL THUMBR, the d-pad a hat.
-    {"xbox|x-box", 11, 32, -1, {"Xbox (xpad)", {-1, -1, -1, -1, 0, 1, 6, 7}}},
+    // hid-microsoft over Bluetooth, through hid-input: the report's 15 buttons as BTN_SOUTH on
+    // (A B - X Y - LB RB - - View Menu Xbox LS RS), the d-pad a hat, the Series' Share KEY_RECORD
+    // last. View is 10, Menu 11; LB 6 and RB 7 must not pause or end.
+    {"xbox wireless controller", 15, 16, 1,
+        {"Xbox over Bluetooth (hid-microsoft)", {-1, -1, -1, -1, 0, 1, 10, 11}}},
+    // xpad, the d-pad as buttons (the wireless receiver): A B X Y TL TR SELECT START MODE THUMBL
+    // THUMBR, then the d-pad 11 to 14.
+    {XPAD_NAMES, 15, 15, -1, {"Xbox, d-pad as buttons (xpad)", {11, 12, 13, 14, 0, 1, 6, 7}}},
+    // xpad, the triggers as buttons (fight sticks): A B X Y TL TR TL2 TR2 SELECT START MODE THUMBL
+    // THUMBR, the d-pad a hat; LT is 6 and RT 7.
+    {XPAD_NAMES, 13, 13, -1, {"Xbox, triggers as buttons (xpad)", {-1, -1, -1, -1, 0, 1, 8, 9}}},
+    // xpad, both as buttons (dance pads): the thirteen above, then the d-pad 13 to 16.
+    {XPAD_NAMES, 17, 17, -1,
+        {"Xbox, triggers and d-pad as buttons (xpad)", {13, 14, 15, 16, 0, 1, 8, 9}}},
+    // xpad: A B X Y TL TR SELECT START MODE THUMBL THUMBR (the first Xbox: A B C X Y Z SELECT START
+    // THUMBL THUMBR), the d-pad a hat; a Share button or paddles after them.
+    {XPAD_NAMES, 10, 32, -1, {"Xbox (xpad)", {-1, -1, -1, -1, 0, 1, 6, 7}}},
     // hid-sony, DualShock 3: SOUTH EAST NORTH WEST TL TR TL2 TR2 SELECT START MODE THUMBL THUMBR,
     // then DPAD_UP DOWN LEFT RIGHT.
     {"playstation(r)3", 17, 17, -1, {"PlayStation 3 (hid-sony)", {15, 16, 13, 14, 0, 1, 8, 9}}},
@@ -125,6 +148,27 @@ static bool IsWord(const char* text, const char* end, const char* word)
     return size_t(end - text) == length && strncmp(text, word, length) == 0;
 }
 
+// Whether a mapping line's name field is the pad's name: both without the spaces around them, and
+// a comma in the pad's name read as a space, as SDL writes such a name (a comma ends the field).
+static bool IsPadName(const char* field, const char* end, const char* name)
+{
+    while (field < end && isspace(static_cast<unsigned char>(*field)))
+        ++field;
+    while (end > field && isspace(static_cast<unsigned char>(end[-1])))
+        --end;
+    while (isspace(static_cast<unsigned char>(*name)))
+        ++name;
+    const char* nameEnd = name + strlen(name);
+    while (nameEnd > name && isspace(static_cast<unsigned char>(nameEnd[-1])))
+        --nameEnd;
+    if (end - field != nameEnd - name || field == end)
+        return false;
+    for (; field < end; ++field, ++name)
+        if (*field != (*name == ',' ? ' ' : *name))
+            return false;
+    return true;
+}
+
 // Where the field that starts at `field` ends: at the next comma, or the line's end.
 static const char* FieldEnd(const char* field, const char* lineEnd)
 {
@@ -132,10 +176,21 @@ static const char* FieldEnd(const char* field, const char* lineEnd)
     return comma ? comma : lineEnd;
 }
 
-// Reads one "key:bN" field of a mapping line into the layout; other fields change nothing.
-static void ReadMappingField(const char* field, const char* end, GamepadLayout& layout)
+// Reads one "key:bN" field of a mapping line into the layout; other fields change nothing. SDL
+// reads a field without its spaces, and so does this.
+static void ReadMappingField(const char* field, const char* fieldEnd, GamepadLayout& layout)
 {
-    const char* colon = static_cast<const char*>(memchr(field, ':', size_t(end - field)));
+    char text[24] = {};
+    size_t length = 0;
+    for (; field < fieldEnd; ++field) {
+        if (*field == ' ')
+            continue;
+        if (length + 1 == sizeof text)
+            return;
+        text[length++] = *field;
+    }
+    const char* const end = text + length;
+    const char* colon = strchr(text, ':');
     if (!colon || colon + 1 == end || colon[1] != 'b')
         return;
     int button = 0;
@@ -145,17 +200,18 @@ static void ReadMappingField(const char* field, const char* end, GamepadLayout& 
         button = button * 10 + (*digit - '0');
     }
     for (int input = 0; input < GAMEPAD_INPUTS; ++input)
-        if (IsWord(field, colon, GAMEPAD_MAPPING_KEYS[input]) && colon + 2 < end && button < 32)
+        if (IsWord(text, colon, GAMEPAD_MAPPING_KEYS[input]) && colon + 2 < end && button < 32)
             layout.button[input] = Sint8(button);
 }
 
 bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layout)
 {
     for (const char* line = config; line && name && *line;) {
-        const char* lineEnd = line + strcspn(line, "\n");
+        const char* const next = line + strcspn(line, "\n");
+        const char* lineEnd = next > line && next[-1] == '\r' ? next - 1 : next;  // CRLF as LF
         const char* nameStart = FieldEnd(line, lineEnd);
         const char* nameEnd = nameStart < lineEnd ? FieldEnd(nameStart + 1, lineEnd) : lineEnd;
-        if (nameEnd < lineEnd && IsWord(nameStart + 1, nameEnd, name)) {
+        if (nameEnd < lineEnd && IsPadName(nameStart + 1, nameEnd, name)) {
             layout = {"SDL_GAMECONTROLLERCONFIG", {-1, -1, -1, -1, -1, -1, -1, -1}};
             for (const char* field = nameEnd + 1; field < lineEnd;) {
                 const char* fieldEnd = FieldEnd(field, lineEnd);
@@ -164,17 +220,17 @@ bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layo
             }
             return true;
         }
-        line = *lineEnd ? lineEnd + 1 : lineEnd;
+        line = *next ? next + 1 : next;
     }
     return false;
 }
 
 // A stick direction: the axis along it pushed that way beyond the dead zone, measured on the
 // stick's length, and the axis across it clearly smaller.
-static bool StickHolds(int along, int across, int length2)
+static bool StickHolds(int along, int across, long long length2)
 {
     const int alongAbs = abs(along), acrossAbs = abs(across);
-    return along > 0 && length2 > GAMEPAD_DEAD_ZONE * GAMEPAD_DEAD_ZONE &&
+    return along > 0 && length2 > 1LL * GAMEPAD_DEAD_ZONE * GAMEPAD_DEAD_ZONE &&
            acrossAbs * GAMEPAD_ACROSS_DIVISOR <= alongAbs;
 }
 
@@ -182,7 +238,8 @@ Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& read
 {
     static const Uint8 HAT_BITS[] = {SDL_HAT_LEFT, SDL_HAT_RIGHT, SDL_HAT_UP, SDL_HAT_DOWN};
     const int x = reading.stickX, y = reading.stickY;
-    const int length2 = x * x + y * y;
+    // A d-pad on axes reaches the corner (-32768, -32768): 2^31, beyond an int.
+    const long long length2 = 1LL * x * x + 1LL * y * y;
     const bool stick[] = {StickHolds(-x, y, length2), StickHolds(x, y, length2),
                           StickHolds(-y, x, length2), StickHolds(y, x, length2)};
     Uint32 held = 0;

@@ -57,9 +57,12 @@ bool UsesControllerLayout(const SDL_version& linked, const char* controllerSetti
 const GamepadLayout& FindDeviceLayout(const char* name, int buttons, int hats);
 
 // A player's own layout for a pad, from SDL 2's mapping lines ("guid,name,a:b0,b:b1,...", one a
-// line, as SDL_GAMECONTROLLERCONFIG holds them): the first line whose name is the pad's exactly.
-// Its a, b, back, start and d-pad buttons (bN) are read; hats and axes stay hat 0 and axes 0 and 1,
-// and an input the line does not give is none. False when no line names the pad.
+// line, as SDL_GAMECONTROLLERCONFIG holds them; a line may end in CRLF): the first line whose name
+// is the pad's, both without the spaces around them (kernel names often end in spaces). A comma
+// ends a field, so SDL's format cannot hold a name with one; SDL writes a space for each, and a
+// line matches such a pad when it does the same. Its a, b, back, start and d-pad buttons (bN) are
+// read; hats and axes stay hat 0 and axes 0 and 1, and an input the line does not give is none.
+// False when no line names the pad.
 bool ReadMappingLayout(const char* config, const char* name, GamepadLayout& layout);
 
 // What chooses the layout a pad is read in: where the platform's pads come from, the SDL linked,
@@ -88,13 +91,15 @@ struct GamepadReading {
 // The inputs (bit n for GamepadInput n) that a reading holds in a layout.
 Uint32 GamepadInputsHeld(const GamepadLayout& layout, const GamepadReading& reading);
 
-// The gamepads connected and what each one holds. Their state is read from SDL once a frame
-// (Poll): both SDL 1.2 libraries keep it up to date, while their events are not to be trusted
-// (SDL 1.2 over SDL 2 sends none for a pad it reads with the controller layout, the classic
-// library sends them while the window is away). Pads are numbered as SDL numbers its joysticks:
-// pad 0 is the first. The desktop's pads are those connected at start; in a browser a pad is
-// opened when it comes and closed when it goes, and keeps its number meanwhile
-// (gamepad_edge.h).
+// The gamepads connected and what each one holds. Their state is read from SDL once a
+// frame (Poll): both SDL 1.2 libraries keep it up to date, and their events are turned off (SDL
+// 1.2 over SDL 2 translates a controller's events into joystick events, the classic library sends
+// them while the window is away: the game reads the state once, the same way for both). Pads are
+// numbered in the order SDL lists its joysticks at start, which is the order it found the devices
+// in (the classic library by device number, SDL 2 as its device scan met them), not the order they
+// were plugged in: pad 0 is the first SDL lists. The desktop's pads are those connected at start;
+// in a browser a pad is opened when it comes and closed when it goes, and keeps its number
+// meanwhile (gamepad_edge.h).
 //
 // What counts is what a pad holds now, with two exceptions that keep a pad from acting on its
 // own: what was held when the pads were let go (at the start of a screen, when the window comes

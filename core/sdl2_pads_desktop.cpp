@@ -77,13 +77,15 @@ static void MakeMapping(const Sdl2Calls& sdl, int device, void* joystick, char* 
     const char* name = sdl.JoystickNameForIndex(device);
     const GamepadLayout& layout = FindDeviceLayout(name, buttons, hats);
     sdl.JoystickGetGUIDString(sdl.JoystickGetDeviceGUID(device), line, SDL2_MAPPING_SIZE);
-    // SDL 2 keeps a check sum of the pad's name in the GUID's bytes 2 and 3; a mapping line leaves
-    // them zero, or it matches no pad.
+    // SDL 2.26 and later keep a check sum of the pad's name in the GUID's bytes 2 and 3 (before,
+    // they are zero). A line with zeros there stands for every pad of the GUID's vendor, product and
+    // version whatever its name, and SDL tries it after lines with the pad's check sum; zeros make
+    // the line mean the same to every SDL 2.
     if (strlen(line) == 32)
         memcpy(line + 4, "0000", 4);
     const size_t nameStart = strlen(line) + 1;
     Append(line, ",%.200s", name ? name : "pad");
-    for (char* c = line + nameStart; *c; ++c)  // a comma would end the name early
+    for (char* c = line + nameStart; *c; ++c)  // a comma would end the name early: as SDL does
         if (*c == ',')
             *c = ' ';
     for (int input = 0; input < GAMEPAD_INPUTS; ++input)

@@ -25,18 +25,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 LIST=${FAULT_LIST:-scripts/planted_faults.txt}
-BUILD_DIR=build-faults
-LOG_DIR=$BUILD_DIR/fault-logs
 SEPARATOR=' ||| '
-JOBS=${FAULT_JOBS:-2}
-SUITE_TIMEOUT=${FAULT_SUITE_TIMEOUT:-120}
 # A quoted replacement must stay literal in ${var/pattern/replacement}, & included.
 shopt -u patsub_replacement 2>/dev/null || true
-
-die() {
-  echo "plant_faults: $*" >&2
-  exit 1
-}
+FAULT_RUN_NAME=plant_faults
+. scripts/fault_run.sh
 
 # ---- The list: id, file, original text, replacement; all checked before anything is planted ----
 
@@ -112,79 +105,19 @@ for i in "${!ids[@]}"; do
   fi
 done
 
-# A fault left behind by a run that was killed hard would poison every result: say so.
-dirty=$(git status --porcelain -- "${files[@]}")
-if [ -n "$dirty" ]; then
-  echo "plant_faults: warning: files of the list have changes that are not committed:" >&2
-  echo "$dirty" >&2
-fi
-
-# ---- Planting and putting back ----
-
-planted_file="" backup=""
-restore() {
-  if [ -n "$planted_file" ]; then
-    cp -- "$backup" "$planted_file"
-    touch -- "$planted_file"
-    cmp -s -- "$backup" "$planted_file" || echo "plant_faults: could not restore $planted_file" >&2
-    planted_file=""
-  fi
-}
-cleanup() {
-  restore
-  [ -z "$backup" ] || rm -f -- "$backup"
-}
-trap cleanup EXIT
-trap 'cleanup; exit 130' INT
-trap 'cleanup; exit 143' TERM
-backup=$(mktemp)
+warn_if_dirty "${files[@]}"
 
 plant() {
   local file=$1 original=$2 replacement=$3 content
-  cp -- "$file" "$backup"
-  planted_file=$file
   content=$(cat -- "$file" && printf x)
   content=${content%x}
-  printf '%s' "${content/"$original"/"$replacement"}" >"$file"
-  cmp -s -- "$backup" "$file" && die "planting in $file changed nothing"
-  return 0
-}
-
-build() {
-  nice cmake --build "$BUILD_DIR" -j "$JOBS" >"$1" 2>&1
-}
-
-# Runs the fast suite; prints the tests that failed, or the one that was running when the suite
-# timed out, marked "(hang)". Returns 0 when every test passed.
-run_suite() {
-  local log=$1 status=0
-  # CTest ends a test that outlives the limit itself, with its whole process tree (a test program
-  # keeps running through SIGTERM, which SDL turns into a quit event); the outer limit is only a
-  # last resort for CTest itself.
-  timeout -k 10 $((3 * SUITE_TIMEOUT)) nice ctest --test-dir "$BUILD_DIR" -LE 'e2e|tree|web' --output-on-failure \
-    --timeout "$SUITE_TIMEOUT" >"$log" 2>&1 || status=$?
-  # When the outer limit ends CTest, the test it was running lives on and would hold the next
-  # suite's files and sound; nothing else runs from the build directory.
-  pkill -KILL -f -- "$PWD/$BUILD_DIR/" 2>/dev/null || true
-  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
-    echo "$(sed -n 's/^ *Start *[0-9]*: \(.*\)$/\1/p' "$log" | tail -n 1)(hang)"
-  elif [ "$status" -ne 0 ]; then
-    sed -n '/The following tests FAILED/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\).*/\1/p' "$log" | paste -sd, -
-  fi
-  return "$status"
+  plant_text "$file" "${content/"$original"/"$replacement"}"
 }
 
 # ---- The run ----
 
-mkdir -p "$LOG_DIR"
 start=$SECONDS
-echo "Configuring $BUILD_DIR ..."
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug -DKOLVO_BENCHMARKS=OFF -DKOLVO_TESTS=ON \
-  >"$LOG_DIR/configure.log" 2>&1 || die "configuring failed, see $LOG_DIR/configure.log"
-echo "Building and testing the untouched code ..."
-build "$LOG_DIR/baseline.build.log" || die "the untouched code does not build, see $LOG_DIR/baseline.build.log"
-run_suite "$LOG_DIR/baseline.test.log" >/dev/null ||
-  die "the suite fails on the untouched code, see $LOG_DIR/baseline.test.log"
+prepare_build
 
 declare -A result=() detail=()
 count=0
@@ -193,14 +126,8 @@ for i in "${selected[@]}"; do
   count=$((count + 1))
   printf '[%d/%d] %-40s ' "$count" "${#selected[@]}" "$id"
   plant "${files[$i]}" "${originals[$i]}" "${replacements[$i]}"
-  if ! build "$LOG_DIR/$id.build.log"; then
-    result[$id]=BUILD-FAILED detail[$id]="see $LOG_DIR/$id.build.log"
-  elif failed=$(run_suite "$LOG_DIR/$id.test.log"); then
-    result[$id]=SURVIVED detail[$id]=""
-  else
-    result[$id]=CAUGHT detail[$id]=$failed
-  fi
-  restore
+  try_fault "$id"
+  result[$id]=$RESULT detail[$id]=$DETAIL
   echo "${result[$id]} ${detail[$id]}"
 done
 
@@ -208,31 +135,13 @@ done
 
 echo
 printf '%-40s %-30s %-13s %s\n' FAULT FILE RESULT "FAILED TESTS"
-areas=()
-declare -A caught=() tested=() unbuilt=()
+outcomes=()
 for i in "${selected[@]}"; do
   id=${ids[$i]}
-  area=${id%%.*}
-  [ -n "${tested[$area]+set}" ] || { areas+=("$area"); tested[$area]=0 caught[$area]=0 unbuilt[$area]=0; }
   printf '%-40s %-30s %-13s %s\n' "$id" "${files[$i]}" "${result[$id]}" "${detail[$id]}"
-  case "${result[$id]}" in
-    CAUGHT) caught[$area]=$((caught[$area] + 1)) tested[$area]=$((tested[$area] + 1)) ;;
-    SURVIVED) tested[$area]=$((tested[$area] + 1)) ;;
-    *) unbuilt[$area]=$((unbuilt[$area] + 1)) ;;
-  esac
+  outcomes+=("${id%%.*}:${result[$id]}")
 done
 echo
-printf '%-12s %s\n' AREA "CAUGHT / PLANTED"
-all_caught=0 all_tested=0 all_unbuilt=0
-for area in "${areas[@]}"; do
-  note=""
-  [ "${unbuilt[$area]}" -eq 0 ] || note="  (${unbuilt[$area]} did not build, not counted)"
-  printf '%-12s %d / %d%s\n' "$area" "${caught[$area]}" "${tested[$area]}" "$note"
-  all_caught=$((all_caught + caught[$area])) all_tested=$((all_tested + tested[$area]))
-  all_unbuilt=$((all_unbuilt + unbuilt[$area]))
-done
-note=""
-[ "$all_unbuilt" -eq 0 ] || note="  ($all_unbuilt did not build, not counted)"
-printf '%-12s %d / %d%s\n' total "$all_caught" "$all_tested" "$note"
+print_totals "${outcomes[@]}"
 elapsed=$((SECONDS - start))
 printf 'Wall-clock time: %dm%02ds\n' $((elapsed / 60)) $((elapsed % 60))

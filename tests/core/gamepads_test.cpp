@@ -21,34 +21,64 @@ struct DriverPad {
     int expected[GAMEPAD_INPUTS];
 };
 
-// Both SDL 1.2 and SDL 2 number a pad's buttons in the order of their key codes.
+// SDL 2 numbers a pad's buttons by their key codes: BTN_JOYSTICK and above in order, then those
+// below it; SDL 1.2 too, without those below BTN_MISC (KEY_RECORD: its rows here are SDL 2's).
 static int ButtonOf(const DriverPad& pad, int key)
 {
     std::vector<int> keys = pad.keys;
-    std::sort(keys.begin(), keys.end());
+    std::sort(keys.begin(), keys.end(), [](int a, int b) {
+        return std::make_pair(a < BTN_JOYSTICK, a) < std::make_pair(b < BTN_JOYSTICK, b);
+    });
     return key ? int(std::find(keys.begin(), keys.end(), key) - keys.begin()) : -1;
+}
+
+// The keys a driver gives, and more of them.
+static std::vector<int> With(std::vector<int> keys, std::initializer_list<int> more)
+{
+    keys.insert(keys.end(), more);
+    return keys;
 }
 
 TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddleOnes)
 {
+    // xpad.c: xpad_common_btn, then xpad360_btn (xpad_btn on the first Xbox), xpad_btn_triggers
+    // when the triggers are buttons, xpad_btn_pad when the d-pad is, KEY_RECORD for Share.
     const std::vector<int> XPAD = {BTN_A,      BTN_B,      BTN_X,  BTN_Y,  BTN_START, BTN_SELECT,
                                    BTN_THUMBL, BTN_THUMBR, BTN_TL, BTN_TR, BTN_MODE};
-    std::vector<int> xpadWireless = XPAD;
-    for (int key = BTN_TRIGGER_HAPPY1; key <= BTN_TRIGGER_HAPPY4; ++key)
-        xpadWireless.push_back(key);
+    const std::vector<int> DPAD_BUTTONS = With(
+        XPAD, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2, BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4});
+    const std::vector<int> TRIGGER_BUTTONS = With(XPAD, {BTN_TL2, BTN_TR2});
+    // hid-input over Bluetooth: the report's buttons 1 to 15 as BTN_GAMEPAD on, whether the pad
+    // has them or not (A B - X Y - LB RB - - View Menu Xbox LS RS).
+    std::vector<int> bluetooth;
+    for (int key = BTN_GAMEPAD; key < BTN_GAMEPAD + 15; ++key)
+        bluetooth.push_back(key);
     const std::vector<int> PLAYSTATION = {BTN_WEST, BTN_SOUTH,  BTN_EAST,  BTN_NORTH,  BTN_TL,
                                           BTN_TR,   BTN_TL2,    BTN_TR2,   BTN_SELECT, BTN_START,
                                           BTN_MODE, BTN_THUMBL, BTN_THUMBR};
     const std::vector<int> GENERIC = {BTN_TRIGGER, BTN_THUMB,  BTN_THUMB2, BTN_TOP,
                                       BTN_TOP2,    BTN_PINKIE, BTN_BASE,   BTN_BASE2,
                                       BTN_BASE3,   BTN_BASE4,  BTN_BASE5,  BTN_BASE6};
-    const int PS_FACE[] = {0, 0, 0, 0, BTN_SOUTH, BTN_EAST, BTN_SELECT, BTN_START};
+    const int FACE_AND_MIDDLE[] = {0, 0, 0, 0, BTN_SOUTH, BTN_EAST, BTN_SELECT, BTN_START};
     const DriverPad pads[] = {
         // clang-format off
         {"Microsoft X-Box 360 pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
         {"Microsoft X-Box One pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
-        {"Xbox 360 Wireless Receiver", xpadWireless, 0, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+        {"Microsoft X-Box pad v2 (US)", {BTN_A, BTN_B, BTN_X, BTN_Y, BTN_START, BTN_SELECT,
+            BTN_THUMBL, BTN_THUMBR, BTN_C, BTN_Z}, 1, {}},
+        {"Microsoft Xbox Series S|X Controller", With(XPAD, {KEY_RECORD}), 1, {}},
+        {"Logitech Gamepad F310", XPAD, 1, {}},
+        {"HORIPAD ONE", XPAD, 1, {}},
+        {"Razer Sabertooth", XPAD, 1, {}},
+        {"Mad Catz Wired Xbox 360 Controller (SFIV)", TRIGGER_BUTTONS, 1, {}},
+        {"Mad Catz FightStick TE 2", TRIGGER_BUTTONS, 1, {}},
+        {"Xbox 360 Wireless Receiver", DPAD_BUTTONS, 1, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
+        {"Microsoft X-Box 360 pad", With(TRIGGER_BUTTONS, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+            BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4}), 0, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+            BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
+        {"Xbox Wireless Controller", bluetooth, 1, {}},
+        {"Xbox Wireless Controller", With(bluetooth, {KEY_RECORD}), 1, {}},
         {"Sony Interactive Entertainment Wireless Controller", PLAYSTATION, 1, {}},
         {"Wireless Controller", PLAYSTATION, 1, {}},
         {"Sony Interactive Entertainment DualSense Wireless Controller", PLAYSTATION, 1, {}},
@@ -67,7 +97,7 @@ TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddle
     };
     for (DriverPad pad : pads) {
         if (!pad.expected[GAMEPAD_A])
-            std::copy(std::begin(PS_FACE), std::end(PS_FACE), pad.expected);
+            std::copy(std::begin(FACE_AND_MIDDLE), std::end(FACE_AND_MIDDLE), pad.expected);
         const GamepadLayout& layout = FindDeviceLayout(pad.name, int(pad.keys.size()), pad.hats);
         for (int input = 0; input < GAMEPAD_INPUTS; ++input)
             EXPECT_EQ(layout.button[input], ButtonOf(pad, pad.expected[input]))
@@ -95,6 +125,9 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
         EXPECT_EQ(GamepadInputsHeld(GAMEPAD_CONTROLLER_LAYOUT, reading), expected)
             << degrees << " degrees, length " << length;
     }
+    // A d-pad on axes reaches the very ends; the corner's squared length does not fit an int.
+    EXPECT_EQ(GamepadInputsHeld(GAMEPAD_CONTROLLER_LAYOUT, {0, 0, -32768, 0}), L);
+    EXPECT_EQ(GamepadInputsHeld(GAMEPAD_CONTROLLER_LAYOUT, {0, 0, -32768, -32768}), 0u);
 }
 
 // A browser gives every pad in the standard mapping, whatever its SDL calls itself (emscripten's:
@@ -207,6 +240,13 @@ TEST(Gamepads, APlayersMappingLineForAPadByItsNameGivesItsButtons)
               (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
     for (const char* name : {"My", "My Pad,", "my pad", ""})
         EXPECT_FALSE(ReadMappingLayout(CONFIG, name, layout)) << name;
+    // Spaces around a name, as kernel names have them, and CRLF lines; SDL writes a comma in a
+    // name as a space.
+    const char* const WRITTEN = "03000000, Spaced  Pad ,start: b9\r\n03000000,Pad  Deluxe,a:b7\r\n";
+    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Spaced  Pad   ", layout));
+    EXPECT_EQ(layout.button[GAMEPAD_START], 9);
+    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Pad, Deluxe", layout));
+    EXPECT_EQ(layout.button[GAMEPAD_A], 7);
     EXPECT_FALSE(ReadMappingLayout(nullptr, "My Pad", layout));
     EXPECT_FALSE(ReadMappingLayout("03000000,My Pad", "My Pad", layout));  // no field after it
 }

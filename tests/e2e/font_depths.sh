@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# The white font saved as a 16-bit picture draws the info screen exactly as the same font saved
-# with 24 bits, on either SDL 1.2 library (their blitters widen 16-bit colours each its own way).
+# A player opens the info screen from the menu and leaves it with a key, twice: the white font saved
+# as a 16-bit picture draws it exactly as the same font saved with 24 bits, on either SDL 1.2
+# library (their blitters widen 16-bit colours each its own way).
 # Usage: font_depths.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -32,6 +33,7 @@ for depth in 24 16; do
   e2e_wait_for 20 info_shown "$E2E_WORK/info$depth.png" || e2e_fail "the info screen never showed"
   e2e_key space
   e2e_expect_log "Menue Ready!" 2
+  e2e_expect_in_order "StartInfo" "Info called..." "Logo loaded!" "user exits!"
   e2e_quit_from_menu
 done
 # The one picture shown unscaled in the other: every pixel the same.

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# Full screen on a 1920 x 1080 desktop takes the desktop's own size as its video mode, switching to
-# no other, and shows the picture of the plain window twice as large in the middle, black around.
-# The comparison leaves out the picture below the title: the game's pointer stands where the
-# system's is, in the middle of the screen, which is another place in the picture than in the plain
-# window (full_screen_pointer.sh follows it).
+# Full screen on a 1920 x 1080 desktop, under a window manager: the game takes the desktop's own
+# size as its video mode, switching to no other, and shows the picture of the plain window twice
+# as large in the middle, black around (the comparison leaves out the picture below the title,
+# where the game's pointer stands). Its pointer stands where the system's pointer is put, not only
+# where it is moved step by step: a remote desktop, a touchscreen or a tablet places it absolutely,
+# as xdotool does here. The menu lights the button under the pointer, and a click on Quit, after the
+# pointer jumped there from elsewhere, ends the game.
 # Usage: full_screen.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1920x1080x24
 e2e_begin "$@"
+command -v openbox >/dev/null || { echo "no openbox here"; exit $E2E_SKIPPED; }
 e2e_start_x
 plain=$E2E_WORK/plain.png shot=$E2E_WORK/full.png
 TITLE_ROWS=140  # the picture's rows above the menu's first button
@@ -18,6 +21,10 @@ e2e_start_game
 e2e_wait_for 30 e2e_screenshot "$plain" || e2e_fail "no screenshot of the plain window"
 e2e_quit_from_menu
 
+openbox >"$E2E_WORK/openbox.log" 2>&1 &
+wm_pid=$!
+e2e_on_exit() { e2e_end_process "$wm_pid"; }
+e2e_wait_for 100 $E2E_X managed || e2e_fail "openbox did not start"
 E2E_FULL_SCREEN=yes
 e2e_start_game
 e2e_expect_log "scaled 2x, at 320,60 of 1920x1080"
@@ -28,7 +35,27 @@ shows_plain_doubled() {
   [ "$width" -eq 1920 ] && [ "$height" -eq 1080 ] && [ "$differ" -eq 0 ]
 }
 e2e_wait_for 30 shows_plain_doubled || e2e_fail "full screen does not show the picture doubled and centred"
-e2e_close_window
+
+# screen_point <x> <y>: the screen pixel in the middle of the picture pixel's 2 x 2 square.
+screen_point() { echo $((320 + $1 * 2 + 1)) $((60 + $2 * 2 + 1)); }
+xdotool mousemove 5 5  # the black border, far from any button
+sleep 0.3
+$E2E_X screen "$E2E_WORK/away.png"
+for button in E2E_MENU_OPTIONS E2E_MENU_GAME E2E_MENU_QUIT; do
+  declare -n point=$button
+  read -r x y < <(screen_point "${point[@]}")
+  xdotool mousemove "$x" "$y"
+  # The screen around the button differs from the screenshot without the pointer.
+  shows_pointer_there() {
+    $E2E_X screen "$shot" && [ "$($E2E_X differ "$shot" "$E2E_WORK/away.png" $((x - 40)) $((y - 40)) 80 80)" -gt 0 ]
+  }
+  e2e_wait_for 20 shows_pointer_there || e2e_fail "the game's pointer did not follow to $button"
+done
+xdotool mousedown 1
+sleep 0.2
+xdotool mouseup 1
 e2e_wait_game_end
+[ "$(e2e_log_count "User chose Exit!")" -eq 1 ] || e2e_fail "the click on Quit did not choose Exit"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "the game ended with status $E2E_STATUS"
 e2e_expect_log "Outer Mainloop finished, Goodbye!"
-echo "full screen shows the picture twice as large in the middle of the desktop"
+echo "full screen shows the picture doubled in the middle, and its pointer follows where it is put"

@@ -224,9 +224,22 @@ e2e_expect_in_order() {
   done
 }
 
-# e2e_orange_text_pixels <file.png> <x> <y> <w> <h>: how many pixels of the rectangle carry the
-# orange font's colours, in which the game writes its messages over a playfield.
-e2e_orange_text_pixels() { $E2E_X count "$1" "$2" "$3" "$4" "$5" 246 166 64 28; }
+# e2e_message <shown|none>: a screenshot shows a message over a single game's playfield ("Paused",
+# "Game Over"), or none: pixels in the orange font's colours there.
+e2e_message() {
+  local shot=$E2E_WORK/message.png pixels
+  e2e_screenshot "$shot" || return 1
+  pixels=$($E2E_X count "$shot" 270 200 130 24 246 166 64 28)
+  if [ "$1" = shown ]; then [ "$pixels" -gt 150 ]; else [ "$pixels" -lt 20 ]; fi
+}
+
+# e2e_start_single_game: clicks the single game in the menu and waits out the first level's banner,
+# which holds the stones, the clock and Escape for two seconds.
+e2e_start_single_game() {
+  e2e_click "${E2E_MENU_GAME[@]}"
+  e2e_expect_log "Start Level 1"
+  sleep 2.2
+}
 
 # e2e_stone_cells <file.png>: the lit cells of a single game's playfield in its top 14 rows, where
 # the falling stone is in the first seconds of a game, "column,row" one a line (columns 0 to 10).

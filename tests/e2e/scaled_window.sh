@@ -37,10 +37,7 @@ e2e_point 500 300
 e2e_wait_for 30 shows_plain_scaled || e2e_fail "the window at -s 2 does not show the picture doubled"
 $E2E_X cover
 e2e_wait_for 20 shows_plain_scaled || e2e_fail "the window at -s 2 was not painted again once uncovered"
-e2e_click "${E2E_MENU_GAME[@]}"
-e2e_expect_log "StartGame"
-e2e_expect_log "Start Level 1"
-sleep 2.2  # the level banner holds the game, Escape included, for two seconds
+e2e_start_single_game
 e2e_key Escape
 e2e_expect_log "Menue Ready!" 2
 e2e_click "${E2E_MENU_OPTIONS[@]}"

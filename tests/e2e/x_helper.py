@@ -168,31 +168,12 @@ def close(title):
 
 
 def main(argv):
-    command, args = argv[1], argv[2:]
-    if command == "shot":
-        shot(args[0])
-    elif command == "colour":
-        colour(args[0], int(args[1]), int(args[2]))
-    elif command == "count":
-        count(args[0], *(int(a) for a in args[1:]))
-    elif command == "screen":
-        screen(args[0])
-    elif command == "scaled":
-        scaled(args[0], args[1], *(int(a) for a in args[2:]))
-    elif command == "differ":
-        differ(args[0], args[1], *(int(a) for a in args[2:]))
-    elif command == "cells":
-        cells(args[0], *(int(a) for a in args[1:]))
-    elif command == "managed":
-        managed()
-    elif command == "elsewhere":
-        elsewhere(float(args[0]))
-    elif command == "cover":
-        cover()
-    elif command == "close":
-        close(args[0])
-    else:
+    # Each command is the function of its name; whole numbers are handed over as numbers.
+    commands = {command.__name__: command for command in
+                (shot, colour, count, screen, scaled, differ, cells, managed, elsewhere, cover, close)}
+    if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
+    commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))
     return 0
 
 

@@ -15,6 +15,7 @@ using Texts = std::vector<std::string>;
 struct Outcome {
     Texts texts;
     int resultFrames = 0;
+    Uint32 waited = 0;  // from the last frame of play to the first of the result display
 };
 
 // Runs a challenge whose frames of play follow play(frame); the result display is left with Return.
@@ -28,10 +29,13 @@ static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame
         return "?";
     };
     FrameScript script([&](int frame) {
+        static Uint32 lastPlay;
         if (world.log.Count("Tumblo Sound loaded!") < 2)  // the second one comes with the end sound
-            return play(frame);
-        if (outcome.resultFrames++ == 0)
+            return play(frame), void(lastPlay = world.clock.Now());
+        if (outcome.resultFrames++ == 0) {
             outcome.texts = {textOver(world.left, 10, 60), textOver(world.right, 380, 460)};
+            outcome.waited = world.clock.Now() - lastPlay;
+        }
         HoldKey(SDLK_RETURN);
     });
     EXPECT_TRUE(Challenge());
@@ -68,6 +72,7 @@ TEST(Challenge, TheResultDisplayNamesTheWinner)
         EXPECT_EQ(outcome.texts, c.texts) << c.ends;
         EXPECT_EQ(world.endSounds, Texts{c.sound});
         EXPECT_EQ(outcome.resultFrames, *c.ends ? 2 : 1);
+        EXPECT_GE(outcome.waited, 300u) << "the end waits before the result shows";
     }
 }
 
@@ -94,12 +99,15 @@ static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool a
     return speeds;
 }
 
-TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000)
+TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000AndATieChangesNothing)
 {
     // 40 to 10, then the right clears two rows and leads 50 to 40.
     EXPECT_EQ(SpeedsAfterTwoClears(2, 1, false, 2), (std::vector<int>{400, 550, 450, 550}));
     // 160 to 40 asks for 1000; one more row on the left makes a lead of 130, which is ignored.
     EXPECT_EQ(SpeedsAfterTwoClears(4, 2, true, 1), (std::vector<int>{400, 1000, 400, 1000}));
+    // Caught up to an even score, either side: no speed changes.
+    EXPECT_EQ(SpeedsAfterTwoClears(0, 2, true, 2), (std::vector<int>{600, 400, 600, 400}));
+    EXPECT_EQ(SpeedsAfterTwoClears(2, 0, false, 2), (std::vector<int>{400, 600, 400, 600}));
 }
 
 // With -c the computer plays the right side; F1 hands it the left one too, and the two play until

@@ -239,18 +239,20 @@ TEST(Game, APadPlaysAsItsKeysInBothModes)
         {Challenge, SDLK_LEFT, {AXIS, 1, 0, -20000}}, {Challenge, SDLK_DOWN, {PUSH, 1, 12}},
         // clang-format on
     };
+    enum { IDLE, KEYS, PAD };
     for (const auto& [mode, key, pad] : rows) {
-        std::vector<int> played[2];  // by the keys, by a pad
-        for (const bool byPad : {false, true})
-            played[byPad] = StoneCells(mode, [&](int frame) {
+        std::vector<int> played[3];
+        for (const int by : {IDLE, KEYS, PAD})
+            played[by] = StoneCells(mode, [&](int frame) {
                 const auto hold = [&](SDLKey k, PadInput p, bool held) {
-                    byPad ? HoldPad(p, held) : HoldKey(k, held);
+                    by == PAD ? HoldPad(p, held) : HoldKey(k, held);
                 };
-                hold(key, pad, frame >= BANNER_FRAMES && frame < 40);
+                hold(key, pad, by != IDLE && frame >= BANNER_FRAMES && frame < 40);
                 hold(SDLK_ESCAPE, {PUSH, 1, 4}, frame == 41);
                 hold(SDLK_RETURN, {PUSH, 0, pad.pad ? 6 : 0}, frame > 42);  // Start, A
             });
-        EXPECT_EQ(played[1], played[0]) << key;
+        EXPECT_NE(played[PAD], played[IDLE]) << key << ": the pad moves the stone";
+        EXPECT_EQ(played[PAD], played[KEYS]) << key;
     }
 }
 
@@ -273,11 +275,12 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
         });
     };
     const Uint8 INPUT = SDL_APPINPUTFOCUS, LOST = 0, WON = 1;
-    const std::vector<int> byP = cells(true, {});
+    const std::vector<int> byP = cells(true, {}), unpaused = cells(false, {});
+    EXPECT_NE(byP, unpaused) << "P pauses";
     EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, INPUT}, {SDL_ACTIVEEVENT, WON, INPUT}}), byP);
     EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE},
                             {SDL_ACTIVEEVENT, LOST, INPUT},
                             {SDL_ACTIVEEVENT, WON, SDL_APPACTIVE}}),
               byP);
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), cells(false, {}));
+    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), unpaused);
 }

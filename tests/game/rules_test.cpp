@@ -80,10 +80,17 @@ TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
     EXPECT_TRUE(engine.State() & STATE_STONE);
 }
 
+// The upright bar lands at the left wall on a block right below it: its top alone is in row 0.
 TEST_F(PlayfieldTest, ABlockLandedInRowZeroEndsTheGameUntilTheNextInit)
 {
-    Spawn(0);
-    engine.PlaceBlock(4, 2, 0);  // right below the square
+    StopFalling();
+    Spawn(1);
+    Fall(1);
+    Press(KEY_ROTATE);
+    engine.PlaceBlock(0, 4, 0);
+    for (int press = 0; press < 4; ++press)
+        Press(KEY_LEFT);
+    EXPECT_EQ(Stone(), (Cells{{0, 1}, {0, 2}, {0, 3}, {0, 0}}));
     FallUntilLanded();
     EXPECT_FALSE(engine.Run(0));
     EXPECT_EQ(engine.State(), STATE_GAME_OVER);

@@ -149,12 +149,14 @@ TEST(HighscoreFile, AResultReplacesADamagedFileOnlyOnceItKeptItsBytes)
     ASSERT_TRUE(EnterHighscore("Dan", 20, 1, 60));
     EXPECT_EQ(RunFormatTool("decode highscore.txt").rfind("header MossbrookHighscore 0 2 ", 0), 0u);
     std::vector<std::string> kept;
+    size_t copies = 0;
     for (const auto& file : std::filesystem::directory_iterator("."))
         if (const std::string name = file.path().filename(); name.find(".damaged-") != name.npos)
-            if (log.Contains("Kept the damaged highscore list as " + name))
+            if (++copies, log.Contains("Kept the damaged highscore list as " + name))
                 kept.push_back(ReadWholeFile(name));
     std::sort(kept.begin(), kept.end()), std::sort(damaged.begin(), damaged.end());
     EXPECT_EQ(kept, damaged);
+    EXPECT_EQ(copies, damaged.size()) << "one copy for each damaged file, no more";
     ASSERT_EQ(unlink(HIGHSCORE_FILE) + symlink("data", HIGHSCORE_FILE), 0);
     EXPECT_FALSE(EnterHighscore("Eve", 30, 1, 60));
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));

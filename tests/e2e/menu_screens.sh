@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Mossbrook
+# From the menu a player opens, one after the other: the highscore list with "h", which Return
+# closes once its half-second guard is over; the options, where a click on the speaker turns the
+# music off and another on again (the picture turns from green to red and back) before the back
+# button leaves; and the challenge, which one player ends with Escape, its result display staying
+# until Return. Each time the menu comes back, and still answers the mouse.
+# Usage: menu_screens.sh <game binary> <data directory>
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+e2e_start_x
+e2e_start_game
+
+e2e_key h
+e2e_expect_log "Highscore called..."
+sleep 0.6  # a key within the first 500 ms is ignored by design
+e2e_key Return
+e2e_expect_log "Menue Ready!" 2
+e2e_expect_in_order "StartHighscore" "Highscore called..." "Enter inner mainloop..." "User exits!"
+
+e2e_click "${E2E_MENU_OPTIONS[@]}"
+e2e_expect_log "Data loaded!"
+shot="$E2E_WORK/options.png"
+# switch_shows <green|red>: the switch picture, with the pointer moved off it, has that hue.
+switch_shows() {
+  local r g b
+  e2e_point 400 420
+  e2e_screenshot "$shot" || return 1
+  read -r r g b < <($E2E_X colour "$shot" 225 225)
+  case $1 in
+    green) [ "$g" -gt $((r + 40)) ] ;;
+    red) [ "$r" -gt $((g + 40)) ] ;;
+  esac
+}
+e2e_wait_for 20 switch_shows green || e2e_fail "the music switch did not start green (on)"
+e2e_click 225 225
+e2e_wait_for 20 switch_shows red || e2e_fail "a click on the switch did not turn it red (off)"
+# The switch waits 300 ms between flips, so a second click right away would go unseen.
+sleep 0.4
+e2e_click 225 225
+e2e_wait_for 20 switch_shows green || e2e_fail "a second click did not turn it green (on) again"
+e2e_click 55 430
+e2e_expect_log "Return true"
+e2e_expect_log "Menue Ready!" 3
+e2e_expect_in_order "StartOptions" "Options called..." "Data loaded!" "User pressed back button!" \
+  "Release point reached!" "Return true"
+
+e2e_click "${E2E_MENU_CHALLENGE[@]}"
+e2e_expect_log "Enter inner mainloop..." 2
+e2e_key a
+e2e_key Right
+e2e_key Escape
+e2e_expect_log "User exits!" 2
+sleep 1
+[ "$(e2e_log_count "Release Point reached!")" -eq 0 ] || e2e_fail "the result display did not wait for a key"
+e2e_key Return
+e2e_expect_log "User exits!" 3
+e2e_expect_log "Release Point reached!"
+e2e_expect_log "Menue Ready!" 4
+e2e_quit_from_menu
+echo "the highscore list, the options and the challenge each went back to the menu"
