@@ -3,8 +3,6 @@
 
 #include "highscore/highscore_list.h"
 
-#include "core/kept_files.h"
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -230,7 +228,6 @@ bool HighscoreList::Save(const char* path, const char* key)
         remove(temporary.c_str());
         return false;
     }
-    KeepFiles();
     return true;
 }
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # The browser version, played as a person would: scripts/web.sh builds the page, which is served on
-# localhost and played in headless Chromium through selenium (browser_story.py). Where emscripten,
+# localhost and played in headless Chromium through selenium (browser_story.py; with the argument
+# storage, storage_story.py: results kept whatever the tabs). Where emscripten,
 # Chromium, its driver or selenium is missing the story is skipped, saying which; with
 # KOLVO_WEB_REQUIRED=1 (CI) it fails instead.
 set -u
@@ -20,5 +21,9 @@ if [ -n "$missing" ]; then
 fi
 
 built=$(nice "$here/scripts/web.sh" 2>&1) || { echo "$built"; echo "FAILED: scripts/web.sh did not build the page"; exit 1; }
+if [ "${1:-}" = storage ]; then  # results kept whatever the tabs (storage_story.py)
+  exec /usr/bin/python3 -B "$here/tests/web/storage_story.py" "$here/build-web" \
+    "$here/tests/highscore/highscore_format.py"
+fi
 exec /usr/bin/python3 -B "$here/tests/web/browser_story.py" "$here/build-web" \
   "$here/docs/screenshots/menu.png" "$here/tests/highscore/highscore_format.py"
