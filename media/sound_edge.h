@@ -32,4 +32,15 @@ void CloseMp3(Mp3Stream* stream);
 // queues are delivered right after that mix, once the mixer has let go of everything.
 bool SoundThreads();
 
+// Called before the sound device is opened. A browser's audio context is made for playback rather
+// than for the shortest latency: the browser then wakes its audio threads half as often.
+void PrepareSoundDevice();
+
+// Tells the platform whether any stream plays, at every mix and whenever a stream starts. A
+// browser lets its audio device rest (the page's audio context suspended, no buffers mixed) once
+// nothing has played for half a second, and wakes it with the next stream played: a running
+// audio context costs the browser's processes a few percent of a core even while silent. The
+// desktop's SDL mixes on.
+void SoundPlaying(bool playing);
+
 #endif

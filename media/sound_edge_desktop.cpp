@@ -104,3 +104,7 @@ bool SoundThreads()
 {
     return true;
 }
+
+void PrepareSoundDevice() {}
+
+void SoundPlaying(bool) {}

@@ -76,3 +76,45 @@ bool SoundThreads()
 {
     return false;
 }
+
+// clang-format off
+EM_JS(void, MakeAudioContext, (), {
+    if (typeof SDL == 'undefined' || SDL.audioContext || typeof AudioContext == 'undefined') return;
+    SDL.audioContext = new AudioContext({latencyHint: 'playback'});
+});
+
+EM_JS(void, NoteSoundPlaying, (int playing), {
+    var audio = Module.kolvoAudio = Module.kolvoAudio || {playing: true, resting: false, timer: 0};
+    var context = typeof SDL != 'undefined' ? SDL.audioContext : null;
+    audio.playing = !!playing;
+    if (!context) return;
+    if (playing && audio.resting) {
+        audio.resting = false;
+        _SDL_PauseAudio(0);
+        context.resume();
+    } else if (!playing && !audio.resting && !audio.timer) {
+        // Not from within the mix that said so: SDL would start its timer again after it.
+        audio.timer = setTimeout(function() {
+            audio.timer = 0;
+            if (audio.playing) return;
+            audio.resting = true;
+            _SDL_PauseAudio(1);
+            context.suspend();
+        }, 500);
+        // A first click or key wakes the context (emscripten's SDL asks for it), resting or not.
+        context.onstatechange = function() {
+            if (audio.resting && context.state === 'running') context.suspend();
+        };
+    }
+});
+// clang-format on
+
+void PrepareSoundDevice()
+{
+    MakeAudioContext();
+}
+
+void SoundPlaying(bool playing)
+{
+    NoteSoundPlaying(playing ? 1 : 0);
+}
