@@ -50,28 +50,29 @@ def open_tab(driver, url, first=False):
 
 
 def to_name_entry(driver):
-    """Plays until a row is cleared (another game where the playfield fills first), then Escape;
-    returns once the name entry is up."""
+    """Plays until the game offers the list a name: a row cleared and Escape, or a full playfield
+    with points; another game where it ends with none. Returns once the name entry is up."""
     player = Player(driver, lambda: picture(driver))
-    for game in range(3):
-        games, menus = log(driver).count("Start Level 1"), log(driver).count("Menue Ready!")
+    for game in range(4):
+        text = log(driver)
+        games, menus = text.count("Start Level 1"), text.count("Menue Ready!")
+        loads = sum(text.count(line) for line in LOADS)
         point(driver, *MENU_START_GAME, click=True)
         wait_for_log(driver, "Start Level 1", times=games + 1)
         time.sleep(2.3)  # the level banner holds the stones
-        if player.clear_a_row():
-            break
-        wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=30)
-    else:
-        fail("no row was cleared in three games", driver)
-    loads = sum(log(driver).count(line) for line in LOADS)
-    press(driver, Keys.ESCAPE)
+        if player.clear_a_row() or "Game Over" not in log(driver).rsplit("Start Level 1", 1)[1]:
+            press(driver, Keys.ESCAPE)
 
-    def name_entry_up():
-        text = log(driver)
-        last = max(text.rfind(line) for line in LOADS)
-        return sum(text.count(line) for line in LOADS) > loads and "Done!" in text[last:]
-    wait_for(driver, "the name entry did not come", 20, name_entry_up)
-    time.sleep(0.5)
+        def ended():
+            text = log(driver)
+            last = max(text.rfind(line) for line in LOADS)
+            named = sum(text.count(line) for line in LOADS) > loads and "Done!" in text[last:]
+            return "name" if named else "menu" if text.count("Menue Ready!") > menus else None
+        wait_for(driver, "the game did not end", 30, ended)
+        if ended() == "name":
+            time.sleep(0.5)
+            return
+    fail("no game scored in four", driver)
 
 
 def enter(driver, name):
