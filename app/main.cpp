@@ -3,9 +3,10 @@
 
 #include "app/program.h"
 #include "core/kept_files_edge.h"
+#include "highscore/highscore_list.h"
 
 int main(int argc, char** argv)
 {
-    OpenKeptFiles();
+    OpenKeptFiles(HIGHSCORE_FILE);  // the list and its damaged copies
     EndProgram(KolvoMain(argc, argv));
 }

@@ -7,8 +7,9 @@
 #include <SDL/SDL.h>
 
 // Where the engine meets the SDL it is built with. The desktop's SDL 1.2 and the browser's
-// (emscripten's: SDL 1.2's calls behind SDL 1.3's headers) differ in how the held keys are read and
-// how events are watched; nothing else of the game uses either. One file per platform
+// (emscripten's: SDL 1.2's calls behind SDL 1.3's headers) differ in how the held keys are read,
+// how events are watched, how the focus is told and how the screen keeps its picture; nothing else
+// of the game uses either. One file per platform
 // (engine_desktop.cpp, engine_web.cpp), chosen by the build.
 
 // SDL's array of held keys, indexed by the SDLK_ symbols the game is compiled with, non-zero while
@@ -18,5 +19,19 @@ Uint8* HeldKeys();
 // Calls `exposed` whenever the window system asks for the window to be painted again, whichever
 // screen drains the queue. A browser repaints its canvas itself and never asks.
 void WatchExposure(void (*exposed)());
+
+// Whether the event says the window lost the keyboard focus or is no longer shown, or has it
+// again or is shown again. SDL 1.2 tells it in an SDL_ACTIVEEVENT; a browser's SDL in a window
+// event, for the page losing the focus or being hidden (another tab, a minimised window).
+bool TellsFocusLost(const SDL_Event& event);
+bool TellsFocusGained(const SDL_Event& event);
+
+// Sets every pixel of the screen to the value 0 (black). Returns 0, or -1 when it cannot.
+int ClearPixels(SDL_Surface* screen);
+
+// True where a picture presented stays shown until the next is presented (a browser's canvas), so
+// a frame that would look the same is never drawn again (frame_look.h); a desktop window may be
+// uncovered and repainted by the window system at any time.
+bool ShownPictureStays();
 
 #endif

@@ -13,3 +13,29 @@ Uint8* HeldKeys()
 
 // The canvas keeps what was drawn on it; nothing is ever exposed.
 void WatchExposure(void (*)()) {}
+
+// emscripten's SDL sends a window event when the page loses or gains the focus (blur, focus) and
+// when it is hidden or shown (another tab, a minimised window).
+bool TellsFocusLost(const SDL_Event& event)
+{
+    return event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                                             event.window.event == SDL_WINDOWEVENT_HIDDEN);
+}
+
+bool TellsFocusGained(const SDL_Event& event)
+{
+    return event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                                             event.window.event == SDL_WINDOWEVENT_SHOWN);
+}
+
+// The canvas clears itself. Locking the screen would read the whole canvas back into memory
+// (getImageData) and unlocking it write all of it again (putImageData), at every frame drawn.
+int ClearPixels(SDL_Surface* screen)
+{
+    return SDL_FillRect(screen, nullptr, 0);
+}
+
+bool ShownPictureStays()
+{
+    return true;
+}

@@ -3,6 +3,8 @@
 
 #include "core/frame_look.h"
 
+#include "core/engine_edge.h"
+
 static bool drawingForced = false;
 
 void ForceFrameDrawing(bool forced)
@@ -20,8 +22,8 @@ void FrameLook::Add(int64_t value)
 
 bool FrameLook::NeedsDrawing(Uint32 now)
 {
-    const bool needed =
-        drawingForced || !drawnOnce || digest != drawn || now - drawnAt >= FRAME_REFRESH_MS;
+    const bool needed = drawingForced || !drawnOnce || digest != drawn ||
+                        (!ShownPictureStays() && now - drawnAt >= FRAME_REFRESH_MS);
     if (needed) {
         drawn = digest;
         drawnOnce = true;

@@ -15,7 +15,8 @@
 //
 // A screen adds everything its frame would show (the kind of frame, cells, numbers, whether a
 // text shows), and the screen loop asks NeedsDrawing. The look is a 64-bit digest, not the picture; it is
-// refreshed every FRAME_REFRESH_MS anyway, which also repaints a window uncovered meanwhile.
+// refreshed every FRAME_REFRESH_MS anyway, which also repaints a window uncovered meanwhile, except
+// where the shown picture stays as it is (a browser's canvas, engine_edge.h).
 constexpr Uint32 FRAME_REFRESH_MS = 250;
 
 // Benchmarks time the work of drawing a frame: while forced, every frame counts as new.

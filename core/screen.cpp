@@ -4,13 +4,12 @@
 #include "core/screen.h"
 
 #include "core/engine.h"
+#include "core/engine_edge.h"
 #include "core/frame_look.h"
 #include "core/frame_pacer.h"
 #include "core/gamepads.h"
 #include "core/termination.h"
 #include "core/ticks.h"
-
-#include <cstring>
 
 static FrameHook frameHook;
 // Whether a screen's Step is running. A screen runs only after the one before it, never inside its
@@ -24,30 +23,17 @@ void SetFrameHook(FrameHook hook)
 
 int ClearScreen(SDL_Surface* screen)
 {
-    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0)
-        return -1;
-    Uint8* row = static_cast<Uint8*>(screen->pixels);
-    const size_t rowBytes = static_cast<size_t>(screen->w) * screen->format->BytesPerPixel;
-    for (int y = 0; y < screen->h; ++y, row += screen->pitch)
-        memset(row, 0, rowBytes);
-    if (SDL_MUSTLOCK(screen))
-        SDL_UnlockSurface(screen);
-    return 0;
+    return ClearPixels(screen);
 }
-
-// The keyboard focus or the window shown; the pointer merely over the window does not count.
-constexpr Uint8 SCREEN_FOCUS_STATES = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
 
 bool LosesFocus(const SDL_Event& event)
 {
-    return event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
-           (event.active.state & SCREEN_FOCUS_STATES) != 0;
+    return TellsFocusLost(event);
 }
 
 bool GainsFocus(const SDL_Event& event)
 {
-    return event.type == SDL_ACTIVEEVENT && event.active.gain == 1 &&
-           (event.active.state & SCREEN_FOCUS_STATES) != 0;
+    return TellsFocusGained(event);
 }
 
 // Every event passes here, in the order SDL queued it. The classic library goes on reading pads

@@ -102,13 +102,13 @@ bool RunScreen(Screen& screen, const FrameRules& rules);
 constexpr const char* SCREEN_INSIDE_STEP_LINE =
     "RunScreen refused: a screen never runs inside a Step";
 
-// Sets every pixel of the screen to the value 0 (black), as SDL_FillRect(screen, NULL, 0) does,
-// but with the C library's memset, which the classic SDL 1.2 takes five times longer over. Returns
-// 0, or -1 when the screen cannot be locked.
+// Sets every pixel of the screen to the value 0 (black), the quickest way the platform has
+// (engine_edge.h: on the desktop the C library's memset, which the classic SDL 1.2's SDL_FillRect
+// takes five times longer than; in a browser the canvas's own). Returns 0, or -1 when it cannot.
 int ClearScreen(SDL_Surface* screen);
 
 // Whether the event says the window lost the keyboard focus or was minimised (the pointer merely
-// leaving it does not count). No pad counts from then until the focus comes back, on every screen;
+// leaving it does not count; in a browser: the page lost the focus or is hidden). No pad counts from then until the focus comes back, on every screen;
 // the game modes pause on it as well.
 bool LosesFocus(const SDL_Event& event);
 // Whether the event says the window has the keyboard focus again, or is shown again after being

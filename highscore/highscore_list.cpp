@@ -3,7 +3,6 @@
 
 #include "highscore/highscore_list.h"
 
-#include "core/kept_files_edge.h"
 #include "core/owned_handles.h"
 
 #include <unistd.h>
@@ -226,7 +225,6 @@ bool HighscoreList::Save(const char* path, const char* key)
         remove(temporary.c_str());
         return false;
     }
-    KeepFiles();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "highscore/highscore_table.h"
 
 #include "core/engine.h"
+#include "core/kept_files_edge.h"
 
 #include <cerrno>
 #include <cstring>
@@ -93,6 +94,8 @@ static std::string KeepDamagedFile(const char* path)
 
 bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t seconds)
 {
+    // The list is read as kept now and written back with no other run adding its result between.
+    KeptUpdate update;
     HighscoreList list;
     const bool loaded = list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY);
     gEngine.Log(2, loaded ? "Load Highscore done!" : "Load Highscore failed!");
@@ -109,9 +112,11 @@ bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t sec
             return Fail("Write to Highscore file failed!");
         }
     }
-    if (!list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY)) {
-        if (!kept.empty())
-            unlink(kept.c_str());  // a failed save leaves the damaged file itself in place
+    const bool saved = list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY);
+    if (!saved && !kept.empty())
+        unlink(kept.c_str());  // a failed save leaves the damaged file itself in place
+    // A list written but not kept (a browser whose storage fails) is gone at the next visit.
+    if (!saved || !update.KeepFiles()) {
         return Fail("Write to Highscore file failed!");
     }
     if (!kept.empty())

@@ -19,8 +19,9 @@ HighscoreEntry MakeHighscoreEntry(const char* name, int32_t points, int32_t leve
 bool ReachesHighscore(int32_t points, int32_t level, int32_t seconds);
 
 // Adds the named result to the stored list and rewrites the file with every entry it may hold.
-// True when the result took one of the first HIGHSCORE_PLACES positions and the file was written;
-// false leaves the file as it was. A file that is there but cannot be read is copied beside it, byte
+// True when the result took one of the first HIGHSCORE_PLACES positions and the file was written
+// and kept (kept_files_edge.h: read and written in one update of the kept files, so a result another run
+// stored meanwhile stays); false leaves the file as it was, or written but not kept. A file that is there but cannot be read is copied beside it, byte
 // for byte, before it is written over; where no copy can be made, the result is not saved.
 bool EnterHighscore(const char* name, int32_t points, int32_t level, int32_t seconds);
 

@@ -109,3 +109,7 @@ bool SoundThreads()
 {
     return true;
 }
+
+void PrepareSoundDevice() {}
+
+void SoundPlaying(bool) {}

@@ -10,11 +10,13 @@
 
 // Where the sound layer meets the platform. On the desktop, SDL converts a WAV as it opens,
 // libmpg123 decodes an MP3 as far as it is read, and the sound library runs a thread of its own for
-// end notices beside SDL's audio thread. A browser decodes both itself (Web Audio), whole, as they
-// open, and runs one thread, which the mixer and the notices take turns on. One file per platform (sound_desktop.cpp,
-// sound_web.cpp), chosen by the build.
+// end notices beside SDL's audio thread. A browser decodes both itself (Web Audio): a WAV whole as
+// it opens, an MP3 (the music) in the background, the stream playing silence until it is done, so
+// the page does not wait for it before its menu; and it runs one thread, which the mixer and the
+// notices take turns on. One file per platform (sound_desktop.cpp, sound_web.cpp), chosen by the
+// build.
 
-struct Mp3Stream;  // an MP3 being decoded as it is read (the desktop's way)
+struct Mp3Stream;  // an MP3 being decoded as it is read
 struct Mp3StreamClose {
     void operator()(Mp3Stream* stream) const;  // closes the file and frees its decoder
 };
@@ -35,5 +37,16 @@ void RewindMp3(Mp3Stream* stream);
 // Whether the sound library may start a thread of its own. Where it may not, the notices a mix
 // queues are delivered right after that mix, once the mixer has let go of everything.
 bool SoundThreads();
+
+// Called before the sound device is opened. A browser's audio context is made for playback rather
+// than for the shortest latency: the browser then wakes its audio threads half as often.
+void PrepareSoundDevice();
+
+// Tells the platform whether any stream plays, at every mix and whenever a stream starts. A
+// browser lets its audio device rest (the page's audio context suspended, no buffers mixed) once
+// nothing has played for five seconds (a game's effects keep it awake), and wakes it with the next
+// stream played: a running audio context costs the browser's processes a few percent of a core
+// even while silent. The desktop's SDL mixes on.
+void SoundPlaying(bool playing);
 
 #endif

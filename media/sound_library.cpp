@@ -212,12 +212,15 @@ void Mix(void*, Uint8* stream, int bytes)
         out += frames * SOURCE_FRAME_SAMPLES;
         left -= frames;
     }
+    SoundPlaying(std::any_of(lib.channels, lib.channels + lib.channelLimit,
+                             [](const FSOUND_STREAM* stream) { return stream != nullptr; }));
     if (!SoundThreads())
         DeliverQueued(lib, hold, lib.noticeTicket);
 }
 
 bool OpenDevice(int mixRate)
 {
+    PrepareSoundDevice();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
         return false;
     SDL_AudioSpec wanted = {};
@@ -388,6 +391,7 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream)
     stream->looping = stream->loopAllowed && stream->endless;
     stream->channel = channel;
     lib.channels[channel] = stream;
+    SoundPlaying(true);
     return channel;
 }
 

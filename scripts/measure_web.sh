@@ -2,56 +2,73 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # Measures the browser version in headless Chromium beside the desktop game, in the same run: the
-# download (all of build-web/), the time from opening the page to "Menue Ready!" (median of 5, each
-# in a fresh profile), and the processor time of all of the browser's processes over 10 s of the
-# idle menu and of a running single game. Then scripts/measure.sh measures the desktop game.
+# download (all of build-web/); the time from opening the page to "Menue Ready!" on a first visit
+# (a fresh profile) and on a repeat visit (the same profile again: the browser's caches), medians
+# of 3; and the processor time of all of the browser's processes over 10 s of the idle menu, a
+# running single game, a running challenge and a paused game, each beside a bare page measured over
+# the same 10 s in a browser of its own, which only wakes every 16 ms (a setTimeout loop). Then
+# scripts/measure.sh measures the desktop game.
 # Usage: scripts/measure_web.sh [build directory of the desktop game, default build]
+# KOLVO_MEASURE_PROFILE=FILE also writes a CPU profile of 10 s of the running game (CDP Profiler,
+# the .cpuprofile format Chromium's developer tools open) and prints its heaviest functions.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/scripts/web.sh" >/dev/null 2>&1 || "$here/scripts/web.sh"
 echo "== the browser version (headless Chromium $(chromium --version 2>/dev/null | awk '{print $2}'))"
-/usr/bin/python3 -B - "$here/build-web" "$here/tests/web" <<'PY'
-import os, statistics, sys, tempfile, time
-page, story = sys.argv[1:]
+/usr/bin/python3 -B - "$here/build-web" "$here/tests/web" "${KOLVO_MEASURE_PROFILE:-}" <<'PY'
+import collections, json, os, statistics, sys, tempfile, time
+page_dir, story, profile_file = sys.argv[1:]
 sys.path.insert(0, story)
-import browser_story as web
-import functools, http.server, shutil, threading
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
+import page
+from selenium.webdriver.common.keys import Keys
 
-files = sorted(os.listdir(page))
-total = sum(os.path.getsize(os.path.join(page, f)) for f in files)
+MENU_START_GAME, MENU_START_CHALLENGE = (180, 172), (180, 228)
+BARE = ("data:text/html,<title>bare</title><script>"
+        "(function wake() { setTimeout(wake, 16); })()</script>")
+
+files = sorted(os.listdir(page_dir))
+total = sum(os.path.getsize(os.path.join(page_dir, f)) for f in files)
 print("download: %.2f MiB (%s)" % (total / 1048576, ", ".join(
-    "%s %.0f KiB" % (f, os.path.getsize(os.path.join(page, f)) / 1024) for f in files)))
+    "%s %.0f KiB" % (f, os.path.getsize(os.path.join(page_dir, f)) / 1024) for f in files)))
+server, url = page.serve(page_dir)
 
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", 0), functools.partial(web.QuietHandler, directory=page))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-url = "http://127.0.0.1:%d/" % server.server_address[1]
+# The time from the navigation's start to the log's "Menue Ready!", taken in the page itself: a
+# script put before the page's own looks at the log every 5 ms.
+READY_WATCH = """
+window.kolvoReadyAt = 0;
+(function look() {
+  try {
+    if (FS.readFile('/kolvo/kolvolog.txt', {encoding: 'utf8'}).indexOf('Menue Ready!') >= 0)
+      return void (window.kolvoReadyAt = performance.now());
+  } catch (e) {}
+  setTimeout(look, 5);
+})();"""
 
-def browser(profile):
-    options = Options()
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--window-size=800,600", "--user-data-dir=" + profile):
-        options.add_argument(flag)
-    options.binary_location = shutil.which("chromium")
-    return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+
+def visit(driver):
+    driver.get("about:blank")
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": READY_WATCH})
+    driver.get(url)
+    end = time.monotonic() + 60
+    while time.monotonic() < end:
+        ready = driver.execute_script("return window.kolvoReadyAt || 0")
+        if ready:
+            return ready
+        time.sleep(0.05)
+    page.fail("the page never said \"Menue Ready!\"", driver)
+
 
 def ticks(root):
     """User and system time of the process tree under root (the driver: the browser and all it
     started), in clock ticks."""
-    children, times = {}, {}
-    for pid in os.listdir("/proc"):
-        if not pid.isdigit():
-            continue
+    children, times = collections.defaultdict(list), {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             stat = open("/proc/%s/stat" % pid).read()
         except OSError:
             continue
         fields = stat[stat.rindex(")") + 2:].split()
-        children.setdefault(int(fields[1]), []).append(int(pid))
+        children[int(fields[1])].append(int(pid))
         times[int(pid)] = sum(int(v) for v in fields[11:15])
     total, todo = 0, [root]
     while todo:
@@ -60,34 +77,86 @@ def ticks(root):
         todo += children.get(pid, [])
     return total
 
-def share(driver, what, seconds=10):
-    root = driver.service.process.pid
-    before = ticks(root)
-    time.sleep(seconds)
-    used = ticks(root) - before
-    print("%s: %.1f%% of one core over %d s" % (what, 100 * used / os.sysconf("SC_CLK_TCK") / seconds, seconds))
 
-starts = []
-for run in range(5):
-    with tempfile.TemporaryDirectory() as profile:
-        driver = browser(profile)
-        try:
-            start = time.monotonic()
-            driver.get(url)
-            web.wait_for_log(driver, "Menue Ready!", seconds=60)
-            starts.append((time.monotonic() - start) * 1000)
-            if run == 0:
-                web.point(driver, 500, 300)  # the pointer rests away from the buttons
-                time.sleep(1)
-                share(driver, "idle menu")
-                web.point(driver, *web.MENU_START_GAME, click=True)
-                web.wait_for_log(driver, "Start Level 1")
-                time.sleep(2.5)
-                share(driver, "running single game")
-        finally:
-            driver.quit()
-print("opening the page to the menu: median %.0f ms (min %.0f, max %.0f, 5 runs, fresh profiles)"
-      % (statistics.median(starts), min(starts), max(starts)))
+def shares(drivers, seconds=10):
+    roots = [d.service.process.pid for d in drivers]
+    before = [ticks(r) for r in roots]
+    time.sleep(seconds)
+    return [100 * (ticks(r) - b) / os.sysconf("SC_CLK_TCK") / seconds for r, b in zip(roots, before)]
+
+
+work = tempfile.mkdtemp(prefix="kolvo-measure-")
+first, repeat = [], []
+for run in range(3):
+    driver = page.browser(os.path.join(work, "profile-%d" % run))
+    try:
+        first.append(visit(driver))
+        time.sleep(3)  # the browser keeps the compiled code once it has optimised it
+        repeat.append(visit(driver))
+    finally:
+        driver.quit()
+print("opening the page to the menu: first visit median %.0f ms (%s), repeat visit median %.0f ms "
+      "(%s)" % (statistics.median(first), ", ".join("%.0f" % t for t in first),
+                statistics.median(repeat), ", ".join("%.0f" % t for t in repeat)))
+
+bare = page.browser(os.path.join(work, "bare"))
+driver = page.browser(os.path.join(work, "game"))
+try:
+    bare.get(BARE)
+    driver.get(url)
+    page.wait_for_log(driver, "Menue Ready!", seconds=60)
+    figures = []
+
+    def measure(what):
+        game, plain = shares([driver, bare])
+        figures.append((what, game, plain))
+        print("%s: %.1f%% of one core over 10 s, the bare page %.1f%% (%.1f times)"
+              % (what, game, plain, game / plain))
+
+    page.point(driver, 500, 300)  # the pointer rests away from the buttons
+    time.sleep(1)
+    measure("idle menu")
+    page.point(driver, *MENU_START_GAME, click=True)
+    page.wait_for_log(driver, "Start Level 1")
+    time.sleep(2.5)
+    if profile_file:
+        driver.execute_cdp_cmd("Profiler.enable", {})
+        driver.execute_cdp_cmd("Profiler.start", {})
+        time.sleep(10)
+        profile = driver.execute_cdp_cmd("Profiler.stop", {})["profile"]
+        with open(profile_file, "w") as out:
+            json.dump(profile, out)
+        spent = collections.Counter()
+        nodes = {n["id"]: n for n in profile["nodes"]}
+        for sample, delta in zip(profile["samples"], profile["timeDeltas"]):
+            frame = nodes[sample]["callFrame"]
+            spent[frame["functionName"] or "(anonymous) " + frame["url"][-30:]] += delta
+        whole = sum(profile["timeDeltas"]) - spent.pop("(idle)", 0)
+        print("profile of the running game (%s), self time of the busiest functions, in parts of the time not idle:" % profile_file)
+        for name, us in spent.most_common(14):
+            print("  %5.1f%%  %s" % (100 * us / whole, name))
+    measure("running single game")
+    # P is read once per 200 ms, so a press may go unseen, or a long one be read twice: pressed
+    # until the picture stands still (the stones and the clock held).
+    for _ in range(4):
+        page.press(driver, "p")
+        still = page.picture(driver)
+        time.sleep(1.5)
+        if page.picture(driver) == still:
+            break
+    else:
+        page.fail("P did not pause the game", driver)
+    measure("paused single game")
+    page.press(driver, Keys.ESCAPE)
+    page.wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
+    page.point(driver, *MENU_START_CHALLENGE, click=True)
+    page.wait_for_log(driver, "Challenge called...")
+    time.sleep(2)
+    measure("running challenge")
+finally:
+    driver.quit()
+    bare.quit()
+    server.shutdown()
 PY
 echo "== the desktop game"
 "$here/scripts/measure.sh" "${1:-build}"

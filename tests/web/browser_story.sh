@@ -3,8 +3,9 @@
 # Copyright 2026 Mossbrook
 # The browser version, played as a person would: scripts/web.sh builds the page, which is served on
 # localhost and played in headless Chromium through selenium (browser_story.py), then with a pad
-# (pad_story.py). Where emscripten, Chromium, its driver or selenium is missing the story is
-# skipped, saying which; with KOLVO_WEB_REQUIRED=1 (CI) it fails instead.
+# (pad_story.py); with the argument storage, storage_story.py: results kept whatever the tabs.
+# Where emscripten, Chromium, its driver or selenium is missing the story is skipped, saying
+# which; with KOLVO_WEB_REQUIRED=1 (CI) it fails instead.
 set -u
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 
@@ -20,6 +21,10 @@ if [ -n "$missing" ]; then
 fi
 
 built=$(nice "$here/scripts/web.sh" 2>&1) || { echo "$built"; echo "FAILED: scripts/web.sh did not build the page"; exit 1; }
+if [ "${1:-}" = storage ]; then  # results kept whatever the tabs (storage_story.py)
+  exec /usr/bin/python3 -B "$here/tests/web/storage_story.py" "$here/build-web" \
+    "$here/tests/highscore/highscore_format.py"
+fi
 /usr/bin/python3 -B "$here/tests/web/browser_story.py" "$here/build-web" \
   "$here/docs/screenshots/menu.png" "$here/tests/highscore/highscore_format.py" || exit 1
 exec /usr/bin/python3 -B "$here/tests/web/pad_story.py" "$here/build-web"
