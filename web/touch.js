@@ -176,6 +176,25 @@ var kolvoTouch = (function() {
       sendKey('keyup', KEY_RETURN);
     });
   });
+  // Such a tap is Return alone, never also the mouse's press that emscripten's SDL makes of a
+  // touch: the screen after it (the menu) would take the finger still down as a click on whatever
+  // lies under it, and start a game nobody chose. A finger that began a tap is kept from the
+  // game until it is lifted, whatever screen has come meanwhile.
+  var tapTouches = {};
+  ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function(type) {
+    window.addEventListener(type, function(event) {
+      if (event.target !== canvas) return;
+      var kept = false;
+      Array.prototype.forEach.call(event.changedTouches, function(touch) {
+        if (type === 'touchstart' && screen === RETURN) tapTouches[touch.identifier] = true;
+        kept = kept || tapTouches[touch.identifier];
+        if (type === 'touchend' || type === 'touchcancel') delete tapTouches[touch.identifier];
+      });
+      if (!kept) return;
+      event.stopPropagation();
+      if (event.cancelable) event.preventDefault();
+    }, {capture: true, passive: false});
+  });
 
   // A challenger nobody plays by touch (a computer) shows none of their controls: hideSide('left'
   // or 'right', true) hides that side's pad in every challenge until hideSide(side, false). The

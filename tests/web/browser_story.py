@@ -249,10 +249,13 @@ def main(page, desktop_menu, highscore_format):
             "'[aria-label=\"' + side + ' player: Turn\"]').offsetParent !== null; })")
         if shown != [True, False]:
             fail("against the computer the left and right controls are shown: %s" % shown, driver)
+        menus = log(driver).count("Menue Ready!")
+        time.sleep(1)
         fingers.tap("End the game")
-        time.sleep(1.5)
+        wait_for_log(driver, "Tumblo Sound loaded!", times=2)  # logged again at the end of play
+        time.sleep(1)
         fingers.tap((320, 240))
-        wait_for_log(driver, "Menue Ready!", times=2, seconds=20)
+        wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
 
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
         fingers.tap(MENU_QUIT)
