@@ -96,13 +96,12 @@ e2e_try_start_x() {
   Xvfb ":$1" -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
   e2e_xvfb_pid=$!
   export DISPLAY=":$1"
-  e2e_x_ours() { kill -0 "$e2e_xvfb_pid" 2>/dev/null && e2e_x_answers; }
+  e2e_x_ours() { kill -0 "$e2e_xvfb_pid" 2>/dev/null && xdotool getmouselocation >/dev/null 2>&1; }
   e2e_wait_for 100 e2e_x_ours || return 1
   # A server that lost the number may still be on its way out: make sure ours stays.
   sleep 0.2
   kill -0 "$e2e_xvfb_pid" 2>/dev/null
 }
-e2e_x_answers() { xdotool getmouselocation >/dev/null 2>&1; }
 
 # e2e_start_game [options...]: the game, windowed at E2E_SCALE (or full screen), in the story's
 # fresh directory with data/ linked; returns when the menu is ready and its window is found.
@@ -110,25 +109,26 @@ e2e_start_game() {
   local shown=(-w)
   [ "$E2E_SCALE" = 1 ] || shown+=(-s "$E2E_SCALE")
   [ "$E2E_FULL_SCREEN" = yes ] && shown=()
-  ln -sfn "$E2E_DATA" "$E2E_RUN/data"
-  rm -f "$E2E_RUN/kolvolog.txt"  # the log of a game started before in the story must not answer
-  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "${E2E_GAME_ENV[@]}" "$E2E_GAME" "${shown[@]}" "$@" >game.out 2>&1) &
-  e2e_game_pid=$!
-  e2e_menu_or_end() { [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
-  e2e_wait_for 300 e2e_menu_or_end
-  [ "$(e2e_log_count "Menue Ready!")" -gt 0 ] || e2e_fail "the menu never got ready"
-  e2e_find_window
+  e2e_launch "Menue Ready!" "$E2E_GAME" "${shown[@]}" "$@"
 }
 
 # e2e_start_name_entry: the name entry screen alone, windowed, as the end of a qualifying game
 # opens it (tools/name_entry_window.cpp, built beside the game); returns when it is shown. It
 # prints the confirmed name and ends with status 0 when Return confirmed it.
-e2e_start_name_entry() {
+e2e_start_name_entry() { e2e_launch "Name entry opened" "$(dirname "$E2E_GAME")/tools/kolvo_name_entry"; }
+
+# e2e_launch <log line> <program> [options...]: starts the program in the story's fresh directory
+# with data/ linked; returns once the log shows the line (or the program ended) and the window is found.
+e2e_launch() {
+  local ready=$1
+  shift
   ln -sfn "$E2E_DATA" "$E2E_RUN/data"
-  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
-    "$(dirname "$E2E_GAME")/tools/kolvo_name_entry" >game.out 2>&1) &
+  rm -f "$E2E_RUN/kolvolog.txt"  # the log of a program started before in the story must not answer
+  (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "${E2E_GAME_ENV[@]}" "$@" >game.out 2>&1) &
   e2e_game_pid=$!
-  e2e_expect_log "Name entry opened"
+  e2e_ready_or_end() { [ "$(e2e_log_count "$ready")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
+  e2e_wait_for 300 e2e_ready_or_end
+  [ "$(e2e_log_count "$ready")" -gt 0 ] || e2e_fail "the log never showed \"$ready\""
   e2e_find_window
 }
 
@@ -143,9 +143,11 @@ e2e_find_window() {
 }
 
 # e2e_point <x> <y>: puts the pointer on the game's picture pixel (x, y), in the middle of the
-# square of window pixels that shows it.
+# square of window pixels (in full screen, screen pixels) that shows it.
 e2e_point() {
-  xdotool mousemove --window "$E2E_WINDOW" $((E2E_LEFT + $1 * E2E_SCALE + E2E_SCALE / 2)) \
+  local window=(--window "$E2E_WINDOW")
+  [ "$E2E_FULL_SCREEN" = yes ] && window=()
+  xdotool mousemove "${window[@]}" $((E2E_LEFT + $1 * E2E_SCALE + E2E_SCALE / 2)) \
     $((E2E_TOP + $2 * E2E_SCALE + E2E_SCALE / 2))
 }
 
@@ -154,17 +156,12 @@ e2e_log_count() {
   if [ -f "$E2E_RUN/kolvolog.txt" ]; then grep -cF -- "$1" "$E2E_RUN/kolvolog.txt"; else echo 0; fi
 }
 
-# e2e_wait_log <text> [times, default 1] [seconds, default 10]: true once the log holds the text
-# on at least that many lines.
-e2e_wait_log() {
-  local text=$1 times=${2:-1} seconds=${3:-10}
-  e2e_log_has() { [ "$(e2e_log_count "$text")" -ge "$times" ]; }
-  e2e_wait_for $((seconds * 10)) e2e_log_has
-}
-
-# e2e_expect_log <text> [times] [seconds]: as e2e_wait_log, but the story fails without it.
+# e2e_expect_log <text> [times, default 1] [seconds, default 10]: waits until the log holds the
+# text on at least that many lines; the story fails without it.
 e2e_expect_log() {
-  e2e_wait_log "$@" || e2e_fail "the log never showed \"$1\" ${2:-1} time(s)"
+  local text=$1 times=${2:-1}
+  e2e_log_has() { [ "$(e2e_log_count "$text")" -ge "$times" ]; }
+  e2e_wait_for $((${3:-10} * 10)) e2e_log_has || e2e_fail "the log never showed \"$text\" $times time(s)"
 }
 
 # e2e_click <x> <y>: a person's click: point, press, hold for a few frames, release. A press is
@@ -184,11 +181,17 @@ e2e_key() {
   xdotool keyup "$1"
 }
 
-# e2e_screenshot <file.png>: the game's window as a player sees it, at its size.
-e2e_screenshot() { $E2E_X shot "$1"; }
+# e2e_tap <input...>: "<input...> 1" holds an input of a pad for a few frames, "<input...> 0" lets
+# it go.
+e2e_tap() {
+  "$@" 1
+  sleep 0.15
+  "$@" 0
+}
 
-# e2e_close_window: closes the game's window the way a title bar's close button does.
-e2e_close_window() { $E2E_X close Kolvo; }
+# e2e_screenshot <file.png>: the game's window as a player sees it, at its size; in full screen,
+# the whole screen (where a window manager places the window is no matter there).
+e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" Kolvo; fi; }
 
 # e2e_wait_game_end [seconds, default 10]: waits until the game has ended; sets E2E_STATUS.
 e2e_wait_game_end() {
@@ -241,64 +244,92 @@ e2e_start_single_game() {
   sleep 2.2
 }
 
-# e2e_stone_cells <file.png>: the lit cells of a single game's playfield in its top 14 rows, where
-# the falling stone is in the first seconds of a game, "column,row" one a line (columns 0 to 10).
-e2e_stone_cells() { $E2E_X cells "$1" 200 10 22 11 14; }
+# The playfield whose falling stone the stone steps watch: its left edge and how many of its top
+# rows (where the stone is in the first seconds) they look at. A single game's, unless a story says.
+E2E_FIELD_LEFT=200
+E2E_FIELD_ROWS=14
+
+# e2e_stone_cells: the lit cells of the playfield's top rows in a screenshot, "column,row" one a
+# line (columns 0 to 10).
+e2e_stone_cells() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X cells "$E2E_WORK/cells.png" "$E2E_FIELD_LEFT" 10 22 11 "$E2E_FIELD_ROWS"; }
 
 # e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
 e2e_stone_at_wall() {
-  local shot=$E2E_WORK/wall.png columns
-  e2e_screenshot "$shot" || return 1
-  columns=$(e2e_stone_cells "$shot" | cut -d, -f1 | sort -n | sed -n '1p;$p' | paste -sd' ')
-  case $1 in
-    left) [ "${columns%% *}" = 0 ] ;;
-    right) [ "${columns##* }" = 10 ] ;;
-  esac
+  local column=0
+  [ "$1" = right ] && column=10
+  e2e_stone_cells | cut -d, -f1 | grep -qx "$column"
 }
 
-# e2e_stone_top_row: the top row of the lit cells in a screenshot, none when there are none.
-e2e_stone_top_row() {
-  local shot=$E2E_WORK/top.png
-  e2e_screenshot "$shot" || return 1
-  e2e_stone_cells "$shot" | cut -d, -f2 | sort -n | head -n 1 | grep . || echo none
+# e2e_stone_top_within <first> <last>: the top row of the lit cells lies between the two rows.
+e2e_stone_top_within() {
+  local row
+  row=$(e2e_stone_cells | cut -d, -f2 | sort -n | head -n 1)
+  [ -n "$row" ] && [ "$row" -ge "$1" ] && [ "$row" -le "$2" ]
 }
 
-# e2e_expect_turn <press> <fall on> <fall off>: the command <press> turns the falling stone, whose
-# cells then lie otherwise; <fall on> and <fall off> start and stop its fast fall. The stone is
-# turned once it has fallen a little (a stone at the top may have no room to turn); a square stone
-# turns into itself, so then it falls and the next one is tried.
+# e2e_expect_turn <press> <fall>: the command <press> turns the falling stone, whose cells then lie
+# otherwise; "<fall> 1" and "<fall> 0" start and stop its fast fall. The stone is turned once it
+# has fallen a little (a stone at the top may have no room to turn); a square stone turns into
+# itself, so then it falls and the next one is tried.
 e2e_expect_turn() {
   local try before
-  e2e_stone_fell() { local row; row=$(e2e_stone_top_row) && [ "$row" != none ] && [ "$row" -ge 2 ]; }
   for try in 1 2 3 4; do
-    e2e_wait_for 80 e2e_stone_fell || e2e_fail "no stone fell into sight"
+    e2e_wait_for 80 e2e_stone_top_within 2 99 || e2e_fail "no stone fell into sight"
     before=$(e2e_stone_shape)
     $1
     sleep 0.3
     [ "$(e2e_stone_shape)" != "$before" ] && return 0
-    e2e_next_stone "$2" "$3"
+    e2e_next_stone "$2"
   done
   e2e_fail "$1 did not turn the stone"
 }
 
-# e2e_next_stone <fall on> <fall off>: lets the falling stone fall fast until the next one shows
-# at the top, so that what follows has the whole playfield's width and most of its height.
+# e2e_next_stone <fall>: lets the falling stone fall fast ("<fall> 1", then "<fall> 0") until the
+# next one shows at the top, so that what follows has the whole playfield's width and most of its
+# height.
 e2e_next_stone() {
-  e2e_stone_new() { local row; row=$(e2e_stone_top_row) && [ "$row" != none ] && [ "$row" -le 1 ]; }
-  $1
+  $1 1
   sleep 0.3  # out of the top rows first
-  e2e_wait_for 100 e2e_stone_new || e2e_fail "no new stone came"
-  $2
+  e2e_wait_for 100 e2e_stone_top_within 0 1 || e2e_fail "no new stone came"
+  $1 0
+}
+
+# e2e_expect_move <fall> <wall> <input...> <value>: once the next stone shows, the command
+# "<input...> <value>" holds an input until the stone touches the wall, "<input...> 0" lets it go.
+e2e_expect_move() {
+  local fall=$1 wall=$2 input=("${@:3:$# - 3}") value=${*: -1}
+  e2e_next_stone "$fall"
+  "${input[@]}" "$value"
+  e2e_wait_for 40 e2e_stone_at_wall "$wall" || e2e_fail "${input[*]} $value did not move the stone to the $wall wall"
+  "${input[@]}" 0
 }
 
 # e2e_stone_shape: the falling stone's cells in a screenshot, seen from their top-left corner.
 e2e_stone_shape() {
-  local shot=$E2E_WORK/shape.png
-  e2e_screenshot "$shot"
-  e2e_stone_cells "$shot" | awk -F, '
+  e2e_stone_cells | awk -F, '
     NR == 1 { c = $1; r = $2 }
     { if ($1 < c) c = $1; if ($2 < r) r = $2; s[NR] = $0 }
     END { for (i in s) { split(s[i], p, ","); print p[1] - c "," p[2] - r } }' | sort
+}
+
+# e2e_expect_pause <press>: the command <press> pauses the game ("Paused" over the playfield), and
+# again resumes it.
+e2e_expect_pause() {
+  $1
+  e2e_wait_for 20 e2e_message shown || e2e_fail "$1 did not pause the game"
+  sleep 0.3
+  $1
+  e2e_wait_for 20 e2e_message none || e2e_fail "$1 did not resume the game"
+}
+
+# e2e_shows_plain <plain.png> <width>x<height> [rows]: a screenshot of the window has that size and
+# shows the plain picture E2E_SCALE times as large at (E2E_LEFT, E2E_TOP), black around (with rows,
+# only the picture's top rows are compared).
+e2e_shows_plain() {
+  local size differ
+  e2e_screenshot "$E2E_WORK/shown.png" || return 1
+  read -r size differ < <($E2E_X scaled "$E2E_WORK/shown.png" "$1" "$E2E_SCALE" "$E2E_LEFT" "$E2E_TOP" ${3:-})
+  [ "$size" = "$2" ] && [ "$differ" -eq 0 ]
 }
 
 # e2e_preload <library>: the game starts with the library preloaded. The sanitizers' runtime wants

@@ -25,7 +25,7 @@ for entry in "  -$clock:   Initialising Engine$cr" "    -$clock:   init SDL$cr";
 done
 
 e2e_start_game
-e2e_close_window || e2e_fail "the window could not be asked to close"
+$E2E_X close Kolvo || e2e_fail "the window could not be asked to close"  # as a title bar's button does
 e2e_wait_game_end
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "the game ended with status $E2E_STATUS after its window closed"
 e2e_expect_in_order "Menue Ready!" "Error in Menue" "Outer Mainloop finished, Goodbye!"

@@ -35,19 +35,14 @@ for row in "${ROWS[@]}"; do
     [ -z "$reach" ] || { e2e_click $reach; e2e_expect_log "$running"; }
   fi
   sleep 0.3
-  pid=$e2e_game_pid
-  kill -s "$signal" "$pid"
-  # Within a second: ten looks a tenth of a second apart.
-  e2e_wait_for 10 eval '! kill -0 '"$pid"' 2>/dev/null' || e2e_fail "$screen: SIG$signal did not end the program within a second"
-  wait "$pid"
-  status=$?
-  e2e_game_pid=""
+  echo "$screen: SIG$signal"
+  kill -s "$signal" "$e2e_game_pid"
+  e2e_wait_game_end 1  # within a second
   expected=$((128 + $(kill -l "$signal")))
-  [ "$status" -eq "$expected" ] || e2e_fail "$screen: SIG$signal ended the program with status $status, not $expected"
+  [ "$E2E_STATUS" -eq "$expected" ] || e2e_fail "$screen: SIG$signal ended the program with status $E2E_STATUS, not $expected"
   [ "$(e2e_log_count "Ended by SIG$signal - exit")" -eq 1 ] || e2e_fail "$screen: the log does not name SIG$signal once"
   tail -n 5 "$E2E_RUN/kolvolog.txt" | grep -qF "# Logfile closed." || e2e_fail "$screen: the log has no footer"
   cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/list" || e2e_fail "$screen: the highscore list changed"
   [ -z "$(find "$E2E_RUN" -name 'highscore.txt?*')" ] || e2e_fail "$screen: a half-written list was left behind"
-  echo "$screen: SIG$signal ended the program with status $status"
 done
 echo "every signal ended the program in order"

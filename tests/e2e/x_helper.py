@@ -3,16 +3,16 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  x_helper.py shot FILE.png            the game's window as a picture, at the window's size
+  x_helper.py shot FILE.png [TITLE]    the window with that title as a picture, at its size;
+                                       without a title, the whole screen
   x_helper.py colour FILE.png X Y      the mean colour of the 9 x 9 square around (X, Y), as R G B
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
                                        the colour on each channel
-  x_helper.py screen FILE.png          the whole screen as a picture
   x_helper.py scaled BIG.png SMALL.png FACTOR X Y [ROWS]
                                        whether BIG shows SMALL scaled FACTOR times, every pixel a
                                        FACTOR x FACTOR square, at (X, Y), and is black around it;
-                                       prints the size of BIG and the number of pixels that differ
+                                       prints BIG's size (WxH) and the number of pixels that differ
                                        (with ROWS, only in SMALL's top ROWS rows and around it)
   x_helper.py differ A.png B.png X Y W H
                                        how many pixels of the rectangle differ between A and B
@@ -20,14 +20,11 @@
                                        the lit cells of a grid of CELL x CELL squares whose top
                                        left corner is (X, Y): "column,row" for each whose middle
                                        pixel is bright, one a line
-  x_helper.py managed                  whether a window manager runs (it has said so on the root
-                                       window, as freedesktop's window managers do) and shows a
-                                       new window within a second
-  x_helper.py elsewhere SECONDS        opens a small window in the screen's top-left corner and
-                                       gives it the keyboard, as a player does who turns to
-                                       another program; it stays that long, or until killed
-  x_helper.py cover                    covers the whole screen with a white window for a moment,
-                                       so that every window below must be painted again
+  x_helper.py elsewhere SECONDS [W H] opens a white window of W x H (40 x 40 unless given) in the
+                                       screen's top-left corner and gives it the keyboard, as a
+                                       player does who turns to another program; it stays that
+                                       long, or until killed (the windows below it are painted
+                                       again once it goes)
   x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
                                        as a title bar's close button does
 """
@@ -48,13 +45,14 @@ def find_window(dpy, title):
     sys.exit("no window titled %r" % title)
 
 
-def shot(path):
-    dpy = display.Display()
-    window = find_window(dpy, "Kolvo")
-    origin = window.translate_coords(dpy.screen().root, 0, 0)
-    size = window.get_geometry()
-    left, top = -origin.x, -origin.y
-    box = (left, top, left + size.width, top + size.height)
+def shot(path, title=None):
+    box = None
+    if title is not None:
+        dpy = display.Display()
+        window = find_window(dpy, title)
+        origin = window.translate_coords(dpy.screen().root, 0, 0)
+        size = window.get_geometry()
+        box = (-origin.x, -origin.y, size.width - origin.x, size.height - origin.y)
     ImageGrab.grab(bbox=box, xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
 
 
@@ -70,10 +68,6 @@ def count(path, x, y, width, height, r, g, b, tolerance):
     print(sum(1 for pixel in picture.getdata() if near(pixel)))
 
 
-def screen(path):
-    ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
-
-
 def scaled(big_path, small_path, factor, x, y, rows=None):
     big = Image.open(big_path).convert("RGB")
     small = Image.open(small_path).convert("RGB")
@@ -84,7 +78,7 @@ def scaled(big_path, small_path, factor, x, y, rows=None):
     if rows is not None:  # leave out the picture below its top rows
         bottom = (x, y + rows * factor, x + small.width * factor, y + small.height * factor)
         largest.paste(0, bottom)
-    print(big.width, big.height, big.width * big.height - largest.histogram()[0])
+    print("%dx%d" % big.size, big.width * big.height - largest.histogram()[0])
 
 
 def differ(a_path, b_path, x, y, width, height):
@@ -103,33 +97,10 @@ def cells(path, x, y, cell, columns, rows):
                 print("%d,%d" % (column, row))
 
 
-def managed():
+def elsewhere(seconds, width=40, height=40):
     dpy = display.Display()
     screen = dpy.screen()
-    check = dpy.intern_atom("_NET_SUPPORTING_WM_CHECK")
-    if screen.root.get_full_property(check, X.AnyPropertyType) is None:
-        sys.exit(1)
-    # Said so is not yet done so: a window mapped while the manager still starts may wait for
-    # ever to be shown. One that is shown within a second says the manager shows windows now.
-    window = screen.root.create_window(0, 0, 10, 10, 0, screen.root_depth, X.InputOutput,
-                                       X.CopyFromParent, event_mask=X.StructureNotifyMask)
-    window.map()
-    dpy.flush()
-    deadline = time.monotonic() + 1
-    while time.monotonic() < deadline:
-        while dpy.pending_events():
-            if dpy.next_event().type == X.MapNotify:
-                window.destroy()
-                dpy.sync()
-                return
-        time.sleep(0.02)
-    sys.exit(1)
-
-
-def elsewhere(seconds):
-    dpy = display.Display()
-    screen = dpy.screen()
-    window = screen.root.create_window(0, 0, 40, 40, 0, screen.root_depth, X.InputOutput,
+    window = screen.root.create_window(0, 0, width, height, 0, screen.root_depth, X.InputOutput,
                                        X.CopyFromParent, background_pixel=screen.white_pixel,
                                        event_mask=X.StructureNotifyMask)
     window.set_wm_name("Elsewhere")
@@ -138,20 +109,7 @@ def elsewhere(seconds):
         pass
     window.set_input_focus(X.RevertToParent, X.CurrentTime)
     dpy.sync()
-    time.sleep(seconds)
-
-
-def cover():
-    dpy = display.Display()
-    screen = dpy.screen()
-    window = screen.root.create_window(0, 0, screen.width_in_pixels, screen.height_in_pixels, 0,
-                                       screen.root_depth, X.InputOutput, X.CopyFromParent,
-                                       background_pixel=screen.white_pixel, override_redirect=True)
-    window.map()
-    dpy.sync()
-    time.sleep(0.5)
-    window.destroy()
-    dpy.sync()
+    time.sleep(float(seconds))
 
 
 def close(title):
@@ -170,7 +128,7 @@ def close(title):
 def main(argv):
     # Each command is the function of its name; whole numbers are handed over as numbers.
     commands = {command.__name__: command for command in
-                (shot, colour, count, screen, scaled, differ, cells, managed, elsewhere, cover, close)}
+                (shot, colour, count, scaled, differ, cells, elsewhere, close)}
     if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
     commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))

@@ -79,26 +79,19 @@ else
 fi
 
 failures=0
-run_check() {  # check: the check's output in $scratch/out, its status returned
-  local status=0
-  bash "$tree/scripts/check_$1.sh" >"$scratch/out" 2>&1 || status=$?
-  return "$status"
-}
+failed() { echo "FAILED: $1"; sed 's/^/    /' "$scratch/out"; failures=$((failures + 1)); }
+# check <name>: runs the check over the copy, its output in $scratch/out; its status.
+check() { bash "$tree/scripts/check_$1.sh" >"$scratch/out" 2>&1; }
 
-for check in $(echo "$BROKEN_RULES" | cut -d'|' -f1 | sort -u); do
-  status=0
-  run_check "$check" || status=$?
-  case "$status" in
-    0) ;;
-    77) echo "skipped: $check (its tool is missing here)" ;;
-    *) echo "FAILED: $check rejects the untouched tree:"; sed 's/^/    /' "$scratch/out"; failures=$((failures + 1)) ;;
-  esac
+for name in $(echo "$BROKEN_RULES" | cut -d'|' -f1 | sort -u); do
+  check "$name" && continue
+  [ $? = 77 ] && echo "skipped: $name (its tool is missing here)" || failed "$name rejects the untouched tree:"
 done
 
-while IFS='|' read -r check file broken; do
+while IFS='|' read -r name file broken; do
   target=$tree/$file
-  existed=0
-  [ -f "$target" ] && existed=1 && cp -p "$target" "$scratch/original"
+  rm -f "$scratch/original"
+  [ -f "$target" ] && cp -p "$target" "$scratch/original"
   mkdir -p "$(dirname "$target")"
   if [[ "$broken" == sed:* ]]; then
     sed -i -e "${broken#sed:}" "$target"
@@ -107,17 +100,15 @@ while IFS='|' read -r check file broken; do
     printf '%b\n' "$broken" >>"$target"
   fi
   status=0
-  run_check "$check" || status=$?
+  check "$name" || status=$?
   if [ "$status" = 77 ]; then
-    echo "skipped: $check on $file (its tool is missing here)"
+    echo "skipped: $name on $file (its tool is missing here)"
   elif [ "$status" = 0 ] || ! grep -qF "$file" "$scratch/out"; then
-    echo "FAILED: $check lets this through in $file: $broken"
-    sed 's/^/    /' "$scratch/out"
-    failures=$((failures + 1))
+    failed "$name lets this through in $file: $broken"
   else
-    echo "rejected by $check: $(grep -F "$file" "$scratch/out" | head -n 1)"
+    echo "rejected by $name: $(grep -F "$file" "$scratch/out" | head -n 1)"
   fi
-  if [ "$existed" = 1 ]; then cp -p "$scratch/original" "$target"; else rm -f "$target"; fi
+  if [ -f "$scratch/original" ]; then cp -p "$scratch/original" "$target"; else rm -f "$target"; fi
 done <<<"$BROKEN_RULES"
 
 rows=$(grep -c . <<<"$BROKEN_RULES")
