@@ -46,10 +46,7 @@ void SetHighscoreWriteHook(HighscoreWriteHook hook)
     writeHook = std::move(hook);
 }
 
-// Scrambles (or unscrambles: it is its own inverse) length bytes of source into destination with
-// the key text, whose terminating zero is part of the key stream (period: key length + 1). The two
-// buffers may be the same. False, writing nothing, when a buffer or the key is missing.
-static bool CryptBlock(void* destination, const void* source, size_t length, const char* key)
+bool CryptBlock(void* destination, const void* source, size_t length, const char* key)
 {
     if (!destination || !source || !key)
         return false;

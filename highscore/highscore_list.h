@@ -49,6 +49,11 @@ struct HighscoreHeader {
     uint32_t written;  // seconds since 1970-01-01 UTC of the latest write
 };
 
+// Scrambles (or unscrambles: it is its own inverse) length bytes of source into destination with
+// the key text, whose terminating zero is part of the key stream (period: key length + 1). The two
+// buffers may be the same. False, writing nothing, when a buffer or the key is missing.
+bool CryptBlock(void* destination, const void* source, size_t length, const char* key);
+
 // Tests make a save fail half-way through this seam: the hook is asked before each record is
 // written (0 for the header, k for the k-th entry) and a false answer fails that write.
 using HighscoreWriteHook = std::function<bool(int record)>;

@@ -162,6 +162,14 @@ TEST(HighscoreFile, AResultReplacesADamagedFileOnlyOnceItKeptItsBytes)
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
 }
 
+// Its bytes 37 and 38 of a record: the stored bytes every reader of the file expects there.
+TEST(HighscoreFile, TheKeysZeroIsPartOfTheKeyStream)
+{
+    unsigned char clear[40] = {}, scrambled[40];
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HIGHSCORE_KEY));
+    EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
+}
+
 // On an empty list anything from one point on qualifies; on ten stored results of 100 to 1000
 // points the tenth place is open to a tie, not to less.
 TEST(HighscoreTable, OnePointQualifiesAndTheTenthPlaceIsOpenToATieOnly)
