@@ -66,15 +66,18 @@ TEST(Game, EveryTenRowsALevelBegins)
 }
 
 // P is held from the frame after the clock shows 1:0, at 10 ms a frame: the first frame toggles,
-// and then the first frame past each 200 ms window.
-TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200Ms)
+// and then the first frame past each 200 ms window. Paused, M held for two windows switches the
+// music off and on again.
+TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
 {
     constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10, FIRST_TOGGLE = HELD_FROM + 1;
     constexpr int TOGGLE_FRAMES = MODE_KEY_REPEAT_MS / FRAME_MS + 1;
     constexpr int LAST_TOGGLE = FIRST_TOGGLE + 2 * TOGGLE_FRAMES, LEAVE = LAST_TOGGLE + 5;
     ModeWorld world;
     std::vector<int> toggles;
+    std::vector<bool> music;
     int pausedRow = -1;
+    gSoundOn = true;
     FrameScript script([&](int frame) {
         TumbloEngine* field = world.left;
         if (frame < BANNER_FRAMES)
@@ -95,10 +98,15 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200Ms)
         EXPECT_EQ(field->StonePosition(0).row, pausedRow);
         EXPECT_TRUE(ClockShows(CLOCK_X, "1:0"));
         world.clock.Advance(10000);
+        HoldKey(SDLK_m, frame < LAST_TOGGLE + 3);
+        if (frame < LEAVE)
+            music.push_back(gSoundOn);
         HoldKey(SDLK_ESCAPE, frame == LEAVE);
     });
     EXPECT_TRUE(Game());
     EXPECT_EQ(toggles, (std::vector<int>{FIRST_TOGGLE, FIRST_TOGGLE + TOGGLE_FRAMES, LAST_TOGGLE}));
+    EXPECT_EQ(music, (std::vector<bool>{true, false, true, true}));
+    gSoundOn = true;
 }
 
 TEST(Game, TwoLinesShowTheirPointsForOneSecond)
@@ -146,23 +154,6 @@ TEST(Game, TheClockEndsTheGameWhenItsLastMinuteIsFull)
     EXPECT_EQ(gameOverFrames, 20);
     EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND}));
     EXPECT_TRUE(world.log.InOrder({"Clock out of Bound!", "Release Point reached!"}));
-}
-
-TEST(Game, HoldingMSwitchesTheMusicOffAndOn)
-{
-    ModeWorld world;
-    gSoundOn = true;
-    std::vector<bool> flags;
-    FrameScript script([&](int frame) {
-        if (frame >= BANNER_FRAMES && frame < BANNER_FRAMES + 3)
-            flags.push_back(gSoundOn);
-        HoldKey(SDLK_m, frame >= BANNER_FRAMES && frame < BANNER_FRAMES + 2);
-        HoldKey(SDLK_ESCAPE, frame == BANNER_FRAMES + 2);
-        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 1000);
-    });
-    EXPECT_TRUE(Game());
-    EXPECT_EQ(flags, (std::vector<bool>{true, false, true}));
-    gSoundOn = true;
 }
 
 // 3:05 of play with the 40 points of two rows cleared at the start, until the stones top out; then

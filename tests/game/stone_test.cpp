@@ -3,8 +3,21 @@
 
 #include "tests/game/playfield_fixture.h"
 
-// Each stone takes the other picture than the one before it, even across a Reset.
-TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePictures)
+// The stone's cells turned a quarter clockwise on screen (rows grow downwards) about block 0, the
+// given number of times.
+static Cells TurnedAboutBlockZero(Cells cells, int quarters)
+{
+    const auto [x0, y0] = cells[0];
+    for (int q = 0; q < quarters; ++q)
+        for (auto& [x, y] : cells)
+            std::tie(x, y) = std::pair{x0 - (y - y0), y0 + (x - x0)};
+    return cells;
+}
+
+// Each stone spawns at the top in the other picture than the one before it, even across a Reset;
+// in free space its k-th turn shows the spawned shape turned k quarters about block 0 (the square
+// only counts its turns).
+TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePicturesAndTurnsAboutBlockZero)
 {
     const std::string pictures[STONE_TYPES] = {"....XX.....|....XX.....", "...XXXX....|...........",
                                                "...XXX.....|...X.......", "...XXX.....|.....X.....",
@@ -18,30 +31,6 @@ TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePictures)
         Spawn(type);
         EXPECT_EQ(Rows(0)[0] + "|" + Rows(0)[1], pictures[type]) << "type " << type;
         graphics.push_back(engine.BlockAt(4, 0)->graphic);
-    }
-    EXPECT_EQ(graphics, (std::vector{0, 1, 0, 1, 0, 1, 0}));
-}
-
-// The stone's cells turned a quarter clockwise on screen (rows grow downwards) about block 0, the
-// given number of times.
-static Cells TurnedAboutBlockZero(Cells cells, int quarters)
-{
-    const auto [x0, y0] = cells[0];
-    for (int q = 0; q < quarters; ++q)
-        for (auto& [x, y] : cells)
-            std::tie(x, y) = std::pair{x0 - (y - y0), y0 + (x - x0)};
-    return cells;
-}
-
-// In free space the k-th turn shows the spawned shape turned k quarters about block 0; the square
-// only counts its turns.
-TEST_F(PlayfieldTest, InFreeSpaceEveryTurnIsAQuarterTurnAboutBlockZero)
-{
-    for (int type = 0; type < STONE_TYPES; ++type) {
-        engine.Reset();
-        ASSERT_TRUE(engine.Init(400));
-        StopFalling();
-        Spawn(type);
         Fall(2);
         const Cells spawned = Stone();
         for (int turn = 1; turn <= STONE_TURNS; ++turn) {
@@ -51,6 +40,7 @@ TEST_F(PlayfieldTest, InFreeSpaceEveryTurnIsAQuarterTurnAboutBlockZero)
             EXPECT_EQ(engine.RotationCounter(), (1 + turn) % STONE_TURNS);
         }
     }
+    EXPECT_EQ(graphics, (std::vector{0, 1, 0, 1, 0, 1, 0}));
 }
 
 TEST_F(PlayfieldTest, WallsAndSettledBlocksSilentlyRefuseMovesAndTurns)

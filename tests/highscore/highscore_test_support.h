@@ -5,6 +5,7 @@
 #define KOLVO_TESTS_HIGHSCORE_SUPPORT_H
 
 #include "highscore/highscore_list.h"
+#include "highscore/highscore_table.h"
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 
@@ -49,10 +50,7 @@ inline std::string RunFormatTool(const std::string& arguments)
 
 inline HighscoreEntry Entry(const char* name, int points)
 {
-    HighscoreEntry entry = {};
-    snprintf(entry.name, sizeof entry.name, "%s", name);
-    entry.points = points;
-    return entry;
+    return MakeHighscoreEntry(name, points, 1, 60);
 }
 
 #endif
