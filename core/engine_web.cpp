@@ -29,10 +29,12 @@ bool TellsFocusGained(const SDL_Event& event)
 }
 
 // The canvas clears itself. Locking the screen would read the whole canvas back into memory
-// (getImageData) and unlocking it write all of it again (putImageData), at every frame drawn.
+// (getImageData) and unlocking it write all of it again (putImageData), at every frame drawn. The
+// black is the screen format's own: emscripten's SDL reads a pixel value's top byte as its
+// opacity, so the value 0 would paint nothing and leave the last screen's picture showing.
 int ClearPixels(SDL_Surface* screen)
 {
-    return SDL_FillRect(screen, nullptr, 0);
+    return SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
 }
 
 bool ShownPictureStays()

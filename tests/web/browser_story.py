@@ -101,6 +101,8 @@ def main(page, desktop_menu, highscore_format):
         point(driver, *MENU_START_GAME, click=True)
         wait_for_log(driver, "Start Level 1")
         time.sleep(2.3)  # the level banner holds the stones
+        if max(picture(driver).getpixel(MENU_QUIT)) > 16:  # below the panel, black in a game
+            fail("the game is drawn over the menu's picture: the screen was not cleared", driver)
         player = Player(driver, lambda: picture(driver))
         board = player.next_stone()
         for _ in range(4):
