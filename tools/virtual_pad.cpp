@@ -71,18 +71,18 @@ static void Apply(const char* line)
         sdl2.SetHat(virtualPads[pad], number, uint8_t(value));
 }
 
-// Reads the pipe for as long as the game runs, opening it again whenever a writer has closed it.
+// Reads the pipe for as long as the game runs. It is opened for writing as well, so it never
+// reaches its end between two writers: closing it there would throw away a line a writer had
+// just put in, and a pad would miss a press.
 static void ReadInput(const char* path)
 {
     char line[128];
-    for (;;) {
-        FILE* pipe = fopen(path, "r");
-        if (!pipe)
-            return;
-        while (fgets(line, sizeof line, pipe))
-            Apply(line);
-        fclose(pipe);
-    }
+    FILE* pipe = fopen(path, "r+");
+    if (!pipe)
+        return;
+    while (fgets(line, sizeof line, pipe))
+        Apply(line);
+    fclose(pipe);
 }
 
 static void AttachPads()

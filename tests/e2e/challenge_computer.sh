@@ -20,7 +20,7 @@ hold() { if [ "$2" = 1 ]; then xdotool keydown "$1"; else xdotool keyup "$1"; fi
 e2e_screenshot "$E2E_WORK/panel.png"
 [ "$($E2E_X count "$E2E_WORK/panel.png" 255 440 110 20 255 255 255 60)" -gt 20 ] ||
   e2e_fail "the right panel does not say Computer"
-e2e_expect_turn "e2e_key w 0.1" "hold s"
+e2e_expect_turn "hold w" "hold s"
 xdotool keydown a
 e2e_wait_for 40 e2e_stone_at_wall left || e2e_fail "A did not move the left stone to the wall"
 xdotool keyup a keydown d

@@ -267,18 +267,24 @@ e2e_stone_top_within() {
   [ -n "$row" ] && [ "$row" -ge "$1" ] && [ "$row" -le "$2" ]
 }
 
-# e2e_expect_turn <press> <fall>: the command <press> turns the falling stone, whose cells then lie
-# otherwise; "<fall> 1" and "<fall> 0" start and stop its fast fall. The stone is turned once it
-# has fallen a little (a stone at the top may have no room to turn); a square stone turns into
-# itself, so then it falls and the next one is tried.
+# e2e_expect_turn <hold> <fall>: "<hold> 1" holds an input that turns the falling stone, whose cells
+# then lie otherwise, until a screenshot shows them so; "<hold> 0" lets it go. The game reads a
+# held turn once per 200 ms key window, so a shorter tap may fall between two windows and go
+# unseen. "<fall> 1" and "<fall> 0" start and stop the fast fall. The stone is turned once it has
+# fallen a little (a stone at the top may have no room to turn); a square stone turns into itself,
+# so then it falls and the next one is tried.
 e2e_expect_turn() {
   local try before
+  e2e_shape_changed() { [ "$(e2e_stone_shape)" != "$before" ]; }
   for try in 1 2 3 4; do
     e2e_wait_for 80 e2e_stone_top_within 2 99 || e2e_fail "no stone fell into sight"
     before=$(e2e_stone_shape)
-    $1
-    sleep 0.3
-    [ "$(e2e_stone_shape)" != "$before" ] && return 0
+    $1 1
+    if e2e_wait_for 10 e2e_shape_changed; then
+      $1 0
+      return 0
+    fi
+    $1 0
     e2e_next_stone "$2"
   done
   e2e_fail "$1 did not turn the stone"

@@ -26,7 +26,7 @@ pad() { echo "$*" >"$PAD_INPUT"; }
 fall() { pad 0 button 12 "$1"; }
 
 e2e_start_single_game
-e2e_expect_turn "e2e_tap pad 0 button 0" fall   # A
+e2e_expect_turn "pad 0 button 0" fall   # A
 e2e_expect_move fall left pad 0 button 13 1    # the d-pad, left
 e2e_expect_move fall right pad 0 button 14 1   # the d-pad, right
 e2e_expect_move fall left pad 0 axis 0 -32767  # the stick

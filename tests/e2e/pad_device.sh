@@ -36,7 +36,7 @@ sys.stdout.buffer.write(struct.pack("<IhBB", 0, int(sys.argv[3]), int(sys.argv[1
 fall() { js axis 1 $((32767 * $1)); }
 
 e2e_start_single_game
-e2e_expect_turn "e2e_tap js button 0" fall
+e2e_expect_turn "js button 0" fall
 e2e_expect_move fall left js axis 0 -32767
 e2e_expect_move fall right js axis 0 32767
 e2e_expect_move fall left js axis 0 -32767
