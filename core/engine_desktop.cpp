@@ -41,6 +41,11 @@ bool TellsFocusGained(const SDL_Event& event)
            (event.active.state & EDGE_FOCUS_STATES) != 0;
 }
 
+bool SleepUntilEvent(Uint32)
+{
+    return false;
+}
+
 // The classic SDL 1.2's SDL_FillRect takes five times longer over the whole screen than the C
 // library's memset.
 int ClearPixels(SDL_Surface* screen)

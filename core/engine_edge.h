@@ -26,6 +26,12 @@ void WatchExposure(void (*exposed)());
 bool TellsFocusLost(const SDL_Event& event);
 bool TellsFocusGained(const SDL_Event& event);
 
+// Sleeps until an event comes for the game (a key, the pointer, a touch, the focus) or the
+// milliseconds have passed, whichever is first; the event is then in SDL's queue.
+// False where the platform cannot wake on an event, having slept nothing: SDL 1.2 has no wait with
+// a time-out, so the desktop paces its frames to their period instead.
+bool SleepUntilEvent(Uint32 milliseconds);
+
 // Sets every pixel of the screen to the value 0 (black). Returns 0, or -1 when it cannot.
 int ClearPixels(SDL_Surface* screen);
 

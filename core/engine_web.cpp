@@ -3,6 +3,8 @@
 
 #include "core/engine_edge.h"
 
+#include <emscripten.h>
+
 // emscripten's SDL keeps the held keys under SDL 1.3's name, indexed by its own key symbols: a
 // character's code, or a special key's scan code plus 1024 (Left is 1104), which is exactly what
 // its SDLK_ constants say. So the game's keys[SDLK_LEFT] reads the arrow as on SDL 1.2.
@@ -26,6 +28,40 @@ bool TellsFocusGained(const SDL_Event& event)
 {
     return event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
                                              event.window.event == SDL_WINDOWEVENT_SHOWN);
+}
+
+// The listeners are put on once, on the window in the capture phase: they hear the page's keys,
+// pointer and touches wherever they land, and the synthetic keys of the touch controls. Not the
+// pads' comings and goings: a listener for them keeps the browser polling the pads (gamepads.h,
+// Watch), and a screen that reads pads wakes often enough to notice. A wait
+// ends a turn after its event, so that every listener of it, emscripten's SDL's too, has queued
+// it by the time the game looks.
+// clang-format off
+EM_ASYNC_JS(void, WaitForEvent, (Uint32 milliseconds), {
+    var wait = Module['eventWait'];
+    if (!wait) {
+        wait = Module['eventWait'] = {end: null};
+        var heard = function() { if (wait.end) setTimeout(wait.end, 0); };
+        ['keydown', 'keyup', 'mousedown', 'mouseup', 'mousemove', 'wheel', 'touchstart', 'touchmove',
+         'touchend', 'touchcancel', 'blur', 'focus', 'visibilitychange'].forEach(function(name) {
+            addEventListener(name, heard, true);
+        });
+    }
+    await new Promise(function(resolve) {
+        var timer = setTimeout(function() { wait.end(); }, milliseconds);
+        wait.end = function() {
+            clearTimeout(timer);
+            wait.end = null;
+            resolve();
+        };
+    });
+});
+// clang-format on
+
+bool SleepUntilEvent(Uint32 milliseconds)
+{
+    WaitForEvent(milliseconds);
+    return true;
 }
 
 // The canvas clears itself. Locking the screen would read the whole canvas back into memory

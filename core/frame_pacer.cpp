@@ -18,6 +18,11 @@ void FramePacer::Wait()
         Delay(sleep);
 }
 
+void FramePacer::Restart()
+{
+    deadline = Ticks() + period;
+}
+
 Uint32 FramePacer::Due(Uint32 now)
 {
     // Signed, so that a deadline already passed (and a tick counter that wrapped) reads as late.

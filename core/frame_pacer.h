@@ -25,6 +25,8 @@ class FramePacer {
 public:
     explicit FramePacer(Uint32 periodMilliseconds = FRAME_PERIOD_MS);
     void Wait();
+    // Starts the period afresh from now, after the loop has waited in some other way.
+    void Restart();
 
     // The arithmetic of Wait: how many milliseconds to sleep at tick count now, with the
     // deadline moved on to the next frame's.

@@ -11,6 +11,8 @@
 #include "core/termination.h"
 #include "core/ticks.h"
 
+#include <algorithm>
+
 static FrameHook frameHook;
 // Whether a screen's Step is running. A screen runs only after the one before it, never inside its
 // step (HACKING.md), however deep the call that would start it.
@@ -108,6 +110,24 @@ static bool RunFrame(Screen& screen, const FrameRules& rules, FrameLook& look)
     return screen.Draw() && Present(rules);
 }
 
+// Long quiet waits are cut to this, so a screen that is wrong about its quiet is seen to be within a
+// second rather than never.
+constexpr Uint32 SCREEN_QUIET_MAX_MS = 1000;
+
+// Step 6's wait: to the period's deadline, or longer while the screen is quiet and the platform
+// wakes on events. A test's clock never sleeps.
+static void WaitForFrame(FramePacer& pacer, const Screen& screen, const FrameRules& rules)
+{
+    if (!TestClockRunning() && gGamepads.Count() == 0) {
+        const Uint32 quiet = std::min(screen.QuietFor(Ticks()), SCREEN_QUIET_MAX_MS);
+        if (quiet > rules.periodMilliseconds && SleepUntilEvent(quiet)) {
+            pacer.Restart();
+            return;
+        }
+    }
+    pacer.Wait();
+}
+
 static bool Ended(const Screen& screen, const FrameRules& rules)
 {
     return screen.Done() || (rules.closed == FRAME_CLOSED_ENDS && screen.WindowClosed());
@@ -119,6 +139,7 @@ bool RunScreen(Screen& screen, const FrameRules& rules)
         return Fail("%s", SCREEN_INSIDE_STEP_LINE);
     FramePacer pacer(rules.periodMilliseconds);
     FrameLook look;
+    gGamepads.Watch(rules.pads != FRAME_PADS_UNREAD);
     if (rules.pads == FRAME_PADS_LET_GO)
         gGamepads.LetGoAll();
     for (;;) {
@@ -126,7 +147,7 @@ bool RunScreen(Screen& screen, const FrameRules& rules)
             return false;
         if (rules.end == FRAME_END_AT_ONCE && Ended(screen, rules))
             return true;
-        pacer.Wait();
+        WaitForFrame(pacer, screen, rules);
         if (rules.end == FRAME_END_AFTER_WAIT && Ended(screen, rules))
             return true;
     }

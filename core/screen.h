@@ -22,7 +22,9 @@ class FrameLook;
 //      screen is kept (see frame_look.h), and steps 4 and 5 are skipped;
 //   4. the screen is cleared to black and Draw draws the frame;
 //   5. the frame is presented;
-//   6. Done asks whether the screen has ended, and the loop waits for the next frame's deadline.
+//   6. Done asks whether the screen has ended, and the loop waits for the next frame's deadline;
+//      where the platform wakes on events (a browser) and no pad is open (pads are read, not
+//      heard), for as long as the screen is quiet (QuietFor), if that is longer.
 // Step and Draw return false when a step failed, after logging one line with Fail (engine.h); the
 // loop then ends at once. The screen keeps whatever result it returns to its caller.
 class Screen {
@@ -33,6 +35,11 @@ public:
     virtual void AddLook(FrameLook& look) const = 0;
     virtual bool Draw() = 0;
     virtual bool Done() const = 0;
+    // For how many milliseconds from now the screen's frames would change nothing, on screen or
+    // off, unless an event comes: no rule is due and nothing moves by itself. 0 (the default):
+    // any frame may; TICKS_QUIET_FOREVER: only events change it. Where the platform wakes on
+    // events, the loop sleeps that long instead of running frames that do nothing (step 6).
+    virtual Uint32 QuietFor(Uint32 /*now*/) const { return 0; }
 
     // Whether a closed window was noted while the screen ran (RunScreen notes it).
     bool WindowClosed() const { return windowClosed; }
@@ -78,6 +85,9 @@ enum FramePads {
     // that ended the screen before cannot act on this one (gamepads.h).
     FRAME_PADS_LET_GO,
     FRAME_PADS_KEPT,  // as they are: a screen that follows play at once ("Game Over")
+    // The screen reads no pad (the menu, the options and info screens): nothing watches for pads
+    // coming and going meanwhile, which a browser polls for (gamepads.h, Watch).
+    FRAME_PADS_UNREAD,
 };
 
 // How RunScreen runs one screen: only what differs between screens.

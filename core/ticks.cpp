@@ -19,6 +19,15 @@ void Delay(Uint32 milliseconds)
         SDL_Delay(milliseconds);
 }
 
+Uint32 TicksUntilPassed(Uint32 since, Uint64 wait, Uint32 now)
+{
+    const Uint32 passed = now - since;
+    if (passed > wait)
+        return 0;
+    const Uint64 left = wait + 1 - passed;
+    return left < TICKS_QUIET_FOREVER ? Uint32(left) : TICKS_QUIET_FOREVER;
+}
+
 bool TestClockRunning()
 {
     return tickSource != nullptr;

@@ -22,6 +22,11 @@ void Delay(Uint32 milliseconds);
 // sleep, nor let the test's time pass.
 bool TestClockRunning();
 
+// The rules act once more than `wait` milliseconds have passed since the tick count `since`. This
+// is how long from now that is: 0 once they have, and never more than TICKS_QUIET_FOREVER.
+constexpr Uint32 TICKS_QUIET_FOREVER = 0xFFFFFFFF;
+Uint32 TicksUntilPassed(Uint32 since, Uint64 wait, Uint32 now);
+
 // nullptr restores SDL's own timer and sleep.
 void SetTickSource(TickSource source);
 void SetDelaySink(DelaySink sink);

@@ -86,6 +86,7 @@ public:
         return true;
     }
     bool Done() const override { return core.Over(); }
+    Uint32 QuietFor(Uint32 now) const override { return core.QuietFor(now); }
     void HandOver(int side);
 
     ModeCore core;

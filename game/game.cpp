@@ -65,6 +65,7 @@ public:
     void AddLook(FrameLook& look) const override;
     bool Draw() override;
     bool Done() const override;
+    Uint32 QuietFor(Uint32 now) const override;
 
     ModeCore core;
     int level = 0;
@@ -121,16 +122,24 @@ bool SingleGame::Step()
 {
     const Uint32 now = Ticks();
     if (phase == GAME_SHOWS_LEVEL) {
+        // Held up to the banner's last frame too, however long ago the one before it was.
+        core.HoldClock(now);
         if (now - bannerStart >= GAME_BANNER_MS)
             phase = GAME_PLAYS;
-        else
-            core.HoldClock(now);
         return true;
     }
     if (!core.StepPlay())
         return false;
     LevelRule();
     return true;
+}
+
+// A banner's end is 2000 ms after its start, as Step compares.
+Uint32 SingleGame::QuietFor(Uint32 now) const
+{
+    if (phase == GAME_SHOWS_LEVEL)
+        return TicksUntilPassed(bannerStart, GAME_BANNER_MS - 1, now);
+    return core.QuietFor(now);
 }
 
 // Play ends like Escape on a closed window too, but never inside a banner.

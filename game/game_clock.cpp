@@ -5,6 +5,7 @@
 
 #include "core/engine.h"
 #include "core/frame_look.h"
+#include "core/ticks.h"
 #include "media/text_engine.h"
 
 static constexpr Uint32 CLOCK_SECOND_MS = 1000;
@@ -28,6 +29,11 @@ bool GameClock::Update(Uint32 now)
     }
     tick = now;
     return inBounds;
+}
+
+Uint32 GameClock::QuietFor(Uint32 now) const
+{
+    return TicksUntilPassed(tick, CLOCK_SECOND_MS, now);
 }
 
 void GameClock::Draw(int x, int y) const

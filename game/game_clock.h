@@ -20,7 +20,8 @@ public:
     void Hold(Uint32 now) { tick = now; }
     // Writes "minutes:seconds", unpadded, in the white font.
     void Draw(int x, int y) const;
-    void AddLook(FrameLook& look) const;                     // what Draw shows
+    void AddLook(FrameLook& look) const;  // what Draw shows
+    Uint32 QuietFor(Uint32 now) const;    // milliseconds from now until the next count
     int PlayTime() const { return minutes * 60 + seconds; }  // in seconds
 
     Uint8 minutes = 0;

@@ -9,6 +9,8 @@
 #include "game/sidebar.h"
 #include "media/text_engine.h"
 
+#include <algorithm>
+
 static const char MODE_GRAPHICS_SCRIPT[] = "data/grafik/graphic.txt";
 
 static void LogLine(const char* line)
@@ -81,11 +83,14 @@ bool ModeCore::StepPlay()
         LogLine(rules.leave);
         over = true;
     }
+    const bool wasPaused = pauseMusicKeys.Paused();
     pauseMusicKeys.Check(Ticks());
-    if (pauseMusicKeys.Paused()) {
+    // Held up to the very frame that resumes, however long ago the last paused frame was: no
+    // paused time is counted.
+    if (wasPaused || pauseMusicKeys.Paused())
         clock.Hold(Ticks());
+    if (pauseMusicKeys.Paused())
         return true;
-    }
     for (int i = 0; i < rules.playerCount; ++i)
         if (!StepPlayer(players[i], keyBits[i]))
             return false;
@@ -103,6 +108,22 @@ bool ModeCore::StepPlayer(ModePlayer& player, Uint32 keyBits)
     }
     player.sign.Catch(player.playfield, Ticks());
     return true;
+}
+
+Uint32 ModeCore::QuietFor(Uint32 now) const
+{
+    Uint32 quiet = pauseMusicKeys.QuietFor(now);
+    if (over)
+        return 0;
+    if (pauseMusicKeys.Paused())
+        return quiet;
+    for (int i = 0; i < rules.playerCount; ++i) {
+        if (players[i].computer)
+            return 0;
+        quiet =
+            std::min({quiet, players[i].playfield.QuietFor(now), players[i].sign.QuietFor(now)});
+    }
+    return std::min(quiet, clock.QuietFor(now));
 }
 
 void ModeCore::HandOver(int player, ComputerPlayer* computer)

@@ -77,6 +77,11 @@ public:
     bool StepPlay();
     // Play has ended: Escape or Back, a playfield filled up, or the clock ran out.
     bool Over() const { return over; }
+    // For how many milliseconds from now frames of play would change nothing unless an event
+    // comes: until the next read of the keys, of P and M, a fall, a stone, the clock's next second
+    // or a sign's end; paused, until the next read of P and M. 0 once play is over or while the
+    // computer plays a side (it decides at every frame).
+    Uint32 QuietFor(Uint32 now) const;
     void HoldClock(Uint32 now) { clock.Hold(now); }
     // What Draw shows: every playfield with its sign, the clock and the pause.
     void AddLook(FrameLook& look) const;

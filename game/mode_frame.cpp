@@ -5,6 +5,7 @@
 
 #include "core/engine.h"
 #include "core/screen.h"
+#include "core/ticks.h"
 #include "game/tumblo_engine.h"
 #include "media/sound_stream.h"
 
@@ -59,6 +60,11 @@ void PauseMusicKeys::Check(Uint32 now)
         paused = !paused;
     else if (KeyHeld(SDLK_m))
         ToggleMusic();
+}
+
+Uint32 PauseMusicKeys::QuietFor(Uint32 now) const
+{
+    return TicksUntilPassed(keyTick, MODE_KEY_REPEAT_MS, now);
 }
 
 void PauseMusicKeys::Note(const SDL_Event& event)

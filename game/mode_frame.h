@@ -68,6 +68,7 @@ public:
     // Pauses when the event says the window is away (LosesFocus); a paused game stays paused.
     void Note(const SDL_Event& event);
     bool Paused() const { return paused; }
+    Uint32 QuietFor(Uint32 now) const;  // milliseconds from now until the keys are read again
 
 private:
     Uint32 keyTick = 0;

@@ -21,6 +21,8 @@ public:
     // Writes the sign in the orange font while it is fresh.
     void Draw(int x, int y, Uint32 now) const;
     void AddLook(FrameLook& look, Uint32 now) const;  // what Draw shows at now
+    // Milliseconds from now until a sign shown goes; TICKS_QUIET_FOREVER when none is.
+    Uint32 QuietFor(Uint32 now) const;
 
 private:
     bool Shown(Uint32 now) const { return points != 0 && now - tick < SIGN_POINTS_SHOW_MS; }

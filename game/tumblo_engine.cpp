@@ -8,6 +8,7 @@
 #include "media/sound_stream.h"
 #include "media/sprite.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 // The next stone as the side panel shows it: cells relative to the drawing point, in drawing order.
@@ -143,6 +144,21 @@ bool TumbloEngine::Run(Uint32 keys)
     if (state & STATE_STONE)
         return RunStonePhase(keys);
     return RunSettlePhase();
+}
+
+Uint32 TumbloEngine::QuietFor(Uint32 now) const
+{
+    if (!(state & STATE_RUNNING))
+        return TICKS_QUIET_FOREVER;
+    if (!(state & STATE_STONE)) {
+        bool work = !RowEmpty(0);
+        for (int row = 1; row < FIELD_ROWS && !work; ++row)
+            work = RowFull(row);
+        return work ? 0 : TicksUntilPassed(lastFallTime, 2 * Uint64(fallInterval), now);
+    }
+    const Uint32 fall = (state & STATE_FAST) ? fallInterval / 4 : fallInterval;
+    return std::min(TicksUntilPassed(lastKeyTime, KEY_WINDOW_MS, now),
+                    TicksUntilPassed(lastFallTime, fall, now));
 }
 
 bool TumbloEngine::RunStonePhase(Uint32 keys)

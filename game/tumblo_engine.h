@@ -113,6 +113,11 @@ public:
     // One step of the game with the keys held now. False when no game runs or this call ended it
     // (then IsGameOver is true until the next Init).
     bool Run(Uint32 keys);
+    // For how many milliseconds from now Run would change nothing while the held keys stay as they
+    // are: until the next key window opens or the stone next falls, or, between stones, until the
+    // next one comes. 0 when the next Run has work (full rows to clear, a top-out to tell);
+    // TICKS_QUIET_FOREVER (ticks.h) when no game runs.
+    Uint32 QuietFor(Uint32 now) const;
 
     int GetScore() const { return score; }
     int GetLines() const { return lines; }

@@ -8,6 +8,7 @@
 #include "core/frame_pacer.h"
 #include "core/page_edge.h"
 #include "core/screen.h"
+#include "core/ticks.h"
 #include "media/text_engine.h"
 #include "ui/button.h"
 #include "ui/input_handler.h"
@@ -56,7 +57,9 @@ static const FrameRules MENU_FRAME = {FRAME_PERIOD_MENU_MS,
                                       FRAME_DRAWS_CHANGES,
                                       "Flip Buffers failed!",
                                       FRAME_CLOSED_ENDS,
-                                      nullptr};
+                                      nullptr,
+                                      "Fill Screen failed!",
+                                      FRAME_PADS_UNREAD};
 // The "Loading..." frame reports any failure in one line of its own.
 static const FrameRules LOADING_FRAME = {FRAME_PERIOD_MENU_MS,
                                          FRAME_EVENTS_NONE,
@@ -65,7 +68,8 @@ static const FrameRules LOADING_FRAME = {FRAME_PERIOD_MENU_MS,
                                          "Display Load Message failed!",
                                          FRAME_CLOSED_ENDS,
                                          nullptr,
-                                         "Display Load Message failed!"};
+                                         "Display Load Message failed!",
+                                         FRAME_PADS_UNREAD};
 
 // The one frame shown while the menu loads its pictures. It takes no events: a key pressed or a
 // window closed meanwhile is the menu's.
@@ -94,6 +98,8 @@ public:
     void AddLook(FrameLook& look) const override;
     bool Draw() override;
     bool Done() const override { return finished; }
+    // Nothing in the menu moves by itself: the pointer, the buttons and the keys are events.
+    Uint32 QuietFor(Uint32) const override { return TICKS_QUIET_FOREVER; }
 
     int result = MENU_ERROR;
 

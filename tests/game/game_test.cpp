@@ -83,7 +83,7 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
         if (frame < BANNER_FRAMES)
             return world.clock.Advance(100);
         if (frame == BANNER_FRAMES)
-            return world.clock.Advance(58900);  // 59 s since the banner last held the clock
+            return world.clock.Advance(59000);  // 59 s since the banner's last frame held the clock
         if (frame <= HELD_FROM) {
             EXPECT_TRUE(ClockShows(CLOCK_X, frame < HELD_FROM ? "0:59" : "1:0"));
             HoldKey(SDLK_p, frame == HELD_FROM);

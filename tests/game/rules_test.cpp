@@ -6,6 +6,10 @@
 #include "media/sound_stream.h"
 #include "media/sprite.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 TEST(TumbloEngine, SpeedsUpToOneThousandAreTakenOnlyByInitAndByARunningGame)
 {
     FakeClock clock;
@@ -109,4 +113,59 @@ TEST_F(PlayfieldTest, AStoneSpawnedOntoABlockEndsTheGame)
     EXPECT_FALSE(engine.Run(0));
     EXPECT_TRUE(engine.IsGameOver());
     EXPECT_EQ(Rows(0)[0], "....XX.....");
+}
+
+// Everything a frame could show or a later step depend on: cells, stone, counters, state.
+static std::string Snapshot(const TumbloEngine& engine)
+{
+    std::string cells;
+    for (int row = 0; row < FIELD_ROWS; ++row)
+        for (int column = 0; column < FIELD_COLUMNS; ++column)
+            cells += engine.BlockAt(column, row) ? 'X' : '.';
+    for (int b = 0; b < STONE_BLOCKS; ++b)
+        cells += std::to_string(engine.StonePosition(b).column) + "," +
+                 std::to_string(engine.StonePosition(b).row) + ";";
+    return cells + std::to_string(engine.GetScore()) + "/" + std::to_string(engine.GetLines()) +
+           "/" + std::to_string(engine.State());
+}
+
+// A playfield run only when its quiet time is up, and whenever the held keys change (a browser
+// sleeps until then), plays exactly as one run every millisecond: at every millisecond of play with
+// keys pressed and released at random, both look the same, so no key window, fall, row clear, new
+// stone or top-out came late. Every five seconds the bottom row is filled up, and after a minute
+// all but one column, so that rows clear and the stones top out. A spawn's random stone is seeded
+// alike for both.
+TEST(TumbloEngine, RunWhenQuietEndsPlaysAsRunEveryMillisecond)
+{
+    FakeClock clock(0);
+    TumbloEngine everyMs, whenDue;
+    ASSERT_TRUE(everyMs.Init(600) && whenDue.Init(600));
+    const auto fill = [&](int first, int firstColumn) {
+        for (TumbloEngine* engine : {&everyMs, &whenDue})
+            for (int row = first; row < FIELD_ROWS; ++row)
+                for (int column = firstColumn; column < FIELD_COLUMNS; ++column)
+                    if (!engine->BlockAt(column, row))
+                        engine->PlaceBlock(column, row, 0);
+    };
+    Uint32 keys = 0, nextKeys = 0, wake = 0, lcg = 12345, now = 0;
+    for (; !everyMs.IsGameOver(); ++now) {
+        clock.Set(now);
+        if (now % 5000 == 4999)
+            now == 59999 ? fill(4, 1) : fill(FIELD_ROWS - 1, 0);
+        if (now == nextKeys) {
+            lcg = lcg * 1103515245 + 12345;
+            keys = (lcg >> 16) & (KEY_LEFT | KEY_RIGHT | KEY_ROTATE | KEY_DOWN);
+            nextKeys = now + 30 + (lcg >> 8) % 700;
+            wake = now;
+        }
+        srand(now), everyMs.Run(keys);
+        if (now == wake) {
+            srand(now), whenDue.Run(keys);
+            const Uint32 quiet = whenDue.QuietFor(now);  // 0: work left for the next frame
+            wake = quiet == TICKS_QUIET_FOREVER ? 0 : now + std::max(quiet, 1u);
+        }
+        ASSERT_EQ(Snapshot(whenDue), Snapshot(everyMs)) << "at " << now;
+    }
+    EXPECT_GT(everyMs.GetLines(), 10);
+    EXPECT_GT(now, 60000u);
 }
