@@ -23,3 +23,5 @@ bool PadsCameOrWent()
 {
     return false;
 }
+
+void WatchPads(bool) {}

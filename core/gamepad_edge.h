@@ -18,8 +18,14 @@ bool PadsInStandardMapping();
 // Whether SDL's joystick `number` is a pad now: one SDL counts, not an empty slot.
 bool PadThere(int number);
 
-// Whether a pad was connected or taken away since the last call; the first call starts watching.
-// Never on the desktop.
+// Whether a pad was connected or taken away since the last call, while watched. Never on the
+// desktop.
 bool PadsCameOrWent();
+
+// Starts or stops watching for pads that come and go. A browser polls the pads for as long as a
+// page listens for them, pads or not, at a cost of about 1% of a core; so the game watches only
+// while a screen reads pads. Starting again counts as a change, so that a pad that came or went
+// meanwhile is looked for. Nothing on the desktop.
+void WatchPads(bool watch);
 
 #endif

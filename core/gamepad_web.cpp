@@ -24,19 +24,27 @@ bool PadThere(int number)
 // opened) and of one taken away by events on the window; they are counted here until the game
 // asks, once a frame.
 // clang-format off
+EM_JS(void, ListenForPads, (int listen), {
+    var watch = Module['padWatch'] = Module['padWatch'] || {changes: 0};
+    watch.note = watch.note || function() { watch.changes++; };
+    var change = listen ? window.addEventListener : window.removeEventListener;
+    change.call(window, 'gamepadconnected', watch.note);
+    change.call(window, 'gamepaddisconnected', watch.note);
+    if (listen) watch.changes++;
+});
+
 EM_JS(int, TakePadChanges, (), {
     var watch = Module['padWatch'];
-    if (!watch) {
-        watch = Module['padWatch'] = {changes: 0};
-        var note = function() { watch.changes++; };
-        window.addEventListener('gamepadconnected', note);
-        window.addEventListener('gamepaddisconnected', note);
-    }
-    var changes = watch.changes;
-    watch.changes = 0;
+    var changes = watch ? watch.changes : 0;
+    if (watch) watch.changes = 0;
     return changes;
 });
 // clang-format on
+
+void WatchPads(bool watch)
+{
+    ListenForPads(watch ? 1 : 0);
+}
 
 bool PadsCameOrWent()
 {

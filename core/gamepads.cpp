@@ -267,7 +267,8 @@ bool Gamepads::Open()
     started = true;
     // The game reads the pads' state itself, once a frame: their events would only fill the queue.
     SDL_JoystickEventState(SDL_IGNORE);
-    PadsCameOrWent();  // from now on a pad that comes or goes is noticed
+    Watch(true);
+    PadsCameOrWent();  // every pad is looked at below; from now on one that comes or goes is noticed
     for (int pad = 0; pad < GAMEPAD_MAX; ++pad)
         if (PadThere(pad))
             OpenPad(pad);
@@ -308,6 +309,7 @@ void Gamepads::Close()
             SDL_JoystickClose(pad.joystick);
         pad = Pad{};
     }
+    Watch(false);
     // Started again, SDL looks for the pads afresh.
     if (started)
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
@@ -376,6 +378,13 @@ void Gamepads::Poll()
         if (Read(number, reading))
             Update(pads[number], GamepadInputsHeld(*pads[number].layout, reading));
     }
+}
+
+void Gamepads::Watch(bool now)
+{
+    if (started && now != watching)
+        WatchPads(now);
+    watching = started && now;
 }
 
 void Gamepads::SetFocus(bool now)

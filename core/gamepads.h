@@ -121,6 +121,9 @@ public:
     void Close();
     // How many pads are open.
     int Count() const { return count; }
+    // Whether pads that come and go are watched for (gamepad_edge.h): only while a screen reads
+    // pads. A pad that came or went meanwhile is found once watched again.
+    void Watch(bool now);
 
     // Opens the pads that came and closes those that went, then reads what every pad holds now.
     void Poll();
@@ -155,6 +158,7 @@ private:
     Pad pads[GAMEPAD_MAX];
     int count = 0;
     bool started = false;  // SDL's joysticks, by Open
+    bool watching = false;
     bool focused = true;
 };
 

@@ -112,4 +112,9 @@ bool SoundThreads()
 
 void PrepareSoundDevice() {}
 
+uint16_t SoundDeviceFrames()
+{
+    return 1024;  // about 23 ms at 44100 Hz: short enough for effects
+}
+
 void SoundPlaying(bool) {}

@@ -42,6 +42,11 @@ bool SoundThreads();
 // than for the shortest latency: the browser then wakes its audio threads half as often.
 void PrepareSoundDevice();
 
+// The frames of one buffer the sound device asks the mix for. A browser's SDL wakes the page for
+// every buffer it queues, so there the buffers are longer and fewer are queued at once: the same
+// latency (about 140 ms) with a fifth of the wakes.
+uint16_t SoundDeviceFrames();
+
 // Tells the platform whether any stream plays, at every mix and whenever a stream starts. A
 // browser lets its audio device rest (the page's audio context suspended, no buffers mixed) once
 // nothing has played for five seconds (a game's effects keep it awake), and wakes it with the next

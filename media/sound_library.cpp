@@ -227,7 +227,7 @@ bool OpenDevice(int mixRate)
     wanted.freq = mixRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = SOURCE_FRAME_SAMPLES;
-    wanted.samples = MIX_BUFFER_FRAMES;
+    wanted.samples = SoundDeviceFrames();
     wanted.callback = Mix;
     // Without an "obtained" spec SDL converts to whatever the device takes, so the mixer always
     // works in the wanted format.

@@ -153,6 +153,7 @@ bool SoundThreads()
 
 // clang-format off
 EM_JS(void, MakeAudioContext, (), {
+    Module['SDL_numSimultaneouslyQueuedBuffers'] = 2;
     if (typeof SDL == 'undefined' || SDL.audioContext || typeof AudioContext == 'undefined') return;
     SDL.audioContext = new AudioContext({latencyHint: 'playback'});
 });
@@ -186,6 +187,11 @@ EM_JS(void, NoteSoundPlaying, (int playing), {
 void PrepareSoundDevice()
 {
     MakeAudioContext();
+}
+
+uint16_t SoundDeviceFrames()
+{
+    return 2048;
 }
 
 void SoundPlaying(bool playing)

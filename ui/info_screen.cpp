@@ -33,8 +33,10 @@ static const InfoLine INFO_LINES[] = {
     {10, 420, "Press Enter to Return"},
 };
 
-static const FrameRules INFO_FRAME = {FRAME_PERIOD_MENU_MS, FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
-                                      FRAME_DRAWS_CHANGES, "Flip screen failed!"};
+static const FrameRules INFO_FRAME = {
+    FRAME_PERIOD_MENU_MS,         FRAME_EVENTS_ALL,      FRAME_END_AT_ONCE,
+    FRAME_DRAWS_CHANGES,          "Flip screen failed!", FRAME_CLOSED_ENDS,
+    "user killed window! - exit", "Fill Screen failed!", FRAME_PADS_UNREAD};
 
 // Nothing on the screen changes, so after the first frame only the refreshes are drawn.
 class InfoPage : public Screen {

@@ -30,8 +30,9 @@ constexpr int OPTIONS_CAPTION_X = 200;
 constexpr int OPTIONS_CAPTION_Y = 170;
 
 static const FrameRules OPTIONS_FRAME = {
-    FRAME_PERIOD_MENU_MS,  FRAME_EVENTS_UNTIL_CLOSED, FRAME_END_AT_ONCE,    FRAME_DRAWS_CHANGES,
-    "Flip screen failed!", FRAME_CLOSED_FAILS,        "User closed window!"};
+    FRAME_PERIOD_MENU_MS,  FRAME_EVENTS_UNTIL_CLOSED, FRAME_END_AT_ONCE,
+    FRAME_DRAWS_CHANGES,   "Flip screen failed!",     FRAME_CLOSED_FAILS,
+    "User closed window!", "Fill Screen failed!",     FRAME_PADS_UNREAD};
 
 // Everything one visit of the options screen owns.
 class OptionsPage : public Screen {
