@@ -41,19 +41,23 @@ EM_ASYNC_JS(void, WaitForEvent, (Uint32 milliseconds), {
     var wait = Module['eventWait'];
     if (!wait) {
         wait = Module['eventWait'] = {end: null};
-        var heard = function() { if (wait.end) setTimeout(wait.end, 0); };
+        var heard = function() { var end = wait.end; if (end) setTimeout(end, 0); };
         ['keydown', 'keyup', 'mousedown', 'mouseup', 'mousemove', 'wheel', 'touchstart', 'touchmove',
          'touchend', 'touchcancel', 'blur', 'focus', 'visibilitychange'].forEach(function(name) {
             addEventListener(name, heard, true);
         });
     }
+    // One event may be heard several times (a touch, its mouse event, a key of the controls):
+    // an end meant for a wait that is over ends nothing.
     await new Promise(function(resolve) {
-        var timer = setTimeout(function() { wait.end(); }, milliseconds);
-        wait.end = function() {
+        var end = function() {
+            if (wait.end !== end) return;
             clearTimeout(timer);
             wait.end = null;
             resolve();
         };
+        wait.end = end;
+        var timer = setTimeout(end, milliseconds);
     });
 });
 // clang-format on
