@@ -111,21 +111,11 @@ def main(page, desktop_menu, highscore_format):
             if len(stone) == 4 and len(turns(stone)) > 1:
                 break
             board = player.next_stone()  # a square stone looks the same turned: the next one
-        # A key held longer than a frame acts; a busy machine may stretch a frame, so a key that
-        # did nothing is pressed again, up to three times.
-        for _ in range(3):
-            press(driver, Keys.UP)
-            turned = player.stone(board)
-            if normal(turned) != normal(stone):
-                break
-        else:
+        if not player.press(Keys.UP, board) or normal(player.stone(board)) == normal(stone):
             fail("Up did not turn the stone", driver)
-        for _ in range(3):
-            press(driver, Keys.LEFT)
-            moved = player.stone(board)
-            if min(c for c, _ in moved) < min(c for c, _ in turned):
-                break
-        else:
+        turned = player.stone(board)
+        if not player.press(Keys.LEFT, board) or min(c for c, _ in player.stone(board)) >= min(
+                c for c, _ in turned):
             fail("Left did not move the stone", driver)
 
         press(driver, Keys.ESCAPE)
@@ -152,11 +142,7 @@ def main(page, desktop_menu, highscore_format):
             time.sleep(3.3 if game == 1 else 2.3)
             stone = player.stone(set())
             if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
-                for _ in range(3):
-                    fingers.tap("Turn")
-                    if normal(player.stone(set())) != normal(stone):
-                        break
-                else:
+                if not player.press(Keys.UP, set()) or normal(player.stone(set())) == normal(stone):
                     fail("Turn did not turn the stone", driver)
             for label, edge, wall in ((("Move left", min, 0), ("Move right", max, COLUMNS - 1))
                                       if game == 1 else ()):

@@ -68,10 +68,6 @@ class Keyboard:
     def __init__(self, driver):
         self.driver = driver
 
-    def press(self, key):
-        ActionChains(self.driver).key_down(key).pause(0.12).key_up(key).perform()
-        time.sleep(0.25)
-
     def hold(self, key, down):
         chain = ActionChains(self.driver)
         (chain.key_down if down else chain.key_up)(key).perform()
@@ -85,9 +81,6 @@ class Touch:
     def __init__(self, fingers):
         self.fingers = fingers
 
-    def press(self, key):
-        self.fingers.tap(self.LABELS[key], 0.12)
-
     def hold(self, key, down):
         (self.fingers.press if down else self.fingers.lift)(self.LABELS[key])
 
@@ -98,8 +91,24 @@ class Player:
         self.picture = picture  # the canvas as a PIL picture
         self.hand = hand or Keyboard(driver)
 
-    def press(self, key):
-        self.hand.press(key)
+    def press(self, key, board):
+        """Holds the key until the stone is seen to move sideways or turn, or for a second: the game
+        reads a held key once per 200 ms window, so a shorter press may fall between two and go
+        unseen, and one held on may act twice. Whether the stone moved so."""
+        def look():
+            cells = self.stone(board)
+            return normal(cells) if cells else None, min((c for c, _ in cells), default=None)
+        before = look()
+        self.hand.hold(key, True)
+        try:
+            end = time.monotonic() + 1
+            while time.monotonic() < end:
+                if look() != before:
+                    return True
+                time.sleep(0.02)
+            return False
+        finally:
+            self.hand.hold(key, False)
 
     def stone(self, board):
         return filled(self.picture()) - board
@@ -118,13 +127,13 @@ class Player:
                                     for cells in [landed(board, shape, column)] if cells),
                                    key=lambda choice: choice[0])
             if normal(now) != shape:
-                self.press(Keys.UP)
+                self.press(Keys.UP, board)
                 ups += 1
                 continue
             left = min(c for c, _ in now)
             if left == column:
                 break
-            self.press(Keys.LEFT if left > column else Keys.RIGHT)
+            self.press(Keys.LEFT if left > column else Keys.RIGHT, board)
         return self.next_stone()
 
     def next_stone(self):
