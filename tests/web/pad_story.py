@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 """A pad on the page: one in the Gamepad API's standard mapping, given through a stubbed
-navigator.getGamepads and connected after the page opened, is opened when it comes; its d-pad moves
+navigator.getGamepads and connected in the menu, is opened when the game begins; its d-pad moves
 the stone both ways and A turns it; taken away while holding a direction it lets go, and back again
 still holding it, the direction counts only once pressed again; Start pauses and Back ends the game.
 
@@ -90,11 +90,13 @@ def main(page):
     try:
         driver.get(url)
         wait_for_log(driver, "Menue Ready!", seconds=60)
+        # The menu reads no pad, so the page does not watch for them there: a pad plugged in
+        # meanwhile is found when the game begins.
         driver.execute_script("testPad.plug(true)")
-        wait_for_log(driver, "Gamepad 0: " + NAME)
-        wait_for_log(driver, "Gamepad 0 layout: standard")
         point(driver, *MENU_START_GAME, click=True)
         wait_for_log(driver, "Start Level 1")
+        wait_for_log(driver, "Gamepad 0: " + NAME)
+        wait_for_log(driver, "Gamepad 0 layout: standard")
         time.sleep(2.3)  # the level banner holds the stones
         player = Player(driver, lambda: picture(driver))
         board, _ = player.turnable_stone()
