@@ -33,9 +33,9 @@ bool TellsFocusGained(const SDL_Event& event)
 // The listeners are put on once, on the window in the capture phase: they hear the page's keys,
 // pointer and touches wherever they land, and the synthetic keys of the touch controls. Not the
 // pads' comings and goings: a listener for them keeps the browser polling the pads (gamepads.h,
-// Watch), and a screen that reads pads wakes often enough to notice. A wait
-// ends a turn after its event, so that every listener of it, emscripten's SDL's too, has queued
-// it by the time the game looks.
+// Watch), and a screen that reads pads wakes often enough to notice. A wait ends a turn after its
+// event, so that every listener of it, emscripten's SDL's too, has queued it by the time the game
+// looks.
 // clang-format off
 EM_ASYNC_JS(void, WaitForEvent, (Uint32 milliseconds), {
     var wait = Module['eventWait'];
