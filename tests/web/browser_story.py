@@ -3,8 +3,11 @@
 # Copyright 2026 Mossbrook
 """The page served on localhost, played in headless Chromium: in a short desktop window the whole
 picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
-through the page, a click starts a game, its sounds decode, keys move and turn a stone and Escape
-ends the game. Then on a phone, by touch alone: the picture and the controls fit in portrait and
+through the page, a click starts a game, its sounds decode and keys move and turn a stone. A pad in
+the Gamepad API's standard mapping, given through a stubbed navigator.getGamepads and connected
+after the page opened, is opened when it comes; its d-pad moves the stone both ways and A turns
+it; taken away while holding a direction it lets go, and back again still holding it, the
+direction counts only once pressed again; Start pauses and Back ends the game. Then on a phone, by touch alone: the picture and the controls fit in portrait and
 in landscape, stones are placed until a row is cleared, "End the game" ends it, the game reads the
 desktop's list and takes the name typed on the phone's keyboard. On a tablet both players of a
 challenge move at once. With the server stopped the page opens again, the list it wrote there
@@ -31,6 +34,31 @@ MENU_START_CHALLENGE = (180, 228)
 MENU_QUIT = (130, 377)
 CHALLENGE_LEFT, CHALLENGE_RIGHT = 10, 380  # where the challenge's playfields begin
 POINTER_SIZE = 32
+MESSAGE = (262, 196, 440, 226)  # where "Paused" shows over the playfield
+PAD_A, PAD_BACK, PAD_START, PAD_LEFT, PAD_RIGHT = 0, 8, 9, 14, 15  # the standard mapping's buttons
+PAD_NAME = "Kolvo Test Pad (STANDARD GAMEPAD Vendor: 1209 Product: 0001)"
+
+# A browser's pad as the Gamepad API gives it: in slot 0 of four while connected, null otherwise.
+PAD_STUB = """
+(function() {
+  var buttons = [], there = false;
+  for (var i = 0; i < 17; i++) buttons.push({pressed: false, touched: false, value: 0});
+  var pad = {id: '%s', index: 0, connected: true, mapping: 'standard', timestamp: 1,
+             axes: [0, 0, 0, 0], buttons: buttons};
+  navigator.getGamepads = function() { return [there ? pad : null, null, null, null]; };
+  window.testPad = {
+    hold: function(button, on) {
+      buttons[button].pressed = on; buttons[button].value = on ? 1 : 0; pad.timestamp++;
+    },
+    plug: function(on) {
+      there = on; pad.connected = on;
+      var event = new Event(on ? 'gamepadconnected' : 'gamepaddisconnected');
+      event.gamepad = pad;
+      window.dispatchEvent(event);
+    }
+  };
+})();
+""" % PAD_NAME
 
 
 def menu_matches(shown, desktop):
@@ -70,12 +98,43 @@ def columns(cells):
     return min(c for c, _ in cells) if cells else None
 
 
+def shift(before, after):
+    """How many columns the stone moved right (negative: left); 0 where either is no whole stone."""
+    return columns(after) - columns(before) if len(before) == len(after) == 4 else 0
+
+
+def hold_pad(driver, button, on=True):
+    driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, on)
+
+
+def tap_pad(driver, button):
+    """Held across a few frames, shorter than the 200 ms in which a held input acts once."""
+    hold_pad(driver, button)
+    time.sleep(0.15)
+    hold_pad(driver, button, False)
+    time.sleep(0.3)
+
+
+def orange(driver):
+    """How many pixels of the message over the playfield are orange, as "Paused" is."""
+    return sum(1 for r, g, b in picture(driver).crop(MESSAGE).getdata()
+               if r > 180 and 60 < g < 210 and b < 90)
+
+
+def paused(driver, quiet):
+    """"Paused" shows over the playfield (orange stones may pass there too), and nothing moves."""
+    before = filled(picture(driver))
+    time.sleep(1.3)  # a stone falls a row in 600 ms on level 1
+    return orange(driver) > quiet + 40 and filled(picture(driver)) == before
+
+
 def main(page, desktop_menu, highscore_format):
     work = tempfile.mkdtemp(prefix="kolvo-web-")
     server, url = serve(page)
     driver = browser(os.path.join(work, "profile"))
     # The viewport Debian 12's headless Chromium gives a window of 800 x 600.
     viewport(driver, 800, 457)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAD_STUB})
     try:
         driver.get(url)
         wait_for_log(driver, "Menue Ready!", seconds=60)
@@ -98,37 +157,59 @@ def main(page, desktop_menu, highscore_format):
                  driver.find_element("id", "status").text)
         driver.execute_script("document.getElementById('file').hidden = true")
 
+        driver.execute_script("testPad.plug(true)")
+        wait_for_log(driver, "Gamepad 0: " + PAD_NAME)
+        wait_for_log(driver, "Gamepad 0 layout: standard")
         point(driver, *MENU_START_GAME, click=True)
         wait_for_log(driver, "Start Level 1")
         time.sleep(2.3)  # the level banner holds the stones
         if max(picture(driver).getpixel(MENU_QUIT)) > 16:  # below the panel, black in a game
             fail("the game is drawn over the menu's picture: the screen was not cleared", driver)
         player = Player(driver, lambda: picture(driver))
-        board = player.next_stone()
-        for _ in range(4):
-            time.sleep(1.0)  # down far enough to turn
-            stone = player.stone(board)
-            if len(stone) == 4 and len(turns(stone)) > 1:
-                break
-            board = player.next_stone()  # a square stone looks the same turned: the next one
-        # A key held longer than a frame acts; a busy machine may stretch a frame, so a key that
-        # did nothing is pressed again, up to three times.
-        for _ in range(3):
-            press(driver, Keys.UP)
-            turned = player.stone(board)
-            if normal(turned) != normal(stone):
-                break
-        else:
-            fail("Up did not turn the stone", driver)
-        for _ in range(3):
-            press(driver, Keys.LEFT)
-            moved = player.stone(board)
-            if min(c for c, _ in moved) < min(c for c, _ in turned):
-                break
-        else:
-            fail("Left did not move the stone", driver)
+        board, _ = player.turnable_stone()
 
-        press(driver, Keys.ESCAPE)
+        # A key or a button held longer than a frame acts; a busy machine may stretch a frame, so
+        # one that did nothing is pressed again, up to three times.
+        def acts(act, what, done):
+            for _ in range(3):
+                before = player.stone(board)
+                act()
+                if done(before, player.stone(board)):
+                    return
+            fail(what, driver)
+
+        turned = lambda s, t: len(t) == 4 and normal(t) != normal(s)
+        acts(lambda: press(driver, Keys.UP), "Up did not turn the stone", turned)
+        acts(lambda: press(driver, Keys.LEFT), "Left did not move the stone", lambda s, t: shift(s, t) < 0)
+        acts(lambda: tap_pad(driver, PAD_RIGHT), "the pad's right did not move the stone",
+             lambda s, t: shift(s, t) > 0)
+        acts(lambda: tap_pad(driver, PAD_LEFT), "the pad's left did not move the stone",
+             lambda s, t: shift(s, t) < 0)
+        acts(lambda: tap_pad(driver, PAD_A), "the pad's A did not turn the stone", turned)
+
+        # Taken away while holding right, the pad lets go; back and still holding right, the hold
+        # counts only once pressed again. A fresh stone, far from the floor and the right wall.
+        board = player.next_stone()
+        time.sleep(0.5)  # wholly in
+        stone = player.stone(board)
+        hold_pad(driver, PAD_RIGHT)
+        wait_for(driver, "the pad's right held did not move the stone", 5,
+                 lambda: shift(stone, player.stone(board)) > 0)
+        driver.execute_script("testPad.plug(false)")
+        wait_for_log(driver, "Gamepad 0 gone")
+        stone = player.stone(board)
+        driver.execute_script("testPad.plug(true)")
+        wait_for_log(driver, "Gamepad 0: " + PAD_NAME, times=2)
+        time.sleep(0.8)
+        if shift(stone, player.stone(board)) or len(stone) != 4:
+            fail("a pad that came back holding right moved the stone at once", driver)
+        hold_pad(driver, PAD_RIGHT, False)
+
+        quiet = orange(driver)
+        acts(lambda: tap_pad(driver, PAD_START), "the pad's Start did not pause the game",
+             lambda s, t: paused(driver, quiet))
+        tap_pad(driver, PAD_BACK)
+        wait_for_log(driver, "Release Point reached!", seconds=10)
         wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
 
         # A phone, played by touch alone: a tap on the picture starts a game, the controls show
@@ -269,7 +350,7 @@ def main(page, desktop_menu, highscore_format):
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
     print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
-          "with the keys, cleared a row by touch, entered a name typed on a phone in the desktop's "
+          "with the keys and a pad (which let go when taken away), cleared a row by touch, entered a name typed on a phone in the desktop's "
           "list, moved both challengers at once, opened offline with the list kept, played against "
           "the computer and quit")
 
