@@ -5,13 +5,14 @@
 picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
 through the page, a click starts a game, its sounds decode and keys move and turn a stone. A pad in
 the Gamepad API's standard mapping, given through a stubbed navigator.getGamepads and connected
-after the page opened, is opened when it comes; its d-pad moves the stone both ways and A turns
-it; taken away while holding a direction it lets go, and back again still holding it, the
-direction counts only once pressed again; Start pauses and Back ends the game. Then on a phone, by touch alone: the picture and the controls fit in portrait and
-in landscape, stones are placed until a row is cleared, "End the game" ends it, the game reads the
-desktop's list and takes the name typed on the phone's keyboard. On a tablet both players of a
-challenge move at once. With the server stopped the page opens again, the list it wrote there
-with the desktop's results and the new one, and Quit ends the program in order.
+after the page opened, is opened when it comes; its d-pad moves the stone both ways and A turns it;
+taken away while holding a direction it lets go, and back again still holding it, the direction
+counts only once pressed again; Start pauses and Back ends the game. Then on a phone, by touch
+alone: the picture and the controls fit in portrait and in landscape, stones are placed until a row
+is cleared, "End the game" ends it, the game reads the desktop's list and takes the name typed on
+the phone's keyboard. On a tablet both players of a challenge move at once. With the server stopped
+the page opens again, the list it wrote there with the desktop's results and the new one, and Quit
+ends the program in order.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -23,8 +24,8 @@ import sys
 import tempfile
 import time
 
-from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, log, picture, point, press, serve,
-                  viewport, wait_for, wait_for_log)
+from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, kept_names, log, picture, point,
+                  press, serve, viewport, wait_for, wait_for_log)
 from PIL import Image, ImageChops
 from player import COLUMNS, Player, Touch, filled, normal, turns
 from selenium.webdriver.common.keys import Keys
@@ -180,7 +181,8 @@ def main(page, desktop_menu, highscore_format):
 
         turned = lambda s, t: len(t) == 4 and normal(t) != normal(s)
         acts(lambda: press(driver, Keys.UP), "Up did not turn the stone", turned)
-        acts(lambda: press(driver, Keys.LEFT), "Left did not move the stone", lambda s, t: shift(s, t) < 0)
+        acts(lambda: press(driver, Keys.LEFT), "Left did not move the stone",
+             lambda s, t: shift(s, t) < 0)
         acts(lambda: tap_pad(driver, PAD_RIGHT), "the pad's right did not move the stone",
              lambda s, t: shift(s, t) > 0)
         acts(lambda: tap_pad(driver, PAD_LEFT), "the pad's left did not move the stone",
@@ -312,15 +314,10 @@ def main(page, desktop_menu, highscore_format):
         server.server_close()
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
-        kept = driver.execute_script("return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")
-        with open(desktop_list, "wb") as written:
-            written.write(bytes(kept))
-        entries = subprocess.run(["/usr/bin/python3", "-B", highscore_format, "decode", desktop_list],
-                                 check=True, capture_output=True, text=True).stdout
-        names = [line.split()[-1] for line in entries.splitlines() if line.startswith("entry")]
+        names = kept_names(driver, highscore_format, work)
         if names[:1] != ["Marta"] or "Web" not in names or "Jonas" not in names:
             fail("the list after a reload is not the game's, with the desktop's results and the "
-                 "new one:\n" + entries, driver)
+                 "new one: %s" % names, driver)
 
         # The page's control puts the computer on the right of the next challenge, as -c does, and
         # the tablet shows the computer's side no controls.
