@@ -21,11 +21,8 @@ e2e_screenshot "$E2E_WORK/panel.png"
 [ "$($E2E_X count "$E2E_WORK/panel.png" 255 440 110 20 255 255 255 60)" -gt 20 ] ||
   e2e_fail "the right panel does not say Computer"
 e2e_expect_turn "hold w" "hold s"
-xdotool keydown a
-e2e_wait_for 40 e2e_stone_at_wall left || e2e_fail "A did not move the left stone to the wall"
-xdotool keyup a keydown d
-e2e_wait_for 60 e2e_stone_at_wall right || e2e_fail "D did not move the left stone to the wall"
-xdotool keyup d
+e2e_expect_move "hold s" left hold a 1
+e2e_expect_move "hold s" right hold d 1
 
 # A cleared row changes the right panel's "Lines 0"; the stones, orange or blue, never reach it.
 right_cleared() {

@@ -254,11 +254,7 @@ E2E_FIELD_ROWS=14
 e2e_stone_cells() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X cells "$E2E_WORK/cells.png" "$E2E_FIELD_LEFT" 10 22 11 "$E2E_FIELD_ROWS"; }
 
 # e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
-e2e_stone_at_wall() {
-  local column=0
-  [ "$1" = right ] && column=10
-  e2e_stone_cells | cut -d, -f1 | grep -qx "$column"
-}
+e2e_stone_at_wall() { e2e_stone_cells | cut -d, -f1 | grep -qx "$([ "$1" = right ] && echo 10 || echo 0)"; }
 
 # e2e_stone_top_within <first> <last>: the top row of the lit cells lies between the two rows.
 e2e_stone_top_within() {

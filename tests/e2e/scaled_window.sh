@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# A player on a big screen asks for a larger window: -s 2 opens one of 1280 x 960 and -s 3 one of
-# 1920 x 1440, each showing exactly the picture of the plain window, every pixel a square of 2 x 2
-# or 3 x 3, painted again after being covered; the menu's buttons answer clicks where they are
-# shown, and open the options and quit.
+# A player on a big screen (3840 x 2160) asks for a larger window: -s 2 opens one of 1280 x 960 and
+# -s 3 one of 1920 x 1440, each showing exactly the picture of the plain window, every pixel a
+# square of 2 x 2 or 3 x 3, painted again after being covered; the menu's buttons answer clicks
+# where they are shown, and open the options and quit. Then full screen, under a window manager:
+# the game takes the desktop's own size as its video mode, switching to no other, and shows the
+# picture four times as large in the middle, black around (the comparison leaves out the picture
+# below the title, where the game's pointer stands). Its pointer stands where the system's pointer
+# is put, not only where it is moved step by step: a remote desktop, a touchscreen or a tablet
+# places it absolutely, as xdotool does here. The menu lights the button under the pointer, and a
+# click on Quit, after the pointer jumped there from elsewhere, ends the game.
 # Usage: scaled_window.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=3840x2160x24
 e2e_begin "$@"
+command -v openbox >/dev/null || { echo "no openbox here"; exit $E2E_SKIPPED; }
 e2e_start_x
-plain=$E2E_WORK/plain.png
+plain=$E2E_WORK/plain.png shot=$E2E_WORK/full.png
+TITLE_ROWS=140  # the picture's rows above the menu's first button
 
 # The menu as the pointer, resting away from the buttons, leaves it once it is drawn: a screenshot
 # that two in a row agree on.
@@ -42,4 +50,31 @@ e2e_start_game
 e2e_point 500 300
 e2e_wait_for 30 e2e_shows_plain "$plain" 1920x1440 || e2e_fail "the window at -s 3 does not show the picture tripled"
 e2e_quit_from_menu
-echo "the windows at -s 2 and -s 3 show the picture scaled and take the clicks where it shows them"
+
+# openbox runs its startup command once it manages the screen's windows.
+openbox --startup "touch $E2E_WORK/managed" >"$E2E_WORK/openbox.log" 2>&1 &
+wm_pid=$!
+e2e_on_exit() { e2e_end_process "$wm_pid"; }
+e2e_wait_for 100 test -e "$E2E_WORK/managed" || e2e_fail "openbox did not start"
+# The game's window is the whole screen, the picture in it four times as large from (640, 120).
+E2E_FULL_SCREEN=yes E2E_SCALE=4 E2E_LEFT=640 E2E_TOP=120
+e2e_start_game
+e2e_expect_log "scaled 4x, at 640,120 of 3840x2160"
+e2e_wait_for 30 e2e_shows_plain "$plain" 3840x2160 $TITLE_ROWS || e2e_fail "full screen does not show the picture scaled and centred"
+
+xdotool mousemove 5 5  # the black border, far from any button
+sleep 0.3
+e2e_screenshot "$E2E_WORK/away.png"
+for button in E2E_MENU_OPTIONS E2E_MENU_GAME E2E_MENU_QUIT; do
+  declare -n point=$button
+  e2e_point "${point[@]}"
+  x=$((E2E_LEFT + point[0] * E2E_SCALE)) y=$((E2E_TOP + point[1] * E2E_SCALE))
+  # The screen around the button differs from the screenshot without the pointer.
+  shows_pointer_there() {
+    e2e_screenshot "$shot" && [ "$($E2E_X differ "$shot" "$E2E_WORK/away.png" $((x - 40)) $((y - 40)) 80 80)" -gt 0 ]
+  }
+  e2e_wait_for 20 shows_pointer_there || e2e_fail "the game's pointer did not follow to $button"
+done
+e2e_quit_from_menu
+echo "the windows at -s 2 and -s 3 and full screen show the picture scaled, and take the clicks and" \
+  "the pointer where they show it"

@@ -48,3 +48,19 @@ TEST_F(TextEngineTest, AGlyphStartsAtThePenAndOnlyGlyphsMoveIt)
     font.PutString(100, 70, "A\t\xC3\xA9!");
     EXPECT_EQ(Shown(61, 1)[0] + "|" + Shown(71, 1)[0], "......#####.|" + body);
 }
+
+// The classic SDL 1.2 and SDL 2 widen a 16-bit picture's 5-bit colours each its own way when they
+// blit (the classic one draws white as 248); a 16-bit font draws exactly as the 24-bit one of its
+// colours on either (5 bits of 16 widen to 0x84).
+TEST_F(TextEngineTest, A16BitFontDrawsAsThe24BitOneOfItsColours)
+{
+    for (const Uint32 colour : {0xFFFFFFu, 0x848484u})
+        for (const int bits : {24, 16}) {
+            ASSERT_TRUE(font.LoadFont(
+                WriteFontPicture("glyph.bmp", 11, 6, {{0, 3}, {8, 3}}, colour, bits).c_str()));
+            SDL_FillRect(gEngine.screen, nullptr, 0);  // nothing of the font drawn before
+            font.PutString(100, 50, "!");
+            EXPECT_EQ(CaptureScreen(100, 50, 5, 4), std::vector<Uint32>(20, colour))
+                << std::hex << colour << ", " << std::dec << bits << " bits";
+        }
+}

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Files that tests make in the working directory. Paths returned are as given.
@@ -50,6 +51,35 @@ inline std::string SavePicture(SDL_Surface* picture, const std::string& name)  /
     return name;
 }
 
+// As SavePicture, as a 16-bit BMP (5 bits a colour, cut from the 24-bit picture's 8), which
+// SDL_SaveBMP never writes.
+inline std::string SavePicture16(SDL_Surface* picture, const std::string& name)  // and frees it
+{
+    const int w = picture->w, h = picture->h, stride = (2 * w + 3) & ~3;
+    std::string bmp(54 + size_t(stride) * h, '\0');
+    const auto put = [&bmp](size_t at, Uint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            bmp[at + i] = char(value >> 8 * i);
+    };
+    // The file header (its size, where the pixels begin), then the info header (its size, the
+    // width, the height, one plane, 16 bits a pixel).
+    const std::tuple<size_t, Uint32, int> header[] = {
+        {0, 'B' | 'M' << 8, 2}, {2, Uint32(bmp.size()), 4}, {10, 54, 4}, {14, 40, 4},
+        {18, Uint32(w), 4},     {22, Uint32(h), 4},         {26, 1, 2},  {28, 16, 2}};
+    for (const auto& [at, value, bytes] : header)
+        put(at, value, bytes);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const Uint8* p = static_cast<Uint8*>(picture->pixels) + y * picture->pitch + 3 * x;
+            Uint8 r, g, b;
+            SDL_GetRGB(p[0] | p[1] << 8 | p[2] << 16, picture->format, &r, &g, &b);
+            put(54 + size_t(h - 1 - y) * stride + 2 * x, (r >> 3) << 10 | (g >> 3) << 5 | b >> 3,
+                2);
+        }
+    SDL_FreeSurface(picture);
+    return WriteTextFile(name, bmp);
+}
+
 // w x h pixels of colour, with a square of another colour, side pixels wide, at the top left.
 inline std::string WritePicture(const std::string& name, int w, int h, Uint32 colour,
                                 Uint32 squareColour = 0, int side = 0)
@@ -60,13 +90,15 @@ inline std::string WritePicture(const std::string& name, int w, int h, Uint32 co
 }
 
 // A font picture: its marker row holds the given marker runs (first pixel, length); every glyph
-// pixel of rows 1 to height - 2 is glyphColour, the rest background (black, which becomes transparent).
+// pixel of rows 1 to height - 2 is glyphColour, the rest background (black, which becomes
+// transparent); saved with 24 bits, or 16.
 struct FontRun {
     int start;
     int length;
 };
 inline std::string WriteFontPicture(const std::string& name, int width, int height,
-                                    const std::vector<FontRun>& runs, Uint32 glyphColour = 0xFFFFFF)
+                                    const std::vector<FontRun>& runs, Uint32 glyphColour = 0xFFFFFF,
+                                    int bits = 24)
 {
     SDL_Surface* picture = NewPicture(width, height, 0x000000);
     FillArea(picture, 0, 0, width, 1, 0x404040);
@@ -77,7 +109,7 @@ inline std::string WriteFontPicture(const std::string& name, int width, int heig
             FillArea(picture, glyphStart, 1, runs[i + 1].start - glyphStart, height - 2,
                      glyphColour);
     }
-    return SavePicture(picture, name);
+    return bits == 16 ? SavePicture16(picture, name) : SavePicture(picture, name);
 }
 
 #endif

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-// The info screen; a window story (tests/e2e/font_depths.sh) opens and leaves it from the menu.
+// The info screen; a window story (tests/e2e/menu_screens.sh) opens and leaves it from the menu.
 #include "ui/info_screen.h"
 
 #include "tests/support/headless.h"

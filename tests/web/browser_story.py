@@ -3,12 +3,16 @@
 # Copyright 2026 Mossbrook
 """The page served on localhost, played in headless Chromium: in a short desktop window the whole
 picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
-through the page, a click starts a game, its sounds decode, keys move and turn a stone and Escape
-ends the game. Then on a phone, by touch alone: the picture and the controls fit in portrait and
-in landscape, stones are placed until a row is cleared, "End the game" ends it, the game reads the
-desktop's list and takes the name typed on the phone's keyboard. On a tablet both players of a
-challenge move at once. With the server stopped the page opens again, the list it wrote there
-with the desktop's results and the new one, and Quit ends the program in order.
+through the page, a click starts a game, its sounds decode and keys move and turn a stone. A pad in
+the Gamepad API's standard mapping, given through a stubbed navigator.getGamepads and connected
+in the menu (which reads no pad), is opened when the game begins; its d-pad moves the stone both
+ways and A turns it; taken away while holding a direction it lets go, and back again still holding
+it, the direction counts only once pressed again; Start pauses and Back ends the game. Then on a phone, by touch
+alone: the picture and the controls fit in portrait and in landscape, stones are placed until a row
+is cleared, "End the game" ends it, the game reads the desktop's list and takes the name typed on
+the phone's keyboard. On a tablet both players of a challenge move at once. With the server stopped
+the page opens again, the list it wrote there with the desktop's results and the new one, and Quit
+ends the program in order.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -20,8 +24,8 @@ import sys
 import tempfile
 import time
 
-from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, log, picture, point, press, serve,
-                  viewport, wait_for, wait_for_log)
+from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, kept_names, log, picture, point,
+                  press, serve, viewport, wait_for, wait_for_log)
 from PIL import Image, ImageChops
 from player import COLUMNS, Player, Touch, filled, normal, turns
 from selenium.webdriver.common.keys import Keys
@@ -31,6 +35,31 @@ MENU_START_CHALLENGE = (180, 228)
 MENU_QUIT = (130, 377)
 CHALLENGE_LEFT, CHALLENGE_RIGHT = 10, 380  # where the challenge's playfields begin
 POINTER_SIZE = 32
+MESSAGE = (262, 196, 440, 226)  # where "Paused" shows over the playfield
+PAD_A, PAD_BACK, PAD_START, PAD_LEFT, PAD_RIGHT = 0, 8, 9, 14, 15  # the standard mapping's buttons
+PAD_NAME = "Kolvo Test Pad (STANDARD GAMEPAD Vendor: 1209 Product: 0001)"
+
+# A browser's pad as the Gamepad API gives it: in slot 0 of four while connected, null otherwise.
+PAD_STUB = """
+(function() {
+  var buttons = [], there = false;
+  for (var i = 0; i < 17; i++) buttons.push({pressed: false, touched: false, value: 0});
+  var pad = {id: '%s', index: 0, connected: true, mapping: 'standard', timestamp: 1,
+             axes: [0, 0, 0, 0], buttons: buttons};
+  navigator.getGamepads = function() { return [there ? pad : null, null, null, null]; };
+  window.testPad = {
+    hold: function(button, on) {
+      buttons[button].pressed = on; buttons[button].value = on ? 1 : 0; pad.timestamp++;
+    },
+    plug: function(on) {
+      there = on; pad.connected = on;
+      var event = new Event(on ? 'gamepadconnected' : 'gamepaddisconnected');
+      event.gamepad = pad;
+      window.dispatchEvent(event);
+    }
+  };
+})();
+""" % PAD_NAME
 
 
 def menu_matches(shown, desktop):
@@ -70,12 +99,53 @@ def columns(cells):
     return min(c for c, _ in cells) if cells else None
 
 
+def shift(before, after):
+    """How many columns the stone moved right (negative: left); 0 where either is no whole stone."""
+    return columns(after) - columns(before) if len(before) == len(after) == 4 else 0
+
+
+def hold_pad(driver, button, on=True):
+    driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, on)
+
+
+def tap_pad(driver, button):
+    """Held across a few frames, shorter than the 200 ms in which a held input acts once."""
+    hold_pad(driver, button)
+    time.sleep(0.15)
+    hold_pad(driver, button, False)
+    time.sleep(0.3)
+
+
+class PadHand:
+    """The stubbed pad's buttons in the keys' place (Player)."""
+
+    def __init__(self, driver):
+        self.driver = driver
+
+    def hold(self, button, down):
+        hold_pad(self.driver, button, down)
+
+
+def orange(driver):
+    """How many pixels of the message over the playfield are orange, as "Paused" is."""
+    return sum(1 for r, g, b in picture(driver).crop(MESSAGE).getdata()
+               if r > 180 and 60 < g < 210 and b < 90)
+
+
+def paused(driver, quiet):
+    """"Paused" shows over the playfield (orange stones may pass there too), and nothing moves."""
+    before = filled(picture(driver))
+    time.sleep(1.3)  # a stone falls a row in 600 ms on level 1
+    return orange(driver) > quiet + 40 and filled(picture(driver)) == before
+
+
 def main(page, desktop_menu, highscore_format):
     work = tempfile.mkdtemp(prefix="kolvo-web-")
     server, url = serve(page)
     driver = browser(os.path.join(work, "profile"))
     # The viewport Debian 12's headless Chromium gives a window of 800 x 600.
     viewport(driver, 800, 457)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAD_STUB})
     try:
         driver.get(url)
         wait_for_log(driver, "Menue Ready!", seconds=60)
@@ -98,27 +168,57 @@ def main(page, desktop_menu, highscore_format):
                  driver.find_element("id", "status").text)
         driver.execute_script("document.getElementById('file').hidden = true")
 
+        # The menu reads no pad, so the page does not watch for them there: a pad plugged in
+        # meanwhile is found when the game begins.
+        driver.execute_script("testPad.plug(true)")
         point(driver, *MENU_START_GAME, click=True)
         wait_for_log(driver, "Start Level 1")
+        wait_for_log(driver, "Gamepad 0: " + PAD_NAME)
+        wait_for_log(driver, "Gamepad 0 layout: standard")
         time.sleep(2.3)  # the level banner holds the stones
         if max(picture(driver).getpixel(MENU_QUIT)) > 16:  # below the panel, black in a game
             fail("the game is drawn over the menu's picture: the screen was not cleared", driver)
         player = Player(driver, lambda: picture(driver))
-        board = player.next_stone()
-        for _ in range(4):
-            time.sleep(1.0)  # down far enough to turn
-            stone = player.stone(board)
-            if len(stone) == 4 and len(turns(stone)) > 1:
-                break
-            board = player.next_stone()  # a square stone looks the same turned: the next one
-        if not player.press(Keys.UP, board) or normal(player.stone(board)) == normal(stone):
-            fail("Up did not turn the stone", driver)
-        turned = player.stone(board)
-        if not player.press(Keys.LEFT, board) or min(c for c, _ in player.stone(board)) >= min(
-                c for c, _ in turned):
-            fail("Left did not move the stone", driver)
+        board, _ = player.turnable_stone()
+        # Each key and pad button is held until the stone is seen to move or turn (Player.press).
+        pad = Player(driver, lambda: picture(driver), PadHand(driver))
+        turned = lambda s, t: len(t) == 4 and normal(t) != normal(s)
+        for who, key, what, done in (
+                (player, Keys.UP, "Up did not turn the stone", turned),
+                (player, Keys.LEFT, "Left did not move the stone", lambda s, t: shift(s, t) < 0),
+                (pad, PAD_RIGHT, "the pad's right did not move the stone",
+                 lambda s, t: shift(s, t) > 0),
+                (pad, PAD_LEFT, "the pad's left did not move the stone",
+                 lambda s, t: shift(s, t) < 0),
+                (pad, PAD_A, "the pad's A did not turn the stone", turned)):
+            before = player.stone(board)
+            if not who.press(key, board) or not done(before, player.stone(board)):
+                fail(what, driver)
 
-        press(driver, Keys.ESCAPE)
+        # Taken away while holding right, the pad lets go; back and still holding right, the hold
+        # counts only once pressed again. A fresh stone, far from the floor and the right wall.
+        board = player.next_stone()
+        time.sleep(0.5)  # wholly in
+        stone = player.stone(board)
+        hold_pad(driver, PAD_RIGHT)
+        wait_for(driver, "the pad's right held did not move the stone", 5,
+                 lambda: shift(stone, player.stone(board)) > 0)
+        driver.execute_script("testPad.plug(false)")
+        wait_for_log(driver, "Gamepad 0 gone")
+        stone = player.stone(board)
+        driver.execute_script("testPad.plug(true)")
+        wait_for_log(driver, "Gamepad 0: " + PAD_NAME, times=2)
+        time.sleep(0.8)
+        if shift(stone, player.stone(board)) or len(stone) != 4:
+            fail("a pad that came back holding right moved the stone at once", driver)
+        hold_pad(driver, PAD_RIGHT, False)
+
+        quiet = orange(driver)
+        tap_pad(driver, PAD_START)  # Start acts once per press, the press kept until read
+        if not paused(driver, quiet):
+            fail("the pad's Start did not pause the game", driver)
+        tap_pad(driver, PAD_BACK)
+        wait_for_log(driver, "Release Point reached!", seconds=10)
         wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
 
         # A phone, played by touch alone: a tap on the picture starts a game, the controls show
@@ -217,15 +317,10 @@ def main(page, desktop_menu, highscore_format):
         server.server_close()
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
-        kept = driver.execute_script("return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")
-        with open(desktop_list, "wb") as written:
-            written.write(bytes(kept))
-        entries = subprocess.run(["/usr/bin/python3", "-B", highscore_format, "decode", desktop_list],
-                                 check=True, capture_output=True, text=True).stdout
-        names = [line.split()[-1] for line in entries.splitlines() if line.startswith("entry")]
+        names = kept_names(driver, highscore_format, work)
         if names[:1] != ["Marta"] or "Web" not in names or "Jonas" not in names:
             fail("the list after a reload is not the game's, with the desktop's results and the "
-                 "new one:\n" + entries, driver)
+                 "new one: %s" % names, driver)
 
         # The page's control puts the computer on the right of the next challenge, as -c does, and
         # the tablet shows the computer's side no controls.
@@ -255,7 +350,7 @@ def main(page, desktop_menu, highscore_format):
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
     print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
-          "with the keys, cleared a row by touch, entered a name typed on a phone in the desktop's "
+          "with the keys and a pad (which let go when taken away), cleared a row by touch, entered a name typed on a phone in the desktop's "
           "list, moved both challengers at once, opened offline with the list kept, played against "
           "the computer and quit")
 

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # The browser version, played as a person would: scripts/web.sh builds the page, which is served on
-# localhost and played in headless Chromium through selenium (browser_story.py), then with a pad
-# (pad_story.py); with the argument storage, storage_story.py: results kept whatever the tabs.
+# localhost and played in headless Chromium through selenium (browser_story.py), on the keys, a
+# pad and touch; with the argument storage, storage_story.py: results kept whatever the tabs.
 # Where emscripten, Chromium, its driver or selenium is missing the story is skipped, saying
 # which; with KOLVO_WEB_REQUIRED=1 (CI) it fails instead.
 set -u
@@ -25,6 +25,5 @@ if [ "${1:-}" = storage ]; then  # results kept whatever the tabs (storage_story
   exec /usr/bin/python3 -B "$here/tests/web/storage_story.py" "$here/build-web" \
     "$here/tests/highscore/highscore_format.py"
 fi
-/usr/bin/python3 -B "$here/tests/web/browser_story.py" "$here/build-web" \
-  "$here/docs/screenshots/menu.png" "$here/tests/highscore/highscore_format.py" || exit 1
-exec /usr/bin/python3 -B "$here/tests/web/pad_story.py" "$here/build-web"
+exec /usr/bin/python3 -B "$here/tests/web/browser_story.py" "$here/build-web" \
+  "$here/docs/screenshots/menu.png" "$here/tests/highscore/highscore_format.py"

@@ -9,7 +9,9 @@ import base64
 import functools
 import http.server
 import io
+import os
 import shutil
+import subprocess
 import sys
 import threading
 import time
@@ -19,6 +21,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 
 WIDTH, HEIGHT = 640, 480
 FAILED_PICTURE = "/tmp/kolvo-web-failed.png"
@@ -89,6 +92,19 @@ def wait_for_log(driver, text, times=1, seconds=30):
              lambda: log(driver).count(text) >= times)
 
 
+def kept_names(driver, decoder, work):
+    """The names in the highscore list as the page keeps it; fails where it does not read."""
+    path = os.path.join(work, "kept.txt")
+    with open(path, "wb") as kept:
+        kept.write(bytes(driver.execute_script(
+            "return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")))
+    read = subprocess.run(["/usr/bin/python3", "-B", decoder, "decode", path],
+                          capture_output=True, text=True)
+    if read.returncode != 0:
+        fail("the kept list does not read:\n" + read.stderr, driver)
+    return [line.split()[-1] for line in read.stdout.splitlines() if line.startswith("entry")]
+
+
 def picture(driver):
     """The game's picture as the canvas holds it, 640 x 480, whatever size it is shown at."""
     url = driver.execute_script("return document.getElementById('canvas').toDataURL('image/png')")
@@ -106,14 +122,10 @@ def on_page(driver, x, y):
 def point(driver, x, y, click=False):
     """Puts the mouse on the picture's pixel (x, y); a click is held across frames, as a
     person's is."""
-    canvas = driver.find_element("id", "canvas")
-    box = driver.execute_script(
-        "var r = arguments[0].getBoundingClientRect(); return [r.width, r.height];", canvas)
-    # Offsets count from the canvas's middle.
-    page_x, page_y = (x + 0.5) * box[0] / WIDTH - box[0] / 2, (y + 0.5) * box[1] / HEIGHT - box[1] / 2
-    actions = ActionChains(driver).move_to_element_with_offset(canvas, int(page_x), int(page_y))
+    actions = ActionBuilder(driver)
+    actions.pointer_action.move_to_location(*(round(v) for v in on_page(driver, x, y)))
     if click:
-        actions.click_and_hold().pause(0.2).release()
+        actions.pointer_action.click_and_hold().pause(0.2).release()
     actions.perform()
 
 

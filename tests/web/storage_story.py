@@ -13,13 +13,13 @@ plays.
 
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 
 from browser_story import MENU_START_GAME
-from page import browser, fail, log, picture, point, press, serve, viewport, wait_for, wait_for_log
+from page import (browser, fail, kept_names, log, picture, point, press, serve, viewport, wait_for,
+                  wait_for_log)
 from player import Player
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -80,19 +80,6 @@ def enter(driver, name):
     press(driver, Keys.RETURN)
 
 
-def names(driver, decoder, work):
-    """The names in the list as the page holds it; fails where it does not read."""
-    path = os.path.join(work, "kept.txt")
-    with open(path, "wb") as kept:
-        kept.write(bytes(driver.execute_script(
-            "return Array.from(FS.readFile(FS.cwd() + '/highscore.txt'))")))
-    read = subprocess.run(["/usr/bin/python3", "-B", decoder, "decode", path],
-                          capture_output=True, text=True)
-    if read.returncode != 0:
-        fail("the kept list does not read:\n" + read.stderr, driver)
-    return [line.split()[-1] for line in read.stdout.splitlines() if line.startswith("entry")]
-
-
 def main(page, decoder):
     work = tempfile.mkdtemp(prefix="kolvo-storage-")
     server, url = serve(page)
@@ -127,7 +114,7 @@ def main(page, decoder):
             wait_for_log(driver, SAVED)
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
-        kept = names(driver, decoder, work)
+        kept = kept_names(driver, decoder, work)
         if sorted(kept) != ["Ada", "Ben", "Cyd"]:
             fail("the list after a reload is not the three results: %s" % kept, driver)
 
@@ -152,7 +139,7 @@ def main(page, decoder):
         enter(driver, "Eve")
         driver.refresh()
         wait_for_log(driver, "Menue Ready!", seconds=60)
-        kept = names(driver, decoder, work)
+        kept = kept_names(driver, decoder, work)
         if sorted(set(kept) - {"Eve"}) != ["Ada", "Ben", "Cyd"]:
             fail("a reload during a save left the list %s" % kept, driver)
 
