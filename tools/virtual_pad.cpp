@@ -18,7 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 
 constexpr int VIRTUAL_PADS_MAX = 4;
 constexpr unsigned VIRTUAL_SDL2_INIT_JOYSTICK = 0x200;
@@ -73,16 +75,32 @@ static void Apply(const char* line)
 
 // Reads the pipe for as long as the game runs. It is opened for writing as well, so it never
 // reaches its end between two writers: closing it there would throw away a line a writer had
-// just put in, and a pad would miss a press.
+// just put in, and a pad would miss a press. Plain reads, not stdio: a thread blocked inside fgets
+// holds its stream's lock, and a C library that locks every stream at exit would wait for it.
 static void ReadInput(const char* path)
 {
-    char line[128];
-    FILE* pipe = fopen(path, "r+");
-    if (!pipe)
+    const int pipe = open(path, O_RDWR);
+    if (pipe < 0)
         return;
-    while (fgets(line, sizeof line, pipe))
-        Apply(line);
-    fclose(pipe);
+    char line[128];
+    size_t length = 0;
+    for (;;) {
+        const ssize_t got = read(pipe, line + length, sizeof line - 1 - length);
+        if (got <= 0)
+            break;
+        length += size_t(got);
+        line[length] = '\0';
+        char* end;
+        while ((end = strchr(line, '\n')) != nullptr) {
+            *end = '\0';
+            Apply(line);
+            length -= size_t(end + 1 - line);
+            memmove(line, end + 1, length + 1);
+        }
+        if (length == sizeof line - 1)
+            length = 0;  // a line too long for any input: dropped
+    }
+    close(pipe);
 }
 
 static void AttachPads()
