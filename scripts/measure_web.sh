@@ -6,8 +6,11 @@
 # (a fresh profile) and on a repeat visit (the same profile again: the browser's caches), medians
 # of 3; and the processor time of all of the browser's processes over 10 s of the idle menu, a
 # running single game, a running challenge and a paused game, each beside a bare page measured over
-# the same 10 s in a browser of its own, which only wakes every 16 ms (a setTimeout loop). Then
-# scripts/measure.sh measures the desktop game.
+# the same 10 s in a browser of its own, which only wakes every 16 ms (a setTimeout loop). Beside
+# them, over the same 10 s, two more bare pages show what the browser itself asks of any page that
+# does what the game must: one also listens for pads (as every screen that reads them does), one
+# also listens for pads and plays a sound through Web Audio (as a game with its music does, paused
+# or not). Then scripts/measure.sh measures the desktop game.
 # Usage: scripts/measure_web.sh [build directory of the desktop game, default build]
 # KOLVO_MEASURE_PROFILE=FILE also writes a CPU profile of 10 s of the running game (CDP Profiler,
 # the .cpuprofile format Chromium's developer tools open) and prints its heaviest functions.
@@ -23,8 +26,19 @@ import page
 from selenium.webdriver.common.keys import Keys
 
 MENU_START_GAME, MENU_START_CHALLENGE = (180, 172), (180, 228)
-BARE = ("data:text/html,<title>bare</title><script>"
-        "(function wake() { setTimeout(wake, 16); })()</script>")
+BARE = ("data:text/html,<title>bare</title><body style='height:100vh'><script>"
+        "(function wake() { setTimeout(wake, 16); })();%s</script></body>")
+LISTEN_FOR_PADS = "addEventListener('gamepadconnected', function() {});"
+# A second of a quiet tone looped by Web Audio itself: no script runs for it once it plays. A
+# click starts it, as a browser lets a page sound only after the player's first gesture.
+PLAY_SOUND = ("document.onclick = function() {"
+              " var context = new AudioContext(), rate = context.sampleRate;"
+              " var tone = context.createBuffer(2, rate, rate);"
+              " for (var c = 0; c < 2; c++) for (var i = 0, d = tone.getChannelData(c); i < rate; i++)"
+              "  d[i] = 0.1 * Math.sin(i / 20);"
+              " var source = context.createBufferSource();"
+              " source.buffer = tone; source.loop = true;"
+              " source.connect(context.destination); source.start(); };")
 
 files = sorted(os.listdir(page_dir))
 total = sum(os.path.getsize(os.path.join(page_dir, f)) for f in files)
@@ -100,18 +114,23 @@ print("opening the page to the menu: first visit median %.0f ms (%s), repeat vis
                 statistics.median(repeat), ", ".join("%.0f" % t for t in repeat)))
 
 bare = page.browser(os.path.join(work, "bare"))
+pads = page.browser(os.path.join(work, "pads"))
+sounding = page.browser(os.path.join(work, "sounding"))
 driver = page.browser(os.path.join(work, "game"))
 try:
-    bare.get(BARE)
+    bare.get(BARE % "")
+    pads.get(BARE % LISTEN_FOR_PADS)
+    sounding.get(BARE % (LISTEN_FOR_PADS + PLAY_SOUND))
+    sounding.find_element("tag name", "body").click()
     driver.get(url)
     page.wait_for_log(driver, "Menue Ready!", seconds=60)
-    figures = []
 
     def measure(what):
-        game, plain = shares([driver, bare])
-        figures.append((what, game, plain))
-        print("%s: %.1f%% of one core over 10 s, the bare page %.1f%% (%.1f times)"
-              % (what, game, plain, game / plain))
+        game, plain, listening, playing = shares([driver, bare, pads, sounding])
+        print("%s: %.1f%% of one core over 10 s, the bare page %.1f%% (%.1f times); the bare page "
+              "listening for pads %.1f%% (%.1f times), also playing a sound %.1f%% (%.1f times)"
+              % (what, game, plain, game / plain, listening, listening / plain, playing,
+                 playing / plain))
 
     page.point(driver, 500, 300)  # the pointer rests away from the buttons
     time.sleep(1)
@@ -147,6 +166,16 @@ try:
     else:
         page.fail("P did not pause the game", driver)
     measure("paused single game")
+    # M turns the music off, read once per 200 ms as P is; the sound device rests once nothing has
+    # played for 5 s.
+    for _ in range(4):
+        page.press(driver, "m")
+        time.sleep(6)
+        if driver.execute_script("return Module.kolvoAudio.resting"):
+            break
+    else:
+        page.fail("M did not turn the music off", driver)
+    measure("paused single game, music off")
     page.press(driver, Keys.ESCAPE)
     page.wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
     page.point(driver, *MENU_START_CHALLENGE, click=True)
@@ -154,8 +183,8 @@ try:
     time.sleep(2)
     measure("running challenge")
 finally:
-    driver.quit()
-    bare.quit()
+    for browser in (driver, bare, pads, sounding):
+        browser.quit()
     server.shutdown()
 PY
 echo "== the desktop game"
