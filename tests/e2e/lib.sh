@@ -191,7 +191,7 @@ e2e_tap() {
 
 # e2e_screenshot <file.png>: the game's window as a player sees it, at its size; in full screen,
 # the whole screen (where a window manager places the window is no matter there).
-e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" Kolvo; fi; }
+e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" "$E2E_WINDOW"; fi; }
 
 # e2e_wait_game_end [seconds, default 10]: waits until the game has ended; sets E2E_STATUS.
 e2e_wait_game_end() {

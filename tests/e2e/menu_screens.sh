@@ -73,7 +73,7 @@ for entry in "  -$clock:   Initialising Engine$cr" "    -$clock:   init SDL$cr";
 done
 
 e2e_start_game
-$E2E_X close Kolvo || e2e_fail "the window could not be asked to close"  # as a title bar's button does
+$E2E_X close "$E2E_WINDOW" || e2e_fail "the window could not be asked to close"  # as a title bar's button does
 e2e_wait_game_end
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "the game ended with status $E2E_STATUS after its window closed"
 e2e_expect_in_order "Menue Ready!" "Error in Menue" "Outer Mainloop finished, Goodbye!"

@@ -3,8 +3,8 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  x_helper.py shot FILE.png [TITLE]    the window with that title as a picture, at its size;
-                                       without a title, the whole screen
+  x_helper.py shot FILE.png [WINDOW]   the window (its X id) as a picture, at its size; without
+                                       one, the whole screen
   x_helper.py colour FILE.png X Y      the mean colour of the 9 x 9 square around (X, Y), as R G B
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
@@ -25,8 +25,8 @@
                                        player does who turns to another program; it stays that
                                        long, or until killed (the windows below it are painted
                                        again once it goes)
-  x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
-                                       as a title bar's close button does
+  x_helper.py close WINDOW             asks the window (its X id) to close (WM_DELETE_WINDOW), as
+                                       a title bar's close button does
 """
 import os
 import sys
@@ -35,21 +35,11 @@ import time
 from PIL import Image, ImageChops, ImageGrab
 from Xlib import X, display, protocol
 
-def find_window(dpy, title):
-    pending = [dpy.screen().root]
-    while pending:
-        window = pending.pop()
-        if window.get_wm_name() == title:
-            return window
-        pending.extend(window.query_tree().children)
-    sys.exit("no window titled %r" % title)
-
-
-def shot(path, title=None):
+def shot(path, window_id=None):
     box = None
-    if title is not None:
+    if window_id is not None:
         dpy = display.Display()
-        window = find_window(dpy, title)
+        window = dpy.create_resource_object("window", window_id)
         origin = window.translate_coords(dpy.screen().root, 0, 0)
         size = window.get_geometry()
         box = (-origin.x, -origin.y, size.width - origin.x, size.height - origin.y)
@@ -112,9 +102,9 @@ def elsewhere(seconds, width=40, height=40):
     time.sleep(float(seconds))
 
 
-def close(title):
+def close(window_id):
     dpy = display.Display()
-    window = find_window(dpy, title)
+    window = dpy.create_resource_object("window", window_id)
     protocols = dpy.intern_atom("WM_PROTOCOLS")
     delete = dpy.intern_atom("WM_DELETE_WINDOW")
     if delete not in (window.get_wm_protocols() or []):
