@@ -314,16 +314,6 @@ e2e_stone_shape() {
     END { for (i in s) { split(s[i], p, ","); print p[1] - c "," p[2] - r } }' | sort
 }
 
-# e2e_expect_pause <press>: the command <press> pauses the game ("Paused" over the playfield), and
-# again resumes it.
-e2e_expect_pause() {
-  $1
-  e2e_wait_for 20 e2e_message shown || e2e_fail "$1 did not pause the game"
-  sleep 0.3
-  $1
-  e2e_wait_for 20 e2e_message none || e2e_fail "$1 did not resume the game"
-}
-
 # e2e_shows_plain <plain.png> <width>x<height> [rows]: a screenshot of the window has that size and
 # shows the plain picture E2E_SCALE times as large at (E2E_LEFT, E2E_TOP), black around (with rows,
 # only the picture's top rows are compared).
