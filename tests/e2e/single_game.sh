@@ -49,16 +49,10 @@ resume() { e2e_key p && sleep 0.5 && e2e_message none; }
 e2e_wait_for 5 resume || e2e_fail "P did not take \"Paused\" away"
 clock_runs yes || e2e_fail "P did not resume the game"
 
-# "Game Over" stays two seconds before the game is released: the release is logged at least two
-# whole seconds of the clock after Escape, however slowly this machine looks.
-of_day() { IFS=: read -r h m s <<<"$1"; echo $((10#$h * 3600 + 10#$m * 60 + 10#$s)); }
-escaped=$(of_day "$(date +%H:%M:%S)")
+# Escape: "Game Over" (how long it stays is the game's own test), then the release and the menu.
 e2e_key Escape
 e2e_wait_for 20 e2e_message shown || e2e_fail "\"Game Over\" never showed after Escape"
 e2e_expect_log "Menue Ready!" 2
-released=$(grep -F "Release Point reached!" "$E2E_RUN/kolvolog.txt" | sed -E 's/^ *-([0-9:]+):.*/\1/')
-[ $(( ($(of_day "$released") - escaped + 86400) % 86400 )) -ge 2 ] ||
-  e2e_fail "the game was released before \"Game Over\" had shown for two seconds"
 e2e_expect_in_order "StartGame" "Game called..." "Release Point reached!" "Tumblo Reset Done"
 e2e_quit_from_menu
 echo "the game paused while its window was away, went on with P, and ended through Game Over"
