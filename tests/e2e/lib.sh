@@ -181,14 +181,6 @@ e2e_key() {
   xdotool keyup "$1"
 }
 
-# e2e_tap <input...>: "<input...> 1" holds an input of a pad for a few frames, "<input...> 0" lets
-# it go.
-e2e_tap() {
-  "$@" 1
-  sleep 0.15
-  "$@" 0
-}
-
 # e2e_screenshot <file.png>: the game's window as a player sees it, at its size; in full screen,
 # the whole screen (where a window manager places the window is no matter there).
 e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" "$E2E_WINDOW"; fi; }
@@ -244,14 +236,9 @@ e2e_start_single_game() {
   sleep 2.2
 }
 
-# The playfield whose falling stone the stone steps watch: its left edge and how many of its top
-# rows (where the stone is in the first seconds) they look at. A single game's, unless a story says.
-E2E_FIELD_LEFT=200
-E2E_FIELD_ROWS=14
-
-# e2e_stone_cells: the lit cells of the playfield's top rows in a screenshot, "column,row" one a
-# line (columns 0 to 10).
-e2e_stone_cells() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X cells "$E2E_WORK/cells.png" "$E2E_FIELD_LEFT" 10 22 11 "$E2E_FIELD_ROWS"; }
+# e2e_stone_cells: the lit cells of the top 14 rows (where the stone is in its first seconds) of a
+# single game's playfield in a screenshot, "column,row" one a line (columns 0 to 10).
+e2e_stone_cells() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X cells "$E2E_WORK/cells.png" 200 10 22 11 14; }
 
 # e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
 e2e_stone_at_wall() { e2e_stone_cells | cut -d, -f1 | grep -qx "$([ "$1" = right ] && echo 10 || echo 0)"; }

@@ -47,7 +47,9 @@ if e2e_on_sdl2; then
   e2e_expect_move fall left pad 1 hat 0 8        # the other pad's hat
   # Back ends the game.
   [ "$(e2e_log_count "Release Point reached!")" -eq 0 ] || e2e_fail "the game ended before Back"
-  e2e_tap pad 0 button 4
+  pad 0 button 4 1
+  sleep 0.15
+  pad 0 button 4 0
 else
   e2e_expect_log "Gamepad 0: $DEVICE"
   e2e_expect_log "Gamepad 0 layout: SDL_GAMECONTROLLERCONFIG"
