@@ -59,7 +59,7 @@ env -u DISPLAY "$root/bin/kolvo" --help >"$E2E_WORK/out" 2>&1
 [ $? -eq 1 ] && grep -q "^usage:" "$E2E_WORK/out" || e2e_fail "--help did not reach the game"
 
 # --- The installed launcher, started from an unrelated directory, runs the game in the player's
-# own directory, where it reads the stored list.
+# own directory, where the highscore list, opened from the menu with "h", is read.
 e2e_start_x
 mkdir -p "$E2E_RUN"
 now=$(date +%s)
@@ -79,6 +79,7 @@ e2e_expect_log "Load done!"  # "Open Highscore failed!" where the list is not fo
 sleep 0.6  # a key within the list's first 500 ms is ignored
 e2e_key Return
 e2e_expect_log "Menue Ready!" 2
+e2e_expect_in_order "StartHighscore" "Highscore called..." "Enter inner mainloop..." "User exits!"
 e2e_quit_from_menu
 
 # --- Uninstall removes every installed file; the player's directory stays as it was.
