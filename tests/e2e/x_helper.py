@@ -5,7 +5,6 @@
 
   x_helper.py shot FILE.png [WINDOW]   the window (its X id) as a picture, at its size; without
                                        one, the whole screen
-  x_helper.py colour FILE.png X Y      the mean colour of the 9 x 9 square around (X, Y), as R G B
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
                                        the colour on each channel
@@ -44,12 +43,6 @@ def shot(path, window_id=None):
         size = window.get_geometry()
         box = (-origin.x, -origin.y, size.width - origin.x, size.height - origin.y)
     ImageGrab.grab(bbox=box, xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
-
-
-def colour(path, x, y):
-    picture = Image.open(path).convert("RGB")
-    square = [picture.getpixel((x + dx, y + dy)) for dx in range(-4, 5) for dy in range(-4, 5)]
-    print(*(sum(pixel[channel] for pixel in square) // len(square) for channel in range(3)))
 
 
 def count(path, x, y, width, height, r, g, b, tolerance):
@@ -118,7 +111,7 @@ def close(window_id):
 def main(argv):
     # Each command is the function of its name; whole numbers are handed over as numbers.
     commands = {command.__name__: command for command in
-                (shot, colour, count, scaled, differ, cells, elsewhere, close)}
+                (shot, count, scaled, differ, cells, elsewhere, close)}
     if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
     commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))
