@@ -42,7 +42,6 @@ elsewhere_pid=""
 xdotool windowfocus "$E2E_WINDOW"
 sleep 0.5
 e2e_message shown || e2e_fail "the game went on when its window came back"
-clock_runs no || e2e_fail "the clock ran on when the window came back"
 # The game reads P once every 200 ms or so, and a press that falls between two reads goes unseen,
 # for a player too (a loaded machine stretches the gap): press it again until "Paused" is gone.
 resume() { e2e_key p && sleep 0.5 && e2e_message none; }
