@@ -135,7 +135,7 @@ run_step "$dev" 900 "$work/source.log" "scripts/package.sh --source failed" \
    scripts/release.sh && sha256sum -c /root/first.sum'
 echo "  the same tarball twice: $(cut -d' ' -f1 "$dev/root/first.sum")"
 mkdir "$work/source" "$work/tools"
-cp "$dev/root/kolvo/tests/e2e/lib.sh" "$dev/root/kolvo/tests/package/in_root.sh" "$work/tools/"
+cp "$dev/root/kolvo/tests/package/in_root.sh" "$work/tools/"
 mv "$dev"/root/kolvo/kolvo_*.dsc "$dev"/root/kolvo/kolvo_*.tar.xz "$work/source/" \
   || fail "scripts/package.sh --source left no source package"
 dsc=$(cd "$work/source" && ls kolvo_*.dsc)
