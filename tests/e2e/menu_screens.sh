@@ -4,10 +4,14 @@
 # From the menu a player opens, one after the other (the highscore list, opened with "h", is the
 # install test's): the options, where a click on the speaker turns the music off and another on
 # again (the picture turns from green to red and back) before the back button leaves; the info
-# screen, its lines in the white font, which any key leaves; the challenge, whose right playfield
-# F2 hands to the computer (its panel says "Computer"; how the computer plays is the challenge's own
-# test), ended with Escape and its result left with Return. Each time the menu comes back, and
-# still answers the mouse. Then the player ends the game from the menu, both ways.
+# screen, its lines in the white font, which any key leaves; a single game, in the middle of which
+# the player turns to another program: the game pauses as P pauses it, its clock stands still, and
+# it is still paused when the player comes back, until P (the pointer merely leaving the window
+# pauses nothing), then Escape ends it through "Game Over" over the playfield, and only after it is
+# everything released; the challenge, whose right playfield F2 hands to the computer (its panel
+# says "Computer"; how the computer plays is the challenge's own test), ended with Escape and its
+# result left with Return. Each time the menu comes back, and still answers the mouse. Then the
+# player ends the game from the menu, both ways.
 # Quit: the game ends in order, with "User chose Exit!", the goodbye line and exit status 0, and
 # leaves a log shaped as players and their tools know it. Closing the window: the menu reports an
 # error, which ends the program in order ("Error in Menue", then the goodbye line) rather than as
@@ -15,6 +19,8 @@
 # Usage: menu_screens.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
+elsewhere_pid=""
+e2e_on_exit() { e2e_end_process "$elsewhere_pid"; }
 e2e_start_x
 e2e_start_game
 
@@ -48,18 +54,54 @@ e2e_key space
 e2e_expect_log "Menue Ready!" 3
 e2e_expect_in_order "StartInfo" "Info called..." "Logo loaded!" "user exits!"
 
+e2e_start_single_game
+first=$E2E_WORK/first.png second=$E2E_WORK/second.png
+CLOCK=(20 10 60 24)  # where the clock stands
+# clock_runs <yes|no>: whether the clock changes within 1.5 seconds, looked at twice.
+clock_runs() {
+  e2e_screenshot "$first" && sleep 1.5 && e2e_screenshot "$second" || return 1
+  local differ
+  differ=$($E2E_X differ "$first" "$second" "${CLOCK[@]}")
+  if [ "$1" = yes ]; then [ "$differ" -gt 0 ]; else [ "$differ" -eq 0 ]; fi
+}
+# The pointer leaves the window for the screen's corner: nothing changes.
+xdotool mousemove 2 2
+clock_runs yes || e2e_fail "the clock did not run in play"
+e2e_message none || e2e_fail "a message stood over the playfield in play, the pointer away"
+# Another window takes the keyboard.
+$E2E_X elsewhere 60 &
+elsewhere_pid=$!
+e2e_wait_for 30 e2e_message shown || e2e_fail "the game did not pause when its window lost the focus"
+clock_runs no || e2e_fail "the clock ran on while the window was away"
+# The player comes back: still paused, until P.
+e2e_end_process "$elsewhere_pid"
+elsewhere_pid=""
+xdotool windowfocus "$E2E_WINDOW"
+sleep 0.5
+e2e_message shown || e2e_fail "the game went on when its window came back"
+# The game reads P once every 200 ms or so, and a press that falls between two reads goes unseen,
+# for a player too (a loaded machine stretches the gap): press it again until "Paused" is gone.
+resume() { e2e_key p && sleep 0.5 && e2e_message none; }
+e2e_wait_for 5 resume || e2e_fail "P did not take \"Paused\" away"
+clock_runs yes || e2e_fail "P did not resume the game"
+e2e_key Escape
+e2e_wait_for 20 e2e_message shown || e2e_fail "\"Game Over\" never showed after Escape"
+e2e_expect_log "Menue Ready!" 4
+e2e_expect_in_order "StartGame" "Game called..." "Release Point reached!" "Tumblo Reset Done"
+
 e2e_click "${E2E_MENU_CHALLENGE[@]}"
 e2e_expect_log "Enter inner mainloop..."
 e2e_key F2
 e2e_expect_log "Computer takes the right playfield"
 says_computer() { e2e_screenshot "$shot" && [ "$($E2E_X count "$shot" 255 440 110 20 255 255 255 60)" -gt 20 ]; }
 e2e_wait_for 20 says_computer || e2e_fail "the right panel does not say Computer"
+exits=$(e2e_log_count "User exits!") released=$(e2e_log_count "Release Point reached!")
 e2e_key Escape
-e2e_expect_log "User exits!"
+e2e_expect_log "User exits!" $((exits + 1))
 # Return is read once the result shows, after a short pause: pressed until it is taken.
-leave() { e2e_key Return && sleep 0.5 && [ "$(e2e_log_count "Release Point reached!")" -gt 0 ]; }
+leave() { e2e_key Return && sleep 0.5 && [ "$(e2e_log_count "Release Point reached!")" -gt "$released" ]; }
 e2e_wait_for 5 leave || e2e_fail "Return did not leave the challenge's result display"
-e2e_expect_log "Menue Ready!" 4
+e2e_expect_log "Menue Ready!" 5
 
 e2e_quit_from_menu
 e2e_expect_log "Outer Mainloop finished, Goodbye!"
@@ -81,5 +123,5 @@ e2e_wait_game_end
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "the game ended with status $E2E_STATUS after its window closed"
 e2e_expect_in_order "Menue Ready!" "Error in Menue" "Outer Mainloop finished, Goodbye!"
 grep -qF "User chose Exit!" "$log" && e2e_fail "a closed window was taken for the quit button"
-echo "the options, the info screen and the challenge each went back to the menu; the quit button" \
-  "and a closed window each ended the game in order"
+echo "the options, the info screen, a game paused while its window was away and the challenge each" \
+  "went back to the menu; the quit button and a closed window each ended the game in order"
