@@ -15,10 +15,10 @@
                                        (with ROWS, only in SMALL's top ROWS rows and around it)
   x_helper.py differ A.png B.png X Y W H
                                        how many pixels of the rectangle differ between A and B
-  x_helper.py cells FILE.png X Y CELL COLUMNS ROWS
-                                       the lit cells of a grid of CELL x CELL squares whose top
-                                       left corner is (X, Y): "column,row" for each whose middle
-                                       pixel is bright, one a line
+  x_helper.py stone FILE.png X Y CELL COLUMNS ROWS
+                                       the cells of a grid of CELL x CELL squares from (X, Y)
+                                       whose middle pixel is bright: their first and last column,
+                                       their top row and each "column,row" from that corner
   x_helper.py elsewhere SECONDS [W H] opens a white window of W x H (40 x 40 unless given) in the
                                        screen's top-left corner and gives it the keyboard, as a
                                        player does who turns to another program; it stays that
@@ -71,13 +71,13 @@ def differ(a_path, b_path, x, y, width, height):
     print(sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q))
 
 
-def cells(path, x, y, cell, columns, rows):
+def stone(path, x, y, cell, columns, rows):
     picture = Image.open(path).convert("RGB")
-    for row in range(rows):
-        for column in range(columns):
-            middle = (x + column * cell + cell // 2, y + row * cell + cell // 2)
-            if max(picture.getpixel(middle)) > 100:
-                print("%d,%d" % (column, row))
+    lit = [(c, r) for r in range(rows) for c in range(columns)
+           if max(picture.getpixel((x + c * cell + cell // 2, y + r * cell + cell // 2))) > 100]
+    if lit:
+        left, top = min(c for c, _ in lit), min(r for _, r in lit)
+        print(left, max(c for c, _ in lit), top, *("%d,%d" % (c - left, r - top) for c, r in lit))
 
 
 def elsewhere(seconds, width=40, height=40):
@@ -111,7 +111,7 @@ def close(window_id):
 def main(argv):
     # Each command is the function of its name; whole numbers are handed over as numbers.
     commands = {command.__name__: command for command in
-                (shot, count, scaled, differ, cells, elsewhere, close)}
+                (shot, count, scaled, differ, stone, elsewhere, close)}
     if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
     commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))
