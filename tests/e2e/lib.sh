@@ -181,17 +181,9 @@ e2e_key() {
   xdotool keyup "$1"
 }
 
-# e2e_tap <input...>: "<input...> 1" holds an input of a pad for a few frames, "<input...> 0" lets
-# it go.
-e2e_tap() {
-  "$@" 1
-  sleep 0.15
-  "$@" 0
-}
-
 # e2e_screenshot <file.png>: the game's window as a player sees it, at its size; in full screen,
 # the whole screen (where a window manager places the window is no matter there).
-e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" Kolvo; fi; }
+e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" "$E2E_WINDOW"; fi; }
 
 # e2e_wait_game_end [seconds, default 10]: waits until the game has ended; sets E2E_STATUS.
 e2e_wait_game_end() {
@@ -244,22 +236,19 @@ e2e_start_single_game() {
   sleep 2.2
 }
 
-# The playfield whose falling stone the stone steps watch: its left edge and how many of its top
-# rows (where the stone is in the first seconds) they look at. A single game's, unless a story says.
-E2E_FIELD_LEFT=200
-E2E_FIELD_ROWS=14
-
-# e2e_stone_cells: the lit cells of the playfield's top rows in a screenshot, "column,row" one a
-# line (columns 0 to 10).
-e2e_stone_cells() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X cells "$E2E_WORK/cells.png" "$E2E_FIELD_LEFT" 10 22 11 "$E2E_FIELD_ROWS"; }
+# e2e_stone: the falling stone in a screenshot, as the lit cells of the top 14 rows (where it is in
+# its first seconds) of a single game's playfield: its first and last column (0 to 10), its top row
+# and its cells seen from its top-left corner; nothing while none is lit.
+e2e_stone() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X stone "$E2E_WORK/cells.png" 200 10 22 11 14; }
+e2e_stone_shape() { e2e_stone | cut -d' ' -f4-; }
 
 # e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
-e2e_stone_at_wall() { e2e_stone_cells | cut -d, -f1 | grep -qx "$([ "$1" = right ] && echo 10 || echo 0)"; }
+e2e_stone_at_wall() { e2e_stone | grep -qE "^$([ "$1" = right ] && echo '[0-9]+ 10' || echo 0) "; }
 
-# e2e_stone_top_within <first> <last>: the top row of the lit cells lies between the two rows.
+# e2e_stone_top_within <first> <last>: the stone's top row lies between the two rows.
 e2e_stone_top_within() {
   local row
-  row=$(e2e_stone_cells | cut -d, -f2 | sort -n | head -n 1)
+  row=$(e2e_stone | cut -d' ' -f3)
   [ -n "$row" ] && [ "$row" -ge "$1" ] && [ "$row" -le "$2" ]
 }
 
@@ -306,23 +295,6 @@ e2e_expect_move() {
   "${input[@]}" 0
 }
 
-# e2e_stone_shape: the falling stone's cells in a screenshot, seen from their top-left corner.
-e2e_stone_shape() {
-  e2e_stone_cells | awk -F, '
-    NR == 1 { c = $1; r = $2 }
-    { if ($1 < c) c = $1; if ($2 < r) r = $2; s[NR] = $0 }
-    END { for (i in s) { split(s[i], p, ","); print p[1] - c "," p[2] - r } }' | sort
-}
-
-# e2e_expect_pause <press>: the command <press> pauses the game ("Paused" over the playfield), and
-# again resumes it.
-e2e_expect_pause() {
-  $1
-  e2e_wait_for 20 e2e_message shown || e2e_fail "$1 did not pause the game"
-  sleep 0.3
-  $1
-  e2e_wait_for 20 e2e_message none || e2e_fail "$1 did not resume the game"
-}
 
 # e2e_shows_plain <plain.png> <width>x<height> [rows]: a screenshot of the window has that size and
 # shows the plain picture E2E_SCALE times as large at (E2E_LEFT, E2E_TOP), black around (with rows,

@@ -5,13 +5,13 @@
 # on. The classic library's own Linux driver reads a joystick device: a named pipe given as
 # SDL_JOYSTICK_DEVICE, written with the kernel's joystick events (struct js_event). The driver's
 # questions to a device go unanswered on a pipe, so it takes two axes and two buttons, a pad of no
-# known kind, which the player names in an SDL 2 mapping line with A on button 0 and Start on
-# button 1: the stick moves the stone to both walls, button 0 turns it and button 1 pauses and
-# resumes the game. SDL 1.2 over SDL 2 takes no pipe for a pad; there the game is started again
-# with a gamepad that SDL 2's own drivers report (an SDL 2 virtual game controller,
-# tools/virtual_pad.cpp), with nothing set by hand: the d-pad and the stick move the stone to both
-# walls, A turns it, Start pauses and resumes the game, Back ends the game. A second pad, one SDL 2
-# does not know as a controller, is read all the same: its hat moves the stone too.
+# known kind, which the player names in an SDL 2 mapping line (A on button 0, Start on 1): the
+# stick moves the stone to both walls and button 0 turns it. SDL 1.2 over SDL 2 takes no pipe for a
+# pad; there the game is started again with a gamepad that SDL 2's own drivers report (an SDL 2
+# virtual game controller, tools/virtual_pad.cpp), with nothing set by hand: the d-pad and the
+# stick move the stone to both walls, A turns it, Back ends the game. A second pad, one SDL 2 does
+# not know as a controller, is read all the same: its hat moves the stone too. (What each layout's
+# other buttons mean, Start's pause among them, is the pads' own test, tests/core/gamepads_test.cpp.)
 # Usage: pads.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -45,12 +45,11 @@ if e2e_on_sdl2; then
   e2e_expect_move fall left pad 0 axis 0 -32767  # the stick
   e2e_expect_move fall right pad 0 axis 0 32767
   e2e_expect_move fall left pad 1 hat 0 8        # the other pad's hat
-  # Start pauses and resumes (that the clock then stands and runs again, single_game.sh shows: the
-  # same pause as P's).
-  e2e_expect_pause "e2e_tap pad 0 button 6"
   # Back ends the game.
   [ "$(e2e_log_count "Release Point reached!")" -eq 0 ] || e2e_fail "the game ended before Back"
-  e2e_tap pad 0 button 4
+  pad 0 button 4 1
+  sleep 0.15
+  pad 0 button 4 0
 else
   e2e_expect_log "Gamepad 0: $DEVICE"
   e2e_expect_log "Gamepad 0 layout: SDL_GAMECONTROLLERCONFIG"
@@ -69,10 +68,9 @@ sys.stdout.buffer.write(struct.pack("<IhBB", 0, int(sys.argv[3]), int(sys.argv[1
   e2e_expect_move fall left js axis 0 -32767
   e2e_expect_move fall right js axis 0 32767
   e2e_expect_move fall left js axis 0 -32767
-  e2e_expect_pause "e2e_tap js button 1"  # Start in the player's mapping
   e2e_key Escape
 fi
 e2e_expect_log "Release Point reached!"
 e2e_expect_log "Menue Ready!" 2
 e2e_quit_from_menu
-echo "a pad read by the drivers of the game's SDL moved, turned, paused and ended a game"
+echo "a pad read by the drivers of the game's SDL moved and turned the stone"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# A player on a big screen (3840 x 2160) asks for a larger window: -s 2 opens one of 1280 x 960 and
-# -s 3 one of 1920 x 1440, each showing exactly the picture of the plain window, every pixel a
-# square of 2 x 2 or 3 x 3, painted again after being covered; the menu's buttons answer clicks
-# where they are shown, and open the options and quit. Then full screen, under a window manager:
+# A player on a big screen (3840 x 2160) asks for a larger window: -s 2 opens one of 1280 x 960,
+# showing exactly the picture of the plain window, every pixel a square of 2 x 2, painted again
+# after being covered; Quit answers a click where it is shown (other factors are the scaled
+# screen's own test and the command line's). Then full screen, under a window manager:
 # the game takes the desktop's own size as its video mode, switching to no other, and shows the
 # picture four times as large in the middle, black around (the comparison leaves out the picture
 # below the title, where the game's pointer stands). Its pointer stands where the system's pointer
@@ -39,17 +39,7 @@ e2e_wait_for 30 e2e_shows_plain "$plain" 1280x960 || e2e_fail "the window at -s 
 $E2E_X elsewhere 0.5 3840 2160  # covers the whole screen for a moment
 xdotool windowfocus "$E2E_WINDOW"
 e2e_wait_for 20 e2e_shows_plain "$plain" 1280x960 || e2e_fail "the window at -s 2 was not painted again once uncovered"
-e2e_click "${E2E_MENU_OPTIONS[@]}"
-e2e_expect_log "Data loaded!"
-e2e_key x
-e2e_expect_log "Menue Ready!" 2
-e2e_quit_from_menu
-
-E2E_SCALE=3
-e2e_start_game
-e2e_point 500 300
-e2e_wait_for 30 e2e_shows_plain "$plain" 1920x1440 || e2e_fail "the window at -s 3 does not show the picture tripled"
-e2e_quit_from_menu
+e2e_quit_from_menu  # its click lands on Quit as shown, twice as large
 
 # openbox runs its startup command once it manages the screen's windows.
 openbox --startup "touch $E2E_WORK/managed" >"$E2E_WORK/openbox.log" 2>&1 &
@@ -76,5 +66,5 @@ for button in E2E_MENU_OPTIONS E2E_MENU_GAME E2E_MENU_QUIT; do
   e2e_wait_for 20 shows_pointer_there || e2e_fail "the game's pointer did not follow to $button"
 done
 e2e_quit_from_menu
-echo "the windows at -s 2 and -s 3 and full screen show the picture scaled, and take the clicks and" \
+echo "the window at -s 2 and full screen show the picture scaled, and take the clicks and" \
   "the pointer where they show it"

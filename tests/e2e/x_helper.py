@@ -3,9 +3,8 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  x_helper.py shot FILE.png [TITLE]    the window with that title as a picture, at its size;
-                                       without a title, the whole screen
-  x_helper.py colour FILE.png X Y      the mean colour of the 9 x 9 square around (X, Y), as R G B
+  x_helper.py shot FILE.png [WINDOW]   the window (its X id) as a picture, at its size; without
+                                       one, the whole screen
   x_helper.py count FILE.png X Y W H R G B TOLERANCE
                                        how many pixels of the rectangle lie within TOLERANCE of
                                        the colour on each channel
@@ -16,17 +15,17 @@
                                        (with ROWS, only in SMALL's top ROWS rows and around it)
   x_helper.py differ A.png B.png X Y W H
                                        how many pixels of the rectangle differ between A and B
-  x_helper.py cells FILE.png X Y CELL COLUMNS ROWS
-                                       the lit cells of a grid of CELL x CELL squares whose top
-                                       left corner is (X, Y): "column,row" for each whose middle
-                                       pixel is bright, one a line
+  x_helper.py stone FILE.png X Y CELL COLUMNS ROWS
+                                       the cells of a grid of CELL x CELL squares from (X, Y)
+                                       whose middle pixel is bright: their first and last column,
+                                       their top row and each "column,row" from that corner
   x_helper.py elsewhere SECONDS [W H] opens a white window of W x H (40 x 40 unless given) in the
                                        screen's top-left corner and gives it the keyboard, as a
                                        player does who turns to another program; it stays that
                                        long, or until killed (the windows below it are painted
                                        again once it goes)
-  x_helper.py close TITLE              asks the window with that title to close (WM_DELETE_WINDOW),
-                                       as a title bar's close button does
+  x_helper.py close WINDOW             asks the window (its X id) to close (WM_DELETE_WINDOW), as
+                                       a title bar's close button does
 """
 import os
 import sys
@@ -35,31 +34,15 @@ import time
 from PIL import Image, ImageChops, ImageGrab
 from Xlib import X, display, protocol
 
-def find_window(dpy, title):
-    pending = [dpy.screen().root]
-    while pending:
-        window = pending.pop()
-        if window.get_wm_name() == title:
-            return window
-        pending.extend(window.query_tree().children)
-    sys.exit("no window titled %r" % title)
-
-
-def shot(path, title=None):
+def shot(path, window_id=None):
     box = None
-    if title is not None:
+    if window_id is not None:
         dpy = display.Display()
-        window = find_window(dpy, title)
+        window = dpy.create_resource_object("window", window_id)
         origin = window.translate_coords(dpy.screen().root, 0, 0)
         size = window.get_geometry()
         box = (-origin.x, -origin.y, size.width - origin.x, size.height - origin.y)
     ImageGrab.grab(bbox=box, xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
-
-
-def colour(path, x, y):
-    picture = Image.open(path).convert("RGB")
-    square = [picture.getpixel((x + dx, y + dy)) for dx in range(-4, 5) for dy in range(-4, 5)]
-    print(*(sum(pixel[channel] for pixel in square) // len(square) for channel in range(3)))
 
 
 def count(path, x, y, width, height, r, g, b, tolerance):
@@ -88,13 +71,13 @@ def differ(a_path, b_path, x, y, width, height):
     print(sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q))
 
 
-def cells(path, x, y, cell, columns, rows):
+def stone(path, x, y, cell, columns, rows):
     picture = Image.open(path).convert("RGB")
-    for row in range(rows):
-        for column in range(columns):
-            middle = (x + column * cell + cell // 2, y + row * cell + cell // 2)
-            if max(picture.getpixel(middle)) > 100:
-                print("%d,%d" % (column, row))
+    lit = [(c, r) for r in range(rows) for c in range(columns)
+           if max(picture.getpixel((x + c * cell + cell // 2, y + r * cell + cell // 2))) > 100]
+    if lit:
+        left, top = min(c for c, _ in lit), min(r for _, r in lit)
+        print(left, max(c for c, _ in lit), top, *("%d,%d" % (c - left, r - top) for c, r in lit))
 
 
 def elsewhere(seconds, width=40, height=40):
@@ -112,9 +95,9 @@ def elsewhere(seconds, width=40, height=40):
     time.sleep(float(seconds))
 
 
-def close(title):
+def close(window_id):
     dpy = display.Display()
-    window = find_window(dpy, title)
+    window = dpy.create_resource_object("window", window_id)
     protocols = dpy.intern_atom("WM_PROTOCOLS")
     delete = dpy.intern_atom("WM_DELETE_WINDOW")
     if delete not in (window.get_wm_protocols() or []):
@@ -128,7 +111,7 @@ def close(title):
 def main(argv):
     # Each command is the function of its name; whole numbers are handed over as numbers.
     commands = {command.__name__: command for command in
-                (shot, colour, count, scaled, differ, cells, elsewhere, close)}
+                (shot, count, scaled, differ, stone, elsewhere, close)}
     if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
     commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))

@@ -3,13 +3,13 @@
 # Copyright 2026 Mossbrook
 # A packager installs the game into a staging directory, and a player runs it from there: the
 # installed launcher keeps the log and the highscore list in the player's own directory, never in
-# the install tree nor where it was started; the list survives an uninstall and a reinstall; the
-# desktop entry is valid; and without a display the launcher says so in one line.
+# the install tree nor where it was started; the list survives an uninstall; and without a display
+# the launcher says so in one line. (The installed desktop entry, metainfo and manual page are
+# validated by the package test, tests/package/.)
 # Usage: install.sh <build directory> <source directory>
 source "$(dirname "$0")/../e2e/lib.sh"
 build=$(realpath "$1")
 source_dir=$(realpath "$2")
-command -v desktop-file-validate >/dev/null || { echo "no desktop-file-validate here"; exit $E2E_SKIPPED; }
 e2e_begin "$build/kolvo" "$build/data"
 
 stage="$E2E_WORK/stage"
@@ -27,38 +27,14 @@ e2e_on_exit() {
   if [ -f "$E2E_WORK/manifest.saved" ]; then cp "$E2E_WORK/manifest.saved" "$manifest"; else rm -f "$manifest"; fi
 }
 
-install_game() {
-  DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >"$E2E_WORK/install.log" 2>&1 \
-    || e2e_fail "cmake --install failed: $(tail -3 "$E2E_WORK/install.log")"
-}
-
-# run_installed_game: the installed launcher, started from an unrelated directory.
-run_installed_game() {
-  rm -f "$E2E_RUN/kolvolog.txt"
-  (cd "$E2E_WORK/elsewhere" && exec env SDL_AUDIODRIVER=dummy "$root/bin/kolvo" -w >game.out 2>&1) &
-  e2e_game_pid=$!
-  e2e_expect_log "Menue Ready!" 1 30
-  e2e_find_window
-}
-
-# highscore_rows <file.png>: opens the list with "h", shows it to the camera and closes it again.
-highscore_rows() {
-  e2e_key h
-  e2e_expect_log "Load done!"
-  sleep 0.6
-  e2e_screenshot "$1"
-  e2e_key Return
-  e2e_expect_log "Menue Ready!" 2
-}
-
-# --- The install lays out a desktop game, and its desktop entry is valid.
-install_game
+# --- The install lays out a desktop game.
+DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >"$E2E_WORK/install.log" 2>&1 \
+  || e2e_fail "cmake --install failed: $(tail -3 "$E2E_WORK/install.log")"
 for file in bin/kolvo libexec/kolvo/kolvo share/kolvo/data/grafik/font.bmp \
             share/applications/example.mossbrook.kolvo.desktop share/icons/hicolor/48x48/apps/kolvo.png \
             share/metainfo/example.mossbrook.kolvo.metainfo.xml share/man/man6/kolvo.6; do
   [ -e "$root/$file" ] || e2e_fail "the install lacks $file"
 done
-desktop-file-validate "$root/share/applications/example.mossbrook.kolvo.desktop" || e2e_fail "the desktop entry is not valid"
 
 # --- Without a display: one clear line, a non-zero status, and nothing started.
 check_no_display() {
@@ -82,35 +58,33 @@ env -u DISPLAY -u SDL_VIDEODRIVER WAYLAND_DISPLAY=wayland-0 KOLVO_BINARY=/bin/ec
 env -u DISPLAY "$root/bin/kolvo" --help >"$E2E_WORK/out" 2>&1
 [ $? -eq 1 ] && grep -q "^usage:" "$E2E_WORK/out" || e2e_fail "--help did not reach the game"
 
-# --- Run from the player's own directory, with a stored list.
+# --- The installed launcher, started from an unrelated directory, runs the game in the player's
+# own directory, where the highscore list, opened from the menu with "h", is read.
 e2e_start_x
 mkdir -p "$E2E_RUN"
 now=$(date +%s)
 /usr/bin/python3 "$source_dir/tests/highscore/highscore_format.py" encode "$E2E_RUN/highscore.txt" \
   "$now" "$now" "Wren:730:4:301:$now" "Ola:120:2:99:$now"
 cp "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before"
-run_installed_game
+(cd "$E2E_WORK/elsewhere" && exec env SDL_AUDIODRIVER=dummy "$root/bin/kolvo" -w >game.out 2>&1) &
+e2e_game_pid=$!
+e2e_expect_log "Menue Ready!" 1 30
+e2e_find_window
 [ "$(readlink -f "$E2E_RUN/data")" = "$(readlink -f "$root/share/kolvo/data")" ] \
   || e2e_fail "the player's data link does not point at the installed data"
 [ -z "$(find "$stage" "$E2E_WORK/elsewhere" -name kolvolog.txt)" ] \
   || e2e_fail "the log was written into the install tree or the starting directory"
-highscore_rows "$E2E_WORK/list.before.png"
+e2e_key h
+e2e_expect_log "Load done!"  # "Open Highscore failed!" where the list is not found
+sleep 0.6  # a key within the list's first 500 ms is ignored
+e2e_key Return
+e2e_expect_log "Menue Ready!" 2
+e2e_expect_in_order "StartHighscore" "Highscore called..." "Enter inner mainloop..." "User exits!"
 e2e_quit_from_menu
 
 # --- Uninstall removes every installed file; the player's directory stays as it was.
 DESTDIR="$stage" cmake --build "$build" --target uninstall >"$E2E_WORK/uninstall.log" 2>&1 \
   || e2e_fail "the uninstall failed: $(tail -3 "$E2E_WORK/uninstall.log")"
 [ -z "$(find "$stage" -type f)" ] || e2e_fail "the uninstall left files: $(find "$stage" -type f | head -3)"
-cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before" || e2e_fail "the uninstall touched the list"
-
-# --- Reinstalled, the game shows the same list as before.
-install_game
-run_installed_game
-highscore_rows "$E2E_WORK/list.after.png"
-e2e_quit_from_menu
-grep -qF "Open Highscore failed!" "$E2E_RUN/kolvolog.txt" && e2e_fail "the reinstalled game could not read the list"
-# The first two rows, where the stored results stand, look the same.
-[ "$($E2E_X differ "$E2E_WORK/list.before.png" "$E2E_WORK/list.after.png" 0 60 640 70)" -eq 0 ] ||
-  e2e_fail "the list looks different after reinstalling"
-cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before" || e2e_fail "showing the list changed its file"
-echo "installed, run from the player's directory, uninstalled and reinstalled with the list intact"
+cmp -s "$E2E_RUN/highscore.txt" "$E2E_WORK/highscore.before" || e2e_fail "playing or the uninstall touched the list"
+echo "installed, run from the player's directory and uninstalled with the list intact"

@@ -2,18 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # The Debian package from the release tarball to the player, each step in a fresh minimal root
-# (debootstrap --variant=minbase) of one Debian release:
-#  1. a developer's clone: scripts/release.sh makes the same tarball twice, and
-#     "scripts/package.sh --source" the source package from it; the binary package is built in the
-#     clone with the nocheck profile and option (without the test suite's build dependencies), on
-#     another date, and then "dpkg-buildpackage -S" works in the same tree and leaves it clean;
-#  2. a builder: a root given the source package alone installs its Build-Depends, builds it with
-#     the test suite, and lintian checks both packages (no errors, no warnings but those the README
-#     explains) and hardening-check the program; both builds must give the same .deb;
-#  3. a player: "apt install ./kolvo_*.deb" pulls everything in (tests/package/in_root.sh), the
-#     installed game plays, autopkgtest passes the package's tests, "apt purge kolvo" leaves the
-#     player's files; and piuparts installs, removes and purges it in a root of its own.
-#
+# (debootstrap --variant=minbase) of one Debian release: 1. a developer's clone makes the same
+# tarball twice, the source package from it, the binary package with the nocheck profile on another
+# date, then "dpkg-buildpackage -S" in the same tree, which stays clean; 2. a builder given the
+# source package alone builds it with the test suite: lintian, hardening-check, and the same .deb
+# as the clone's; 3. a player's machine installs it with apt, plays, runs autopkgtest and purges
+# it (tests/package/in_root.sh), and piuparts installs, removes and purges it in a root of its own.
 # Usage, as root: tests/package/fresh_install.sh
 #   KOLVO_SUITE=trixie tests/package/fresh_install.sh   # another Debian release than this machine's
 #   KOLVO_SUITE="bookworm trixie" tests/package/fresh_install.sh   # both at once, as CI runs it
@@ -135,7 +129,7 @@ run_step "$dev" 900 "$work/source.log" "scripts/package.sh --source failed" \
    scripts/release.sh && sha256sum -c /root/first.sum'
 echo "  the same tarball twice: $(cut -d' ' -f1 "$dev/root/first.sum")"
 mkdir "$work/source" "$work/tools"
-cp "$dev/root/kolvo/tests/e2e/lib.sh" "$dev/root/kolvo/tests/package/in_root.sh" "$work/tools/"
+cp "$dev/root/kolvo/tests/package/in_root.sh" "$work/tools/"
 mv "$dev"/root/kolvo/kolvo_*.dsc "$dev"/root/kolvo/kolvo_*.tar.xz "$work/source/" \
   || fail "scripts/package.sh --source left no source package"
 dsc=$(cd "$work/source" && ls kolvo_*.dsc)

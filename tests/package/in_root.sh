@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
 # The player's side of tests/package/fresh_install.sh, run as root inside a fresh minimal Debian
-# root that holds, in /tmp/kolvo-package, the binary package, the source package it was built from
-# and the window stories' lib.sh. Prints what it checks; exits non-zero on the first fault.
+# root that holds, in /tmp/kolvo-package, the binary package and the source package it was built
+# from. Prints what it checks; exits non-zero on the first fault.
 #   in_root.sh             install, check, play, autopkgtest, purge
 #   in_root.sh piuparts    piuparts' install, remove and purge test, in roots of its own that it
 #                          copies from the minimal root in /var/tmp/piuparts-base
@@ -12,7 +12,6 @@ export DEBIAN_FRONTEND=noninteractive
 player=player
 player_dir=/home/$player/.local/share/kolvo
 log=$player_dir/kolvolog.txt
-program=/usr/lib/games/kolvo/kolvo
 packages=/tmp/kolvo-package
 
 fail() {
@@ -45,9 +44,6 @@ if [ "${1:-}" = piuparts ]; then
   exit 0
 fi
 
-# The window stories' shared steps, copied beside this script; only e2e_wait_for is used here.
-source "$packages/lib.sh"
-
 # --- Nothing of the game is here yet; apt brings the package and all it needs.
 apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
 dpkg-query -W -f='${Status}\n' libsdl1.2debian 2>/dev/null | grep -q "install ok installed" \
@@ -55,11 +51,8 @@ dpkg-query -W -f='${Status}\n' libsdl1.2debian 2>/dev/null | grep -q "install ok
 (cd "$packages" && apt install -y -q ./kolvo_*.deb) >/tmp/apt.log 2>&1 \
   || { tail -n 30 /tmp/apt.log; fail "apt install ./kolvo_*.deb failed"; }
 echo "ok: apt install ./kolvo_*.deb set up $(grep -c '^Setting up ' /tmp/apt.log) packages"
-missing=$(ldd "$program" | grep "not found")
-[ -z "$missing" ] || fail "the installed game misses libraries: $missing"
-[ -x /usr/games/kolvo ] && [ -f /usr/share/games/kolvo/grafik/font.bmp ] \
-  && [ -f /usr/share/games/kolvo/sound/background.mp3 ] || fail "the package lacks the launcher or the data"
-echo "ok: every library the game links is installed"
+# Every library the game links comes with it: the player below plays it.
+[ -f /usr/share/games/kolvo/sound/background.mp3 ] || fail "the package lacks the music"
 for doc in README.md.gz NEWS.md.gz copyright changelog.Debian.gz; do
   [ -f "/usr/share/doc/kolvo/$doc" ] || fail "/usr/share/doc/kolvo/$doc is missing"
 done
@@ -90,15 +83,15 @@ setpriv --reuid="$player" --regid="$player" --init-groups env -i HOME=/home/$pla
   SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy kolvo >/tmp/game.out 2>&1 &
 game=$!
 menu_or_end() { grep -qF "Menue Ready!" "$log" 2>/dev/null || ! kill -0 "$game" 2>/dev/null; }
-e2e_wait_for 300 menu_or_end
+for ((tenths = 0; tenths < 300; tenths++)); do
+  menu_or_end && break
+  sleep 0.1
+done
 grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
-kill -HUP "$game"
+kill -HUP "$game"  # how a signal ends the game is the window stories' (tests/e2e/signals.sh)
 wait "$game"
-status=$?
-[ "$status" -eq 129 ] || fail "SIGHUP ended the game with status $status, not 129"
 [ "$(stat -c %U "$log")" = "$player" ] || fail "the log does not belong to $player"
 [ "$(readlink "$player_dir/data")" = /usr/share/games/kolvo ] || fail "the player's data link does not lead to the installed data"
-cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing changed the player's list"
 echo "ok: $player played to the menu, with the log in their own directory"
 
 # --- Debian's own test runner: the package's tests, on the installed package.
@@ -111,13 +104,10 @@ sed 's/^/  /' <<<"$summary"
 [ "$(grep -cE '^(smoke|window) +PASS' <<<"$summary")" -eq 2 ] || fail "autopkgtest did not pass both tests"
 echo "ok: autopkgtest passed the smoke and the window test"
 
-# --- apt purge removes the game and leaves the player's files alone.
+# --- apt purge leaves the player's files alone (that it leaves nothing of the package behind is
+# piuparts' to prove).
 cp "$log" /tmp/log.before
 apt purge -y -q kolvo >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "apt purge kolvo failed"; }
-dpkg-query -W -f='${Status}\n' kolvo 2>/dev/null | grep -q "install ok installed" && fail "kolvo is still installed"
-for file in /usr/games/kolvo "$program" /usr/share/games/kolvo /usr/share/man/man6/kolvo.6.gz; do
-  [ ! -e "$file" ] || fail "apt purge left $file"
-done
-cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "apt purge touched the player's list"
+cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing or apt purge touched the player's list"
 cmp -s "$log" /tmp/log.before || fail "apt purge touched the player's log"
-echo "ok: apt purge kolvo removed the game and left the player's list and log"
+echo "ok: apt purge kolvo left the player's list and log"

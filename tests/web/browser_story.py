@@ -5,14 +5,15 @@
 picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
 through the page, a click starts a game, its sounds decode and keys move and turn a stone. A pad in
 the Gamepad API's standard mapping, given through a stubbed navigator.getGamepads and connected
-in the menu (which reads no pad), is opened when the game begins; its d-pad moves the stone both
-ways and A turns it; taken away while holding a direction it lets go, and back again still holding
-it, the direction counts only once pressed again; Start pauses and Back ends the game. Then on a phone, by touch
-alone: the picture and the controls fit in portrait and in landscape, stones are placed until a row
-is cleared, "End the game" ends it, the game reads the desktop's list and takes the name typed on
-the phone's keyboard. On a tablet both players of a challenge move at once. With the server stopped
-the page opens again, the list it wrote there with the desktop's results and the new one, and Quit
-ends the program in order.
+in the menu (which reads no pad), is opened when the game begins; A turns the stone and the d-pad
+moves it; taken away while holding a direction it lets go, and back again still holding it, the
+direction counts only once pressed again; Back ends the game (what the standard mapping's other
+buttons mean is the pads' own test). Then on a phone, by touch alone: the picture and the
+controls fit in portrait and in landscape, Turn turns a stone, stones are placed until a row is
+cleared (which takes both moves), "End the game" ends it, the game reads the desktop's list and
+takes the name typed on the phone's keyboard. On a tablet both players of a challenge move at once.
+With the server stopped the page opens again, the list it wrote there with the desktop's results
+and the new one, and Quit ends the program in order.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -24,19 +25,16 @@ import sys
 import tempfile
 import time
 
-from page import (WIDTH, HEIGHT, Fingers, box, browser, fail, kept_names, log, picture, point,
-                  press, serve, viewport, wait_for, wait_for_log)
+from page import (HEIGHT, MENU_QUIT, MENU_START_CHALLENGE, MENU_START_GAME, WIDTH, Fingers, box,
+                  browser, fail, kept_names, log, picture, point, serve, tap, viewport, wait_for,
+                  wait_for_log)
 from PIL import Image, ImageChops
-from player import COLUMNS, Player, Touch, filled, normal, turns
+from player import Player, Touch, filled, normal, turns
 from selenium.webdriver.common.keys import Keys
 
-MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
-MENU_START_CHALLENGE = (180, 228)
-MENU_QUIT = (130, 377)
 CHALLENGE_LEFT, CHALLENGE_RIGHT = 10, 380  # where the challenge's playfields begin
 POINTER_SIZE = 32
-MESSAGE = (262, 196, 440, 226)  # where "Paused" shows over the playfield
-PAD_A, PAD_BACK, PAD_START, PAD_LEFT, PAD_RIGHT = 0, 8, 9, 14, 15  # the standard mapping's buttons
+PAD_A, PAD_BACK, PAD_RIGHT = 0, 8, 15  # the standard mapping's buttons
 PAD_NAME = "Kolvo Test Pad (STANDARD GAMEPAD Vendor: 1209 Product: 0001)"
 
 # A browser's pad as the Gamepad API gives it: in slot 0 of four while connected, null otherwise.
@@ -104,39 +102,14 @@ def shift(before, after):
     return columns(after) - columns(before) if len(before) == len(after) == 4 else 0
 
 
-def hold_pad(driver, button, on=True):
-    driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, on)
-
-
-def tap_pad(driver, button):
-    """Held across a few frames, shorter than the 200 ms in which a held input acts once."""
-    hold_pad(driver, button)
-    time.sleep(0.15)
-    hold_pad(driver, button, False)
-    time.sleep(0.3)
-
-
 class PadHand:
-    """The stubbed pad's buttons in the keys' place (Player)."""
+    """The stubbed pad's buttons in the keys' place (Player, page.tap)."""
 
     def __init__(self, driver):
         self.driver = driver
 
     def hold(self, button, down):
-        hold_pad(self.driver, button, down)
-
-
-def orange(driver):
-    """How many pixels of the message over the playfield are orange, as "Paused" is."""
-    return sum(1 for r, g, b in picture(driver).crop(MESSAGE).getdata()
-               if r > 180 and 60 < g < 210 and b < 90)
-
-
-def paused(driver, quiet):
-    """"Paused" shows over the playfield (orange stones may pass there too), and nothing moves."""
-    before = filled(picture(driver))
-    time.sleep(1.3)  # a stone falls a row in 600 ms on level 1
-    return orange(driver) > quiet + 40 and filled(picture(driver)) == before
+        self.driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, down)
 
 
 def main(page, desktop_menu, highscore_format):
@@ -181,15 +154,12 @@ def main(page, desktop_menu, highscore_format):
         player = Player(driver, lambda: picture(driver))
         board, _ = player.turnable_stone()
         # Each key and pad button is held until the stone is seen to move or turn (Player.press).
-        pad = Player(driver, lambda: picture(driver), PadHand(driver))
+        pad_hand = PadHand(driver)
+        pad = Player(driver, lambda: picture(driver), pad_hand)
         turned = lambda s, t: len(t) == 4 and normal(t) != normal(s)
         for who, key, what, done in (
                 (player, Keys.UP, "Up did not turn the stone", turned),
                 (player, Keys.LEFT, "Left did not move the stone", lambda s, t: shift(s, t) < 0),
-                (pad, PAD_RIGHT, "the pad's right did not move the stone",
-                 lambda s, t: shift(s, t) > 0),
-                (pad, PAD_LEFT, "the pad's left did not move the stone",
-                 lambda s, t: shift(s, t) < 0),
                 (pad, PAD_A, "the pad's A did not turn the stone", turned)):
             before = player.stone(board)
             if not who.press(key, board) or not done(before, player.stone(board)):
@@ -200,7 +170,7 @@ def main(page, desktop_menu, highscore_format):
         board = player.next_stone()
         time.sleep(0.5)  # wholly in
         stone = player.stone(board)
-        hold_pad(driver, PAD_RIGHT)
+        pad_hand.hold(PAD_RIGHT, True)
         wait_for(driver, "the pad's right held did not move the stone", 5,
                  lambda: shift(stone, player.stone(board)) > 0)
         driver.execute_script("testPad.plug(false)")
@@ -211,13 +181,8 @@ def main(page, desktop_menu, highscore_format):
         time.sleep(0.8)
         if shift(stone, player.stone(board)) or len(stone) != 4:
             fail("a pad that came back holding right moved the stone at once", driver)
-        hold_pad(driver, PAD_RIGHT, False)
-
-        quiet = orange(driver)
-        tap_pad(driver, PAD_START)  # Start acts once per press, the press kept until read
-        if not paused(driver, quiet):
-            fail("the pad's Start did not pause the game", driver)
-        tap_pad(driver, PAD_BACK)
+        pad_hand.hold(PAD_RIGHT, False)
+        tap(pad_hand, PAD_BACK)
         wait_for_log(driver, "Release Point reached!", seconds=10)
         wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
 
@@ -231,7 +196,7 @@ def main(page, desktop_menu, highscore_format):
         single = ["Move left", "Move right", "Turn", "Fall faster", "Pause", "End the game"]
         player = Player(driver, lambda: picture(driver), Touch(fingers))
         for game in range(1, 4):
-            fingers.tap(MENU_START_GAME)
+            tap(fingers, MENU_START_GAME)
             wait_for_log(driver, "Start Level 1", times=game)
             if game == 1:
                 fits(driver, "a phone in portrait", single)
@@ -244,18 +209,12 @@ def main(page, desktop_menu, highscore_format):
             if game == 1 and len(turns(stone)) > 1:  # a square stone looks the same turned
                 if not player.press(Keys.UP, set()) or normal(player.stone(set())) == normal(stone):
                     fail("Turn did not turn the stone", driver)
-            for label, edge, wall in ((("Move left", min, 0), ("Move right", max, COLUMNS - 1))
-                                      if game == 1 else ()):
-                fingers.press(label)
-                wait_for(driver, label + " held did not take the stone to the wall", 5,
-                         lambda: edge(c for c, _ in player.stone(set())) == wall)
-                fingers.lift(label)
             if player.clear_a_row():
                 break
             if game == 3:
                 fail("no row was cleared by touch in three games", driver)
             wait_for_log(driver, "Menue Ready!", times=1 + game, seconds=30)
-        fingers.tap("End the game")
+        tap(fingers, "End the game")
         wait_for_log(driver, "Load Highsore done!", seconds=20)  # the desktop's list, read
         # The name entry is up once its font has loaded; the phone's keyboard types into the page.
         wait_for(driver, "the name entry did not come", 20,
@@ -272,13 +231,13 @@ def main(page, desktop_menu, highscore_format):
         wait_for_log(driver, "User reached highscore!")  # saved, and kept by the browser
         time.sleep(1)
         menus = log(driver).count("Menue Ready!")
-        fingers.tap((320, 240))  # the list waits for Return
+        tap(fingers, (320, 240))  # the list waits for Return
         wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
 
         # A tablet: both players of a challenge hold their controls at once, and both stones move.
         viewport(driver, 1280, 800, 2, mobile=True)
         time.sleep(0.5)
-        fingers.tap(MENU_START_CHALLENGE)
+        tap(fingers, MENU_START_CHALLENGE)
         wait_for_log(driver, "Challenge called...")
         time.sleep(1.5)
         both = ["Move left", "Move right", "Turn", "Fall faster"]
@@ -299,9 +258,9 @@ def main(page, desktop_menu, highscore_format):
                  (CHALLENGE_LEFT, CHALLENGE_RIGHT)]
         if not (moved[0][1] < moved[0][0] and moved[1][1] > moved[1][0]):
             fail("both held, the stones went from and to the columns %s" % moved, driver)
-        fingers.tap("End the game")
+        tap(fingers, "End the game")
         time.sleep(1.5)
-        fingers.tap((320, 240))  # the result waits for Return
+        tap(fingers, (320, 240))  # the result waits for Return
         wait_for_log(driver, "Menue Ready!", times=menus + 2, seconds=20)
 
         # Where the browser has sound, every effect and the music decode; where it has none, the
@@ -325,7 +284,7 @@ def main(page, desktop_menu, highscore_format):
         # The page's control puts the computer on the right of the next challenge, as -c does, and
         # the tablet shows the computer's side no controls.
         driver.find_element("id", "computer-control").click()
-        fingers.tap(MENU_START_CHALLENGE)
+        tap(fingers, MENU_START_CHALLENGE)
         wait_for_log(driver, "Computer takes the right playfield")
         shown = driver.execute_script(
             "return ['Left', 'Right'].map(function(side) { return document.querySelector("
@@ -334,14 +293,14 @@ def main(page, desktop_menu, highscore_format):
             fail("against the computer the left and right controls are shown: %s" % shown, driver)
         menus = log(driver).count("Menue Ready!")
         time.sleep(1)
-        fingers.tap("End the game")
+        tap(fingers, "End the game")
         wait_for_log(driver, "Tumblo Sound loaded!", times=2)  # logged again at the end of play
         time.sleep(1)
-        fingers.tap((320, 240))
+        tap(fingers, (320, 240))
         wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
 
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
-        fingers.tap(MENU_QUIT)
+        tap(fingers, MENU_QUIT)
         wait_for_log(driver, "# Logfile closed.")
         wait_for(driver, "the page did not say the game ended", 10,
                  lambda: "ended" in driver.find_element("id", "status").text)

@@ -24,6 +24,9 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 
 WIDTH, HEIGHT = 640, 480
+MENU_START_GAME = (180, 172)  # where the desktop screenshot's pointer rests, on Start Game
+MENU_START_CHALLENGE = (180, 228)
+MENU_QUIT = (130, 377)
 FAILED_PICTURE = "/tmp/kolvo-web-failed.png"
 
 
@@ -113,10 +116,8 @@ def picture(driver):
 
 def on_page(driver, x, y):
     """Where the picture's pixel (x, y) is on the page, in CSS pixels."""
-    box = driver.execute_script(
-        "var r = document.getElementById('canvas').getBoundingClientRect();"
-        "return [r.left, r.top, r.width, r.height];")
-    return box[0] + (x + 0.5) * box[2] / WIDTH, box[1] + (y + 0.5) * box[3] / HEIGHT
+    left, top, right, bottom = box(driver, "#canvas")
+    return left + (x + 0.5) * (right - left) / WIDTH, top + (y + 0.5) * (bottom - top) / HEIGHT
 
 
 def point(driver, x, y, click=False):
@@ -129,10 +130,22 @@ def point(driver, x, y, click=False):
     actions.perform()
 
 
-def press(driver, key):
-    """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
-    ActionChains(driver).key_down(key).pause(0.15).key_up(key).perform()
+def tap(hand, what):
+    """Held across a few frames, shorter than the 200 ms in which a held input acts once. A hand
+    (Keyboard, Fingers, a pad) holds and lets go: hold(what, down)."""
+    hand.hold(what, True)
+    time.sleep(0.15)
+    hand.hold(what, False)
     time.sleep(0.3)
+
+
+class Keyboard:
+    def __init__(self, driver):
+        self.driver = driver
+
+    def hold(self, key, down):
+        chain = ActionChains(self.driver)
+        (chain.key_down if down else chain.key_up)(key).perform()
 
 
 def box(driver, selector):
@@ -169,9 +182,5 @@ class Fingers:
         # Chromium lifts the fingers a touchEnd names, and only those.
         self.send("touchEnd", [self.down.pop(what)])
 
-    def tap(self, what, seconds=0.15):
-        """Held across a few frames, shorter than the 200 ms in which a held key acts once."""
-        self.press(what)
-        time.sleep(seconds)
-        self.lift(what)
-        time.sleep(0.3)
+    def hold(self, what, down):
+        (self.press if down else self.lift)(what)

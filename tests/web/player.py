@@ -7,7 +7,7 @@ the keys or on the page's touch controls."""
 
 import time
 
-from selenium.webdriver.common.action_chains import ActionChains
+from page import Keyboard
 from selenium.webdriver.common.keys import Keys
 
 COLUMNS, ROWS = 11, 21
@@ -64,15 +64,6 @@ def worth(board, cells):
     return 8 * len(full) - 0.5 * sum(heights) - 3 * holes - 0.3 * rough
 
 
-class Keyboard:
-    def __init__(self, driver):
-        self.driver = driver
-
-    def hold(self, key, down):
-        chain = ActionChains(self.driver)
-        (chain.key_down if down else chain.key_up)(key).perform()
-
-
 class Touch:
     """The single game's touch controls in the keys' place (page.Fingers)."""
     LABELS = {Keys.UP: "Turn", Keys.LEFT: "Move left", Keys.RIGHT: "Move right",
@@ -82,7 +73,7 @@ class Touch:
         self.fingers = fingers
 
     def hold(self, key, down):
-        (self.fingers.press if down else self.fingers.lift)(self.LABELS[key])
+        self.fingers.hold(self.LABELS[key], down)
 
 
 class Player:

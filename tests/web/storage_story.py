@@ -17,9 +17,8 @@ import sys
 import tempfile
 import time
 
-from browser_story import MENU_START_GAME
-from page import (browser, fail, kept_names, log, picture, point, press, serve, viewport, wait_for,
-                  wait_for_log)
+from page import (MENU_START_GAME, Keyboard, browser, fail, kept_names, log, picture, point, serve,
+                  tap, viewport, wait_for, wait_for_log)
 from player import Player
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -61,7 +60,7 @@ def to_name_entry(driver):
         wait_for_log(driver, "Start Level 1", times=games + 1)
         time.sleep(2.3)  # the level banner holds the stones
         if player.clear_a_row() or "Game Over" not in log(driver).rsplit("Start Level 1", 1)[1]:
-            press(driver, Keys.ESCAPE)
+            tap(Keyboard(driver), Keys.ESCAPE)
 
         def ended():
             text = log(driver)
@@ -77,7 +76,7 @@ def to_name_entry(driver):
 
 def enter(driver, name):
     ActionChains(driver).send_keys(name).perform()
-    press(driver, Keys.RETURN)
+    tap(Keyboard(driver), Keys.RETURN)
 
 
 def main(page, decoder):
@@ -121,7 +120,7 @@ def main(page, decoder):
         # Storage that fails: the failed write is logged, the page says so, the game plays on.
         driver.switch_to.window(tabs["Ada"])
         menus = log(driver).count("Menue Ready!")
-        press(driver, Keys.RETURN)  # from Ada's list back to the menu
+        tap(Keyboard(driver), Keys.RETURN)  # from Ada's list back to the menu
         wait_for_log(driver, "Menue Ready!", times=menus + 1)
         driver.execute_script(FAILING_WRITES)
         to_name_entry(driver)
