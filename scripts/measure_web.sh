@@ -25,7 +25,7 @@ sys.path.insert(0, story)
 import page
 from selenium.webdriver.common.keys import Keys
 
-MENU_START_GAME, MENU_START_CHALLENGE = (180, 172), (180, 228)
+from page import MENU_START_CHALLENGE, MENU_START_GAME
 BARE = ("data:text/html,<title>bare</title><body style='height:100vh'><script>"
         "(function wake() { setTimeout(wake, 16); })();%s</script></body>")
 LISTEN_FOR_PADS = "addEventListener('gamepadconnected', function() {});"
@@ -117,6 +117,7 @@ bare = page.browser(os.path.join(work, "bare"))
 pads = page.browser(os.path.join(work, "pads"))
 sounding = page.browser(os.path.join(work, "sounding"))
 driver = page.browser(os.path.join(work, "game"))
+keys = page.Keyboard(driver)
 try:
     bare.get(BARE % "")
     pads.get(BARE % LISTEN_FOR_PADS)
@@ -158,7 +159,7 @@ try:
     # P is read once per 200 ms, so a press may go unseen, or a long one be read twice: pressed
     # until the picture stands still (the stones and the clock held).
     for _ in range(4):
-        page.press(driver, "p")
+        page.tap(keys, "p")
         still = page.picture(driver)
         time.sleep(1.5)
         if page.picture(driver) == still:
@@ -169,14 +170,14 @@ try:
     # M turns the music off, read once per 200 ms as P is; the sound device rests once nothing has
     # played for 5 s.
     for _ in range(4):
-        page.press(driver, "m")
+        page.tap(keys, "m")
         time.sleep(6)
         if driver.execute_script("return Module.kolvoAudio.resting"):
             break
     else:
         page.fail("M did not turn the music off", driver)
     measure("paused single game, music off")
-    page.press(driver, Keys.ESCAPE)
+    page.tap(keys, Keys.ESCAPE)
     page.wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
     page.point(driver, *MENU_START_CHALLENGE, click=True)
     page.wait_for_log(driver, "Challenge called...")
