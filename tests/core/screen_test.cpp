@@ -93,7 +93,9 @@ TEST(RunScreen, KeepsAFrameThatLooksAsTheOneShownUnlessItDrawsEveryFrame)
     }
 }
 
-TEST(RunScreen, AFailedStepEndsItAtOnce)
+// A failed step ends the screen at once. However deep in a step it is asked for, another screen
+// refuses at once and fails that step.
+TEST(RunScreen, AFailedStepEndsItAtOnceAndNoScreenRunsInsideAStep)
 {
     StartHeadlessEngine();
     LogSink log;
@@ -102,13 +104,7 @@ TEST(RunScreen, AFailedStepEndsItAtOnce)
     EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
     EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
     EXPECT_EQ(log.Count("Step failed!"), 1);
-}
 
-// However deep in a step it is asked for, another screen refuses at once and fails that step.
-TEST(RunScreen, RefusesToRunInsideAStep)
-{
-    StartHeadlessEngine();
-    LogSink log;
     struct Nesting : Probe {
         bool Step() override { return Probe::Step() && RunProbe(inner, FRAME_EVENTS_ALL); }
         Probe inner;

@@ -88,44 +88,28 @@ TEST(HighscoreList, ANewEntryRanksAheadOfItsEqualsAndAFileHoldsTheBest255)
     EXPECT_EQ(many.Position(Entry("x", 1)), 256);
 }
 
-// A list of one saved; its bytes.
-static std::string SaveAnn(HighscoreList& list)
+// A list of one saved. A save that fails leaves it as it was. A result saved over a damaged copy
+// (short, a wrong guard, a wrong magic, a record missing) keeps its bytes beside it first, never
+// over an earlier copy, and the log names the copy; over a good file nothing is kept; and what
+// cannot be copied (here a link to a directory) is not written over.
+TEST(HighscoreFile, ASaveNeverLosesTheFileItReplaces)
 {
     EnterFreshDirectory();
-    list.Add(Entry("Ann", 30));
-    EXPECT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
-    return ReadWholeFile(HIGHSCORE_FILE);
-}
-
-TEST(HighscoreFile, ASaveThatFailsLeavesTheOldFileAsItWas)
-{
     HighscoreList list;
-    const std::string old = SaveAnn(list);
+    list.Add(Entry("Ann", 30));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
+    const std::string old = ReadWholeFile(HIGHSCORE_FILE);
     list.Add(Entry("Bob", 40));
     SetHighscoreWriteHook([](int record) { return record < 1; });
     EXPECT_FALSE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     SetHighscoreWriteHook(nullptr);
     EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE), old);
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
-}
 
-// Short, a wrong guard, a wrong magic, a record missing: damaged copies of a good file of one.
-static std::vector<std::string> DamagedFiles(HighscoreList& list)
-{
-    const std::string old = SaveAnn(list);
     std::string badGuard = old, badMagic = old;
     badGuard[20] ^= 1;
     badMagic[0] ^= 1;
-    return {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
-}
-
-// A result saved over a damaged file keeps its bytes beside it first, never over an earlier copy,
-// and the log names the copy; over a good file nothing is kept; and what cannot be copied (here a
-// link to a directory) is not written over.
-TEST(HighscoreFile, AResultReplacesADamagedFileOnlyOnceItKeptItsBytes)
-{
-    HighscoreList list;
-    std::vector<std::string> damaged = DamagedFiles(list);
+    std::vector<std::string> damaged = {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
     LogSink log;
     for (const std::string& bytes : damaged) {
         WriteTextFile(HIGHSCORE_FILE, bytes);
