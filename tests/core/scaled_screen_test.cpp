@@ -10,33 +10,34 @@
 #include <cstring>
 #include <tuple>
 
-// A 2x window, and desktops of several sizes: the last one too low for the picture. Each is placed
-// scaled by the largest whole factor that fits (a desktop of unknown size or too low shows the
-// picture as it is), and maps a point of the window back to the picture's pixel: the menu's first
-// button reacts from picture pixel (81, 151) on, at 2x from (162, 302) on; the black border maps
-// to the picture's nearest edge.
-TEST(ScreenFit, PlacesThePictureScaledAndMapsTheMouseBackToItsPixels)
+// A 2x window, and desktops of several sizes: the last one too low for the picture.
+static const ScreenFit FITS[] = {FitWindow(640, 480, 2),           FitDesktop(640, 480, 1920, 1080),
+                                 FitDesktop(640, 480, 3840, 2160), FitDesktop(640, 480, 800, 600),
+                                 FitDesktop(640, 480, 0, 0),       FitDesktop(640, 480, 1024, 400)};
+
+TEST(ScreenFit, PlacesThePictureScaledByTheLargestWholeFactorThatFits)
 {
-    const struct {
-        ScreenFit fit;
-        std::vector<int> placed;  // display width, factor, x, y
-        std::vector<int> mapped;  // a point of the window, its picture pixel, and another
-    } cases[] = {
-        {FitWindow(640, 480, 2), {1280, 2, 0, 0}, {161, 301, 80, 150, 162, 302, 81, 151}},
-        {FitDesktop(640, 480, 1920, 1080), {1920, 2, 320, 60}, {321, 61, 0, 0, 1919, 0, 639, 0}},
-        {FitDesktop(640, 480, 3840, 2160), {3840, 4, 640, 120}, {643, 123, 0, 0}},
-        {FitDesktop(640, 480, 800, 600), {800, 1, 80, 60}, {0, 599, 0, 479}},
-        {FitDesktop(640, 480, 0, 0), {640, 1, 0, 0}, {5, 6, 5, 6}},
-        {FitDesktop(640, 480, 1024, 400), {640, 1, 0, 0}, {5, 6, 5, 6}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ((std::vector<int>{c.fit.displayW, c.fit.factor, c.fit.x, c.fit.y}), c.placed);
-        for (size_t i = 0; i < c.mapped.size(); i += 4) {
-            int x = c.mapped[i], y = c.mapped[i + 1];
-            c.fit.ToPicture(&x, &y);
-            EXPECT_EQ(std::vector({x, y}), std::vector(&c.mapped[i + 2], &c.mapped[i + 4]))
-                << c.placed[0] << ": " << c.mapped[i] << ", " << c.mapped[i + 1];
-        }
+    // display width, factor, x, y; a desktop of unknown size or too low shows the picture as it is
+    const std::vector<int> placed[] = {{1280, 2, 0, 0},  {1920, 2, 320, 60}, {3840, 4, 640, 120},
+                                       {800, 1, 80, 60}, {640, 1, 0, 0},     {640, 1, 0, 0}};
+    for (size_t i = 0; i < std::size(FITS); ++i)
+        EXPECT_EQ((std::vector<int>{FITS[i].displayW, FITS[i].factor, FITS[i].x, FITS[i].y}),
+                  placed[i])
+            << i;
+}
+
+// The menu's first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on. The
+// black border maps to the picture's nearest edge.
+TEST(ScreenFit, MapsTheMouseBackToThePicturesPixels)
+{
+    const int rows[][5] = {// the fit, a point of the window, its picture pixel
+                           {0, 161, 301, 80, 150}, {0, 162, 302, 81, 151}, {1, 321, 61, 0, 0},
+                           {1, 1919, 0, 639, 0},   {2, 643, 123, 0, 0},    {3, 0, 599, 0, 479},
+                           {4, 5, 6, 5, 6},        {5, 5, 6, 5, 6}};
+    for (const auto& row : rows) {
+        int x = row[1], y = row[2];
+        FITS[row[0]].ToPicture(&x, &y);
+        EXPECT_EQ(std::pair(x, y), std::pair(row[3], row[4])) << row[1] << ", " << row[2];
     }
 }
 
