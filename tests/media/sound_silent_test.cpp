@@ -4,7 +4,6 @@
 #include "media/sound_stream.h"
 
 #include "media/sound_library.h"
-#include "tests/media/sound_files.h"
 #include "tests/support/headless.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,7 @@ TEST(SoundWithoutDevice, ScreensGoOnInSilenceUntilADeviceAndAGoodLibraryTurnUp)
 {
     const std::string GIVE_UP = "Game will continue without playing Sounds!\n";
     StartHeadlessEngine();
-    const std::string wav = WriteWav("hover.wav", 44100, 2, 0.1, 440, 8000);
+    const std::string wav = "data/sound/stonedown.wav";  // one of the game's own
     ASSERT_FALSE(SoundStream::Available()) << "the music stream found no device before main";
     ::testing::internal::CaptureStdout();
     SoundStream effect;

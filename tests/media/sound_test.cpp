@@ -4,16 +4,46 @@
 // The sound layer heard through SDL's disk driver, which CTest chooses before main.
 #include "media/sound_stream.h"
 
-#include "tests/media/sound_files.h"
 #include "tests/support/headless.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
 #include <thread>
 
 constexpr int OUTPUT_RATE = 44100;
+
+// A 16-bit WAV in the working directory: a sine of hz at amplitude level (the constant level when
+// hz is 0) on every side.
+static std::string WriteWav(const std::string& name, int rate, int sides, double seconds, int hz,
+                            int level)
+{
+    std::ofstream out(name, std::ios::binary);
+    const auto put = [&](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.put(char(value >> (8 * i)));
+    };
+    const uint32_t frames = uint32_t(rate * seconds), bytes = frames * sides * 2;
+    out << "RIFF";
+    put(36 + bytes, 4);
+    out << "WAVEfmt ";
+    const int format[][2] = {{16, 4},        {1, 2}, {sides, 2}, {rate, 4}, {rate * sides * 2, 4},
+                             {sides * 2, 2}, {16, 2}};
+    for (const auto& field : format)  // plain PCM, 16 bits
+        put(field[0], field[1]);
+    out << "data";
+    put(bytes, 4);
+    for (uint32_t f = 0; f < frames * sides; ++f)
+        put(uint16_t(hz ? std::lround(level * std::sin(2 * M_PI * hz * (f / sides) / rate))
+                        : level),
+            2);
+    EXPECT_TRUE(out.good()) << name;
+    return name;
+}
 
 // The mix as SDL's disk driver writes it to SDL_DISKAUDIOFILE, from the moment this is built.
 class DiskOutput {
