@@ -57,6 +57,7 @@ TEST_F(ButtonTest, TheHoverSoundPlaysOnEveryChangeIntoHover)
 {
     ASSERT_TRUE(SoundStream::Available()) << "run through ctest, which chooses the disk driver";
     ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
+    hoverPlays = 0;
     SetHoverSoundPlay([](SoundStream&) { return ++hoverPlays, true; });  // counted, not played
     const std::tuple<int32_t, int32_t, int> steps[] = {
         {0, 0, 1},           {0, 0, 1}, {POINTER_LEFT, 0, 1}, {0, 0, 2}, {POINTER_LEFT, 200, 2},
