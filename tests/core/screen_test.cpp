@@ -28,53 +28,43 @@ static bool RunProbe(Probe& probe, FrameEvents events, FrameDrawing drawing = FR
     return RunScreen(probe, {FRAME_PERIOD_MS, events, FRAME_END_AT_ONCE, drawing, "Flip failed!"});
 }
 
-TEST(RunScreen, TakesTheEventsItsRulesSayAndLeavesTheRestQueued)
+// Keys, a closed window and keys again wait for a screen of three frames: its rules say which
+// events the loop takes and which it leaves queued, and what the closed window means. The loop
+// notes it for every screen that took it; its line is logged at level 1, or by Fail.
+TEST(RunScreen, TakesTheEventsItsRulesSayAndAClosedWindowMeansWhatTheySay)
 {
     StartHeadlessEngine();
+    const int K = SDL_KEYDOWN, Q = SDL_QUIT;
     const struct {
         FrameEvents events;
+        FrameClosed closed;
         std::vector<int> taken, queued;
+        bool ended;  // what RunScreen returns
+        int steps, level;
     } cases[] = {
-        {FRAME_EVENTS_NONE, {}, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}},
-        {FRAME_EVENTS_UNTIL_CLOSED, {SDL_KEYDOWN, SDL_QUIT}, {SDL_KEYDOWN}},
-        {FRAME_EVENTS_ALL, {SDL_KEYDOWN, SDL_QUIT, SDL_KEYDOWN}, {}},
+        {FRAME_EVENTS_NONE, FRAME_CLOSED_ENDS, {}, {K, Q, K}, true, 3, 0},
+        {FRAME_EVENTS_UNTIL_CLOSED, FRAME_CLOSED_ENDS, {K, Q}, {K}, true, 1, 1},
+        {FRAME_EVENTS_ALL, FRAME_CLOSED_ENDS, {K, Q, K}, {}, true, 1, 1},    // after the frame
+        {FRAME_EVENTS_ALL, FRAME_CLOSED_FAILS, {K, Q, K}, {}, false, 0, 2},  // before its step
+        {FRAME_EVENTS_ALL, FRAME_CLOSED_NOTED, {K, Q, K}, {}, true, 3, 1},   // on to its own end
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "events " << c.events << ", closed " << c.closed);
         DrainEvents();
         PushKeyDown(SDLK_a), PushQuit(), PushKeyDown(SDLK_b);
-        Probe probe;
-        EXPECT_TRUE(RunProbe(probe, c.events));
-        std::vector<int> queued;
-        for (SDL_Event event; SDL_PollEvent(&event);)
-            queued.push_back(event.type);
-        EXPECT_EQ(probe.taken, c.taken) << c.events;
-        EXPECT_EQ(queued, c.queued) << c.events;
-    }
-}
-
-// A screen of three frames whose window is closed before the first: the loop notes it for every
-// screen, and the rules say what it means; the line is logged at level 1, or by Fail.
-TEST(RunScreen, AClosedWindowMeansWhatTheScreensRulesSay)
-{
-    StartHeadlessEngine();
-    const std::tuple<FrameClosed, bool, int, int> cases[] = {
-        // closed, what RunScreen returns, the frames stepped, the line's level
-        {FRAME_CLOSED_ENDS, true, 1, 1},    // after the frame that took it
-        {FRAME_CLOSED_FAILS, false, 0, 2},  // before its step
-        {FRAME_CLOSED_NOTED, true, 3, 1},   // the screen plays on to its own end
-    };
-    for (const auto& [closed, ended, steps, level] : cases) {
-        DrainEvents();
-        PushQuit();
         LogSink log;
         Probe probe;
         probe.last = 3;
-        const FrameRules rules = {FRAME_PERIOD_MS,     FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
-                                  FRAME_DRAWS_CHANGES, "Flip failed!",   closed};
-        EXPECT_EQ(RunScreen(probe, rules), ended) << closed;
-        EXPECT_TRUE(probe.WindowClosed());
-        EXPECT_EQ(probe.steps, steps) << closed;
-        EXPECT_EQ(log.All(), std::to_string(level) + " user killed window! - exit\n") << closed;
+        const FrameRules rules = {FRAME_PERIOD_MS,     c.events,       FRAME_END_AT_ONCE,
+                                  FRAME_DRAWS_CHANGES, "Flip failed!", c.closed};
+        EXPECT_EQ(RunScreen(probe, rules), c.ended);
+        std::vector<int> queued;
+        for (SDL_Event event; SDL_PollEvent(&event);)
+            queued.push_back(event.type);
+        EXPECT_EQ(std::tuple(probe.taken, queued, probe.WindowClosed(), probe.steps),
+                  std::tuple(c.taken, c.queued, c.level != 0, c.steps));
+        EXPECT_EQ(log.All(),
+                  c.level ? std::to_string(c.level) + " user killed window! - exit\n" : "");
     }
 }
 
@@ -93,7 +83,9 @@ TEST(RunScreen, KeepsAFrameThatLooksAsTheOneShownUnlessItDrawsEveryFrame)
     }
 }
 
-TEST(RunScreen, AFailedStepEndsItAtOnce)
+// A failed step ends the screen at once. However deep in a step it is asked for, another screen
+// refuses at once and fails that step.
+TEST(RunScreen, AFailedStepEndsItAtOnceAndNoScreenRunsInsideAStep)
 {
     StartHeadlessEngine();
     LogSink log;
@@ -102,13 +94,7 @@ TEST(RunScreen, AFailedStepEndsItAtOnce)
     EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
     EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
     EXPECT_EQ(log.Count("Step failed!"), 1);
-}
 
-// However deep in a step it is asked for, another screen refuses at once and fails that step.
-TEST(RunScreen, RefusesToRunInsideAStep)
-{
-    StartHeadlessEngine();
-    LogSink log;
     struct Nesting : Probe {
         bool Step() override { return Probe::Step() && RunProbe(inner, FRAME_EVENTS_ALL); }
         Probe inner;
@@ -141,4 +127,25 @@ TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)
         EXPECT_EQ(probe.sawA, counts) << pads;
     }
     ReleaseAllKeys();
+}
+
+TEST(FramePacer, SleepsWhatTheFrameLeftAndNeverMakesUpForALateOne)
+{
+    struct Step {
+        Uint32 now;
+        Uint32 sleep;
+    };
+    // Frames end at 1003 (5 ms of work), 1016 (exactly on time), 1030 (14 ms late), then early
+    // again; the deadlines follow 1008, 1016, 1024, then 1038 from the late frame on.
+    const Step steps[] = {{1003, 5}, {1016, 0}, {1030, 0}, {1031, 7}, {1046, 0}, {1047, 7}};
+    FakeClock clock(1000);
+    FramePacer pacer;
+    for (const Step& step : steps)
+        EXPECT_EQ(pacer.Due(step.now), step.sleep) << "at " << step.now;
+
+    // Across the wrap of the tick counter.
+    clock.Set(0xFFFFFFFCu);
+    FramePacer wrapping;
+    EXPECT_EQ(wrapping.Due(0xFFFFFFFEu), 6u);
+    EXPECT_EQ(wrapping.Due(2u), 10u);
 }

@@ -109,92 +109,64 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
     gSoundOn = true;
 }
 
-TEST(Game, TwoLinesShowTheirPointsForOneSecond)
+// Two rows cleared as play begins show their 40 points for one second. Then nothing falls, and
+// 261 counts of 59 s make 256:40: the 255th minute is full, the clock shows 0:40, and the game ends
+// as after Escape, a closed window or a full playfield, with two seconds of "Game Over" and the
+// lose sound. The result qualifies: the name is typed and confirmed with a Return that is still
+// held as the list opens.
+TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
 {
     ModeWorld world;
-    KeepHighscoresOutOfReach();
-    int clearedAt = -1;
+    std::remove(HIGHSCORE_FILE);
+    const std::string name = "Ada";
+    bool rowShown = false;
+    int clearedAt = -1, gameOverFrames = 0, listFrames = 0;
+    size_t typed = 0;
     FrameScript script([&](int frame) {
         TumbloEngine* field = world.left;
         if (frame < BANNER_FRAMES)
             return world.clock.Advance(100);
-        if (frame == BANNER_FRAMES) {
-            field->SetSpeed(SPEED_MAX);  // a row whenever a millisecond passes
+        if (frame == BANNER_FRAMES)
             FillRows(field, 19, 20);
-        }
         if (clearedAt < 0 && field->GetLastPoints() != 0)
             clearedAt = frame;
         if (clearedAt < 0 || frame <= clearedAt + 2) {
             bool fresh = clearedAt >= 0 && frame <= clearedAt + 1;
             EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, fresh ? "2 x 20 = 40" : "")) << frame;
+            // A row whenever a millisecond passes, until the rows are cleared.
+            field->SetSpeed(frame == clearedAt + 2 ? -100000000 : SPEED_MAX);
+            return world.clock.Advance(clearedAt < 0 || frame == clearedAt + 1 ? 1
+                                       : frame == clearedAt                    ? 999
+                                                                               : 100);
         }
-        world.clock.Advance(clearedAt < 0 || frame == clearedAt + 1 ? 1
-                            : frame == clearedAt                    ? 999
-                                                                    : 100);
-        HoldKey(SDLK_ESCAPE, frame == clearedAt + 2);
-    });
-    EXPECT_TRUE(Game());
-    EXPECT_GT(clearedAt, BANNER_FRAMES);
-}
-
-// 261 counts of 59 s make 256:39: the 255th minute is full, the clock shows 0:39, and the game
-// ends as after Escape, a closed window or a full playfield: two seconds of "Game Over", the lose
-// sound, and a score of 0 goes straight to the release.
-TEST(Game, TheClockEndsTheGameWhenItsLastMinuteIsFull)
-{
-    ModeWorld world([](TumbloEngine* field, TumbloEngine*) { field->SetSpeed(-100000000); });
-    int gameOverFrames = 0;
-    FrameScript script([&](int frame) {
-        const bool ended = world.log.Contains("Clock out of Bound!");
-        gameOverFrames += ended && FieldShows(world.left, FIELD_X, TEXT_X, "Game Over");
-        EXPECT_TRUE(!ended || ClockShows(CLOCK_X, "0:39"));
-        world.clock.Advance(frame < BANNER_FRAMES || ended ? 100 : 59000);
-    });
-    EXPECT_TRUE(Game());
-    EXPECT_EQ(gameOverFrames, 20);
-    EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND}));
-    EXPECT_TRUE(world.log.InOrder({"Clock out of Bound!", "Release Point reached!"}));
-}
-
-// 3:05 of play with the 40 points of two rows cleared at the start, until the stones top out; then
-// the name is typed and confirmed with a Return that is still held as the list opens.
-TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
-{
-    ModeWorld world([](TumbloEngine* field, TumbloEngine*) { FillRows(field, 19, 20); });
-    std::remove(HIGHSCORE_FILE);
-    const std::string name = "Ada";
-    bool rowShown = false;
-    int afterOver = -1, listFrames = 0;
-    FrameScript script([&](int frame) {
-        if (frame < BANNER_FRAMES + 37)
-            return world.clock.Advance(frame < BANNER_FRAMES ? 100 : 5000);  // 37 counts of 5 s
-        if (!world.log.Contains("Game Over")) {
-            world.left->SetSpeed(SPEED_MAX);
-            Bury(world.left);
-            return world.clock.Advance(1);
-        }
-        if (++afterOver < 2)
-            return world.clock.Advance(2000);  // the last frame of play, then the Game Over display
+        if (!world.log.Contains("Clock out of Bound!"))
+            return world.clock.Advance(59000);
         if (world.log.Contains("Highscore called...")) {
             ++listFrames;
             rowShown = rowShown || Shows(10, 70, 600, [] {  // name, level, time and points
                            for (auto [x, text] :
-                                {std::pair{10, "Ada"}, {180, "1"}, {340, "3:5"}, {540, "40"}})
+                                {std::pair{10, "Ada"}, {180, "1"}, {340, "0:40"}, {540, "40"}})
                                gWhiteFont.PutString(x, 70, text);
                        });
             return world.clock.Advance(100);
         }
-        const size_t typed = afterOver - 2;
+        const bool over = FieldShows(field, FIELD_X, TEXT_X, "Game Over");
+        EXPECT_TRUE(!over || ClockShows(CLOCK_X, "0:40"));
+        gameOverFrames += over;
+        if (over || gameOverFrames == 0)
+            return world.clock.Advance(100);
         PushKeyDown(typed < name.size() ? SDLK_a : SDLK_RETURN,
                     typed < name.size() ? name[typed] : '\r');
-        HoldKey(SDLK_RETURN, typed >= name.size());
+        HoldKey(SDLK_RETURN, typed++ >= name.size());
     });
     EXPECT_TRUE(Game());
+    EXPECT_GT(clearedAt, BANNER_FRAMES);
+    EXPECT_EQ(gameOverFrames, 20);
     EXPECT_TRUE(rowShown) << "the list, read from the file, shows the stored result";
     EXPECT_EQ(listFrames, 7) << "the list waits out 500 ms before a held key leaves it";
     EXPECT_EQ(world.endSounds, (std::vector<std::string>{MODE_LOSE_SOUND, MODE_HIGHSCORE_SOUND}));
     EXPECT_TRUE(world.log.InOrder(
-        {"Game Over", "Highscore called...", "User exits!", "Release Point reached!"}));
+        {"Clock out of Bound!", "Highscore called...", "User exits!", "Release Point reached!"}));
 }
 
 // The falling stones' cells (column * 100 + row) after every frame of a mode while act(frame)

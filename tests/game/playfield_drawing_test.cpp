@@ -23,10 +23,6 @@ protected:
                 sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
         SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
     }
-    void Attach()
-    {
-        engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB);
-    }
     // The middle of a cell of the playfield drawn at (200, 10).
     static Uint32 Cell(int column, int row)
     {
@@ -40,28 +36,24 @@ protected:
     Sprite empty, stoneA, stoneB;
 };
 
-// A slot without a picture draws nothing.
+// A slot without a picture draws nothing; then every cell shows the picture of its slot, and the
+// next stone the picture it will get.
 TEST_F(PlayfieldDrawing, EveryCellShowsThePictureOfItsSlot)
 {
     Build({"XO........."});
     EXPECT_TRUE(engine.Draw(200, 10) && engine.DrawNext(20, 260));
     EXPECT_TRUE(Untouched(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT));
 
-    Attach();
+    engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB);
     EXPECT_TRUE(engine.Draw(200, 10));
     EXPECT_EQ((std::vector{Cell(0, 20), Cell(1, 20), Cell(2, 20), Cell(10, 0), ScreenPixel(442, 15),
                            ScreenPixel(205, 472)}),
               (std::vector{STONE_A, STONE_B, EMPTY_CELL, EMPTY_CELL, BACKGROUND, BACKGROUND}));
-}
 
-TEST_F(PlayfieldDrawing, TheNextStoneShowsThePictureItWillGet)
-{
-    Attach();
     Spawn(1);
     engine.SetNextType(0);
-    const Uint8 falling = engine.BlockAt(4, 0)->graphic;
+    const Uint32 coming = engine.BlockAt(4, 0)->graphic == 0 ? STONE_B : STONE_A;
     ASSERT_TRUE(engine.DrawNext(20, 260));
-    const Uint32 coming = falling == 0 ? STONE_B : STONE_A;
     EXPECT_EQ((std::vector{ScreenPixel(25, 265), ScreenPixel(25 + CELL_SIZE, 265 + CELL_SIZE)}),
               (std::vector{coming, coming}));
 }

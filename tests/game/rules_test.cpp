@@ -85,7 +85,7 @@ TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
 }
 
 // The upright bar lands at the left wall on a block right below it: its top alone is in row 0.
-TEST_F(PlayfieldTest, ABlockLandedInRowZeroEndsTheGameUntilTheNextInit)
+TEST_F(PlayfieldTest, ABlockLandedInRowZeroOrAStoneSpawnedOntoOneEndsTheGameUntilTheNextInit)
 {
     StopFalling();
     Spawn(1);
@@ -103,11 +103,10 @@ TEST_F(PlayfieldTest, ABlockLandedInRowZeroEndsTheGameUntilTheNextInit)
     ASSERT_TRUE(engine.Init(400));
     EXPECT_TRUE(engine.Run(0));
     EXPECT_EQ(Rows(2), Picture(19, "..........."));
-}
 
-// Its blocks placed before the taken cell stay.
-TEST_F(PlayfieldTest, AStoneSpawnedOntoABlockEndsTheGame)
-{
+    // A stone spawned onto a block ends it too; its blocks placed before the taken cell stay.
+    engine.Reset();
+    ASSERT_TRUE(engine.Init(400));
     engine.PlaceBlock(4, 1, 1);
     engine.SetNextType(0);
     EXPECT_FALSE(engine.Run(0));

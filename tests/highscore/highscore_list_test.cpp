@@ -51,7 +51,7 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(HighscoreList, ANewEntryRanksAheadOfItsEquals)
+TEST(HighscoreList, ANewEntryRanksAheadOfItsEqualsAndAFileHoldsTheBest255)
 {
     EnterFreshDirectory();
     HighscoreList list;
@@ -75,61 +75,41 @@ TEST(HighscoreList, ANewEntryRanksAheadOfItsEquals)
     for (int i = 0; i < 40; ++i)
         ties.Add(Entry(std::to_string(i).c_str(), 7)), added = std::to_string(i) + " " + added;
     EXPECT_EQ(NamesInOrder(ties), added);
-}
 
-// 300 results: a file holds the best 255, and rank 256 stays 256.
-TEST(HighscoreFile, HoldsTheBest255WhileRanksCountOnPastAByte)
-{
-    EnterFreshDirectory();
-    HighscoreList list;
+    // 300 results: a file holds the best 255, and rank 256 stays 256.
+    HighscoreList many;
     for (int i = 0; i < 300; ++i)
-        list.Add(Entry("many", 1000 + i));
-    EXPECT_EQ(list.Position(Entry("x", 1044)), 256);
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
-    ASSERT_TRUE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
-    EXPECT_EQ(list.Count(), 255);
-    EXPECT_EQ(list.GetEntry(255)->points, 1045);
-    EXPECT_EQ(list.Position(Entry("x", 1)), 256);
+        many.Add(Entry("many", 1000 + i));
+    EXPECT_EQ(many.Position(Entry("x", 1044)), 256);
+    ASSERT_TRUE(many.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
+    ASSERT_TRUE(many.Load(HIGHSCORE_FILE, HIGHSCORE_KEY));
+    EXPECT_EQ(many.Count(), 255);
+    EXPECT_EQ(many.GetEntry(255)->points, 1045);
+    EXPECT_EQ(many.Position(Entry("x", 1)), 256);
 }
 
-// A list of one saved; its bytes.
-static std::string SaveAnn(HighscoreList& list)
+// A list of one saved. A save that fails leaves it as it was. A result saved over a damaged copy
+// (short, a wrong guard, a wrong magic, a record missing) keeps its bytes beside it first, never
+// over an earlier copy, and the log names the copy; over a good file nothing is kept; and what
+// cannot be copied (here a link to a directory) is not written over.
+TEST(HighscoreFile, ASaveNeverLosesTheFileItReplaces)
 {
     EnterFreshDirectory();
-    list.Add(Entry("Ann", 30));
-    EXPECT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
-    return ReadWholeFile(HIGHSCORE_FILE);
-}
-
-TEST(HighscoreFile, ASaveThatFailsLeavesTheOldFileAsItWas)
-{
     HighscoreList list;
-    const std::string old = SaveAnn(list);
+    list.Add(Entry("Ann", 30));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
+    const std::string old = ReadWholeFile(HIGHSCORE_FILE);
     list.Add(Entry("Bob", 40));
     SetHighscoreWriteHook([](int record) { return record < 1; });
     EXPECT_FALSE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     SetHighscoreWriteHook(nullptr);
     EXPECT_EQ(ReadWholeFile(HIGHSCORE_FILE), old);
     EXPECT_EQ(ReadWholeFile("highscore.txt.tmp"), "") << "nothing half-written is left behind";
-}
 
-// Short, a wrong guard, a wrong magic, a record missing: damaged copies of a good file of one.
-static std::vector<std::string> DamagedFiles(HighscoreList& list)
-{
-    const std::string old = SaveAnn(list);
     std::string badGuard = old, badMagic = old;
     badGuard[20] ^= 1;
     badMagic[0] ^= 1;
-    return {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
-}
-
-// A result saved over a damaged file keeps its bytes beside it first, never over an earlier copy,
-// and the log names the copy; over a good file nothing is kept; and what cannot be copied (here a
-// link to a directory) is not written over.
-TEST(HighscoreFile, AResultReplacesADamagedFileOnlyOnceItKeptItsBytes)
-{
-    HighscoreList list;
-    std::vector<std::string> damaged = DamagedFiles(list);
+    std::vector<std::string> damaged = {old.substr(0, 35), badGuard, badMagic, old.substr(0, 75)};
     LogSink log;
     for (const std::string& bytes : damaged) {
         WriteTextFile(HIGHSCORE_FILE, bytes);

@@ -4,20 +4,17 @@
 #include "media/sound_stream.h"
 
 #include "media/sound_library.h"
-#include "tests/media/sound_files.h"
 #include "tests/support/headless.h"
 
 #include <gtest/gtest.h>
 
-// The process's sound state carries from one test to the next, in this order: the machine starts
-// without sound, then a device turns up, first with a library too old for the game, then with a
-// good one.
-static const std::string GIVE_UP = "Game will continue without playing Sounds!\n";
-
-TEST(SoundWithoutDevice, ScreensGoOnInSilence)
+// The machine starts without sound; then a device turns up, first with a library too old for the
+// game, then with a good one.
+TEST(SoundWithoutDevice, ScreensGoOnInSilenceUntilADeviceAndAGoodLibraryTurnUp)
 {
+    const std::string GIVE_UP = "Game will continue without playing Sounds!\n";
     StartHeadlessEngine();
-    const std::string wav = WriteWav("hover.wav", 44100, 2, 0.1, 440, 8000);  // for all three
+    const std::string wav = "data/sound/stonedown.wav";  // one of the game's own
     ASSERT_FALSE(SoundStream::Available()) << "the music stream found no device before main";
     ::testing::internal::CaptureStdout();
     SoundStream effect;
@@ -26,26 +23,20 @@ TEST(SoundWithoutDevice, ScreensGoOnInSilence)
     EXPECT_FALSE(effect.Play(false));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "Could not init FMod: Error initializing output device.\n" + GIVE_UP);
-}
 
-TEST(SoundWithoutDevice, ALibraryTooOldStaysSilentWhenADeviceTurnsUp)
-{
     setenv("SDL_AUDIODRIVER", "disk", 1);
     SetSoundLibraryVersion(3.69f);
     ::testing::internal::CaptureStdout();
-    SoundStream tooOld("hover.wav");
+    SoundStream tooOld(wav.c_str());
     EXPECT_EQ(
         ::testing::internal::GetCapturedStdout(),
         "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + GIVE_UP);
     EXPECT_FALSE(SoundStream::Available());
     EXPECT_FALSE(tooOld.Play(false)) << "no stream opens with a library that old";
     EXPECT_EQ(SoundLibraryOpenStreams(), 0);
-}
 
-TEST(SoundWithoutDevice, AGoodLibraryPlaysOnceADeviceTurnsUp)
-{
     SetSoundLibraryVersion(FSOUND_VERSION);
-    SoundStream good("hover.wav");
+    SoundStream good(wav.c_str());
     EXPECT_TRUE(SoundStream::Available());
     EXPECT_TRUE(good.Play(false));
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
+// Bitmap text and the sprites under it.
 #include "media/text_engine.h"
 
 #include "core/engine.h"
+#include "media/sprite.h"
 #include "tests/support/headless.h"
 #include "tests/support/test_files.h"
 
@@ -63,4 +65,16 @@ TEST_F(TextEngineTest, A16BitFontDrawsAsThe24BitOneOfItsColours)
             EXPECT_EQ(CaptureScreen(100, 50, 5, 4), std::vector<Uint32>(20, colour))
                 << std::hex << colour << ", " << std::dec << bits << " bits";
         }
+}
+
+TEST(Sprite, MagentaInAKeyedPictureShowsWhatLiesBelow)
+{
+    StartHeadlessEngine();
+    const std::string path = WritePicture("keyed.bmp", 20, 20, 0x00FF00, 0xFF00FF, 5);
+    Sprite keyed, plain;
+    ASSERT_TRUE(keyed.LoadKeyed(path.c_str(), SPRITE_KEY_MAGENTA) && plain.Load(path.c_str()));
+    SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 0, 255));
+    ASSERT_TRUE(keyed.Draw(100, 100) && plain.Draw(200, 100));
+    EXPECT_EQ((std::vector{ScreenPixel(101, 101), ScreenPixel(110, 110), ScreenPixel(201, 101)}),
+              (std::vector<Uint32>{0x0000FF, 0x00FF00, 0xFF00FF}));
 }
