@@ -85,11 +85,12 @@ bool ModeCore::StepPlay()
     }
     const bool wasPaused = pauseMusicKeys.Paused();
     pauseMusicKeys.Check(Ticks());
+    const bool paused = pauseMusicKeys.Paused();
     // Held up to the very frame that resumes, however long ago the last paused frame was: no
     // paused time is counted.
-    if (wasPaused || pauseMusicKeys.Paused())
+    if (wasPaused || paused)
         clock.Hold(Ticks());
-    if (pauseMusicKeys.Paused())
+    if (paused)
         return true;
     for (int i = 0; i < rules.playerCount; ++i)
         if (!StepPlayer(players[i], keyBits[i]))
