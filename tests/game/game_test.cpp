@@ -26,9 +26,9 @@ static void KeepHighscoresOutOfReach()
     ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
 }
 
-// Each level begins with its banner, which holds the stone for two seconds (the first one's
-// frames, then the frame of play it began in, which shows no message), and a speed 50 more than
-// the level before added, up to the 1000 the playfield takes.
+// Each level begins with its banner, which holds the stone for two seconds to the millisecond (the
+// first one's frames, the last 1 ms before its end, then the frame of play it began in, which shows
+// no message), and a speed 50 more than the level before added, up to the 1000 the playfield takes.
 TEST(Game, EveryTenRowsALevelBegins)
 {
     ModeWorld world;
@@ -38,15 +38,16 @@ TEST(Game, EveryTenRowsALevelBegins)
     FrameScript script([&](int frame) {
         TumbloEngine* field = world.left;
         bannerRow = frame == 0 ? field->StonePosition(0).row : bannerRow;
-        if (frame <= BANNER_FRAMES) {
+        if (frame <= BANNER_FRAMES + 1) {
             EXPECT_EQ(field->StonePosition(0).row, bannerRow) << frame;
-            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, frame < BANNER_FRAMES ? "Level 1" : ""))
+            EXPECT_TRUE(FieldShows(field, FIELD_X, TEXT_X, frame <= BANNER_FRAMES ? "Level 1" : ""))
                 << frame;
         }
         if (world.log.Contains("Start Level " + std::to_string(linesAtLevel.size() + 1)))
             linesAtLevel.push_back(field->GetLines());
         // Then a row a frame at every speed.
-        world.clock.Advance(frame < BANNER_FRAMES ? 100 : 601);
+        const int bannerStep = frame == BANNER_FRAMES - 1 ? 99 : frame == BANNER_FRAMES ? 1 : 100;
+        world.clock.Advance(frame <= BANNER_FRAMES ? bannerStep : 601);
         if (cappedSpeed == 0 && (world.log.Contains("Calculated Speed: 1150") || frame > 1000)) {
             cappedSpeed = field->GetSpeed();  // and a level rule gone wrong stops here too
             PushQuit();
