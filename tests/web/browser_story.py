@@ -1,19 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-"""The page served on localhost, played in headless Chromium: in a short desktop window the whole
-picture and the bar show, the menu as the desktop game's does, a desktop highscore list is loaded
-through the page, a click starts a game, its sounds decode and keys move and turn a stone. A pad in
-the Gamepad API's standard mapping, given through a stubbed navigator.getGamepads and connected
-in the menu (which reads no pad), is opened when the game begins; A turns the stone and the d-pad
-moves it; taken away while holding a direction it lets go, and back again still holding it, the
-direction counts only once pressed again; Back ends the game (what the standard mapping's other
-buttons mean is the pads' own test). Then on a phone, by touch alone: the picture and the
-controls fit in portrait and in landscape, Turn turns a stone, stones are placed until a row is
-cleared (which takes both moves), "End the game" ends it, the game reads the desktop's list and
-takes the name typed on the phone's keyboard. On a tablet both players of a challenge move at once.
-With the server stopped the page opens again, the list it wrote there with the desktop's results
-and the new one, and Quit ends the program in order.
+"""The page served on localhost and played in headless Chromium: a desktop window with keys and a
+stubbed pad (navigator.getGamepads) that comes and goes; a phone by touch alone, in portrait and
+landscape, entering a name typed on its keyboard into the desktop's list; a tablet moving both
+challengers at once; offline after the server stops, the list kept; the computer's challenge; Quit.
 
   browser_story.py PAGE_DIR DESKTOP_MENU_PNG HIGHSCORE_FORMAT_PY
 """
@@ -29,7 +20,7 @@ from page import (HEIGHT, MENU_QUIT, MENU_START_CHALLENGE, MENU_START_GAME, WIDT
                   browser, fail, kept_names, log, picture, point, serve, tap, viewport, wait_for,
                   wait_for_log)
 from PIL import Image, ImageChops
-from player import Player, Touch, filled, normal, turns
+from player import Player, filled, normal, touch, turns
 from selenium.webdriver.common.keys import Keys
 
 CHALLENGE_LEFT, CHALLENGE_RIGHT = 10, 380  # where the challenge's playfields begin
@@ -102,14 +93,11 @@ def shift(before, after):
     return columns(after) - columns(before) if len(before) == len(after) == 4 else 0
 
 
-class PadHand:
-    """The stubbed pad's buttons in the keys' place (Player, page.tap)."""
-
-    def __init__(self, driver):
-        self.driver = driver
-
-    def hold(self, button, down):
-        self.driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, down)
+def back_to_menu(driver, fingers):
+    """A tap on the picture closes the list or a challenge's result, which wait for Return."""
+    menus = log(driver).count("Menue Ready!")
+    tap(fingers.hold, (320, 240))
+    wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
 
 
 def main(page, desktop_menu, highscore_format):
@@ -154,8 +142,9 @@ def main(page, desktop_menu, highscore_format):
         player = Player(driver, lambda: picture(driver))
         board, _ = player.turnable_stone()
         # Each key and pad button is held until the stone is seen to move or turn (Player.press).
-        pad_hand = PadHand(driver)
-        pad = Player(driver, lambda: picture(driver), pad_hand)
+        def pad_hold(button, down):  # the stubbed pad's buttons in the keys' place
+            driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, down)
+        pad = Player(driver, lambda: picture(driver), pad_hold)
         turned = lambda s, t: len(t) == 4 and normal(t) != normal(s)
         for who, key, what, done in (
                 (player, Keys.UP, "Up did not turn the stone", turned),
@@ -170,7 +159,7 @@ def main(page, desktop_menu, highscore_format):
         board = player.next_stone()
         time.sleep(0.5)  # wholly in
         stone = player.stone(board)
-        pad_hand.hold(PAD_RIGHT, True)
+        pad_hold(PAD_RIGHT, True)
         wait_for(driver, "the pad's right held did not move the stone", 5,
                  lambda: shift(stone, player.stone(board)) > 0)
         driver.execute_script("testPad.plug(false)")
@@ -181,8 +170,8 @@ def main(page, desktop_menu, highscore_format):
         time.sleep(0.8)
         if shift(stone, player.stone(board)) or len(stone) != 4:
             fail("a pad that came back holding right moved the stone at once", driver)
-        pad_hand.hold(PAD_RIGHT, False)
-        tap(pad_hand, PAD_BACK)
+        pad_hold(PAD_RIGHT, False)
+        tap(pad_hold, PAD_BACK)
         wait_for_log(driver, "Release Point reached!", seconds=10)
         wait_for_log(driver, "Menue Ready!", times=2, seconds=30)
 
@@ -194,9 +183,9 @@ def main(page, desktop_menu, highscore_format):
         fits(driver, "a phone's menu", [])
         fingers = Fingers(driver)
         single = ["Move left", "Move right", "Turn", "Fall faster", "Pause", "End the game"]
-        player = Player(driver, lambda: picture(driver), Touch(fingers))
+        player = Player(driver, lambda: picture(driver), touch(fingers))
         for game in range(1, 4):
-            tap(fingers, MENU_START_GAME)
+            tap(fingers.hold, MENU_START_GAME)
             wait_for_log(driver, "Start Level 1", times=game)
             if game == 1:
                 fits(driver, "a phone in portrait", single)
@@ -214,7 +203,7 @@ def main(page, desktop_menu, highscore_format):
             if game == 3:
                 fail("no row was cleared by touch in three games", driver)
             wait_for_log(driver, "Menue Ready!", times=1 + game, seconds=30)
-        tap(fingers, "End the game")
+        tap(fingers.hold, "End the game")
         wait_for_log(driver, "Load Highsore done!", seconds=20)  # the desktop's list, read
         # The name entry is up once its font has loaded; the phone's keyboard types into the page.
         wait_for(driver, "the name entry did not come", 20,
@@ -230,14 +219,12 @@ def main(page, desktop_menu, highscore_format):
             time.sleep(0.3)
         wait_for_log(driver, "User reached highscore!")  # saved, and kept by the browser
         time.sleep(1)
-        menus = log(driver).count("Menue Ready!")
-        tap(fingers, (320, 240))  # the list waits for Return
-        wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
+        back_to_menu(driver, fingers)
 
         # A tablet: both players of a challenge hold their controls at once, and both stones move.
         viewport(driver, 1280, 800, 2, mobile=True)
         time.sleep(0.5)
-        tap(fingers, MENU_START_CHALLENGE)
+        tap(fingers.hold, MENU_START_CHALLENGE)
         wait_for_log(driver, "Challenge called...")
         time.sleep(1.5)
         both = ["Move left", "Move right", "Turn", "Fall faster"]
@@ -258,10 +245,9 @@ def main(page, desktop_menu, highscore_format):
                  (CHALLENGE_LEFT, CHALLENGE_RIGHT)]
         if not (moved[0][1] < moved[0][0] and moved[1][1] > moved[1][0]):
             fail("both held, the stones went from and to the columns %s" % moved, driver)
-        tap(fingers, "End the game")
+        tap(fingers.hold, "End the game")
         time.sleep(1.5)
-        tap(fingers, (320, 240))  # the result waits for Return
-        wait_for_log(driver, "Menue Ready!", times=menus + 2, seconds=20)
+        back_to_menu(driver, fingers)
 
         # Where the browser has sound, every effect and the music decode; where it has none, the
         # game says so and plays on in silence.
@@ -284,23 +270,21 @@ def main(page, desktop_menu, highscore_format):
         # The page's control puts the computer on the right of the next challenge, as -c does, and
         # the tablet shows the computer's side no controls.
         driver.find_element("id", "computer-control").click()
-        tap(fingers, MENU_START_CHALLENGE)
+        tap(fingers.hold, MENU_START_CHALLENGE)
         wait_for_log(driver, "Computer takes the right playfield")
         shown = driver.execute_script(
             "return ['Left', 'Right'].map(function(side) { return document.querySelector("
             "'[aria-label=\"' + side + ' player: Turn\"]').offsetParent !== null; })")
         if shown != [True, False]:
             fail("against the computer the left and right controls are shown: %s" % shown, driver)
-        menus = log(driver).count("Menue Ready!")
         time.sleep(1)
-        tap(fingers, "End the game")
+        tap(fingers.hold, "End the game")
         wait_for_log(driver, "Tumblo Sound loaded!", times=2)  # logged again at the end of play
         time.sleep(1)
-        tap(fingers, (320, 240))
-        wait_for_log(driver, "Menue Ready!", times=menus + 1, seconds=20)
+        back_to_menu(driver, fingers)
 
         # Quit ends the program as on the desktop: the engine shuts down, the log gets its footer.
-        tap(fingers, MENU_QUIT)
+        tap(fingers.hold, MENU_QUIT)
         wait_for_log(driver, "# Logfile closed.")
         wait_for(driver, "the page did not say the game ended", 10,
                  lambda: "ended" in driver.find_element("id", "status").text)

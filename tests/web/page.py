@@ -130,22 +130,20 @@ def point(driver, x, y, click=False):
     actions.perform()
 
 
-def tap(hand, what):
+def tap(hold, what):
     """Held across a few frames, shorter than the 200 ms in which a held input acts once. A hand
-    (Keyboard, Fingers, a pad) holds and lets go: hold(what, down)."""
-    hand.hold(what, True)
+    (keys(), Fingers.hold, the pad) is a function hold(what, down)."""
+    hold(what, True)
     time.sleep(0.15)
-    hand.hold(what, False)
+    hold(what, False)
     time.sleep(0.3)
 
 
-class Keyboard:
-    def __init__(self, driver):
-        self.driver = driver
-
-    def hold(self, key, down):
-        chain = ActionChains(self.driver)
+def keys(driver):
+    def hold(key, down):
+        chain = ActionChains(driver)
         (chain.key_down if down else chain.key_up)(key).perform()
+    return hold
 
 
 def box(driver, selector):

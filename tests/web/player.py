@@ -7,7 +7,7 @@ the keys or on the page's touch controls."""
 
 import time
 
-from page import Keyboard
+from page import keys
 from selenium.webdriver.common.keys import Keys
 
 COLUMNS, ROWS = 11, 21
@@ -64,23 +64,20 @@ def worth(board, cells):
     return 8 * len(full) - 0.5 * sum(heights) - 3 * holes - 0.3 * rough
 
 
-class Touch:
+TOUCH_LABELS = {Keys.UP: "Turn", Keys.LEFT: "Move left", Keys.RIGHT: "Move right",
+                Keys.DOWN: "Fall faster"}
+
+
+def touch(fingers):
     """The single game's touch controls in the keys' place (page.Fingers)."""
-    LABELS = {Keys.UP: "Turn", Keys.LEFT: "Move left", Keys.RIGHT: "Move right",
-              Keys.DOWN: "Fall faster"}
-
-    def __init__(self, fingers):
-        self.fingers = fingers
-
-    def hold(self, key, down):
-        self.fingers.hold(self.LABELS[key], down)
+    return lambda key, down: fingers.hold(TOUCH_LABELS[key], down)
 
 
 class Player:
-    def __init__(self, driver, picture, hand=None):
+    def __init__(self, driver, picture, hold=None):
         self.driver = driver
         self.picture = picture  # the canvas as a PIL picture
-        self.hand = hand or Keyboard(driver)
+        self.hold = hold or keys(driver)  # a hand: page.tap
 
     def press(self, key, board):
         """Holds the key until the stone is seen to move sideways or turn, or for a second: the game
@@ -90,7 +87,7 @@ class Player:
             cells = self.stone(board)
             return normal(cells) if cells else None, min((c for c, _ in cells), default=None)
         before = look()
-        self.hand.hold(key, True)
+        self.hold(key, True)
         try:
             end = time.monotonic() + 1
             while time.monotonic() < end:
@@ -99,7 +96,7 @@ class Player:
                 time.sleep(0.02)
             return False
         finally:
-            self.hand.hold(key, False)
+            self.hold(key, False)
 
     def stone(self, board):
         return filled(self.picture()) - board
@@ -130,7 +127,7 @@ class Player:
     def next_stone(self):
         """Hurries the falling stone down until it has left the top rows and the next one has come
         in there; returns the board then, without the new stone (None if none comes)."""
-        self.hand.hold(Keys.DOWN, True)
+        self.hold(Keys.DOWN, True)
         try:
             left_top = False
             end = time.monotonic() + 20
@@ -142,7 +139,7 @@ class Player:
                 left_top = left_top or not at_top
                 time.sleep(0.04)
         finally:
-            self.hand.hold(Keys.DOWN, False)
+            self.hold(Keys.DOWN, False)
         return None
 
     def turnable_stone(self):

@@ -1,12 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-"""Results kept whatever the tabs, in headless Chromium: tabs of one profile each play until a row
-is cleared and enter a name. The first saves alone, the next two at once (the list's lock held
-meanwhile, so both saves wait in progress); all three names are in the list after a reload. A tab
-whose storage fails logs the failed write, the page says results are not kept, and the game plays
-on; a reload during a save leaves a list that reads; a page with no storage at all says so and
-plays.
+"""Results kept whatever the tabs, in headless Chromium: three tabs of one profile enter a name
+each, one alone and two at once while another page holds the list's lock, and all three are kept.
+A failing storage is logged and told while the game plays on; a reload during a save leaves a list
+that reads; a page with no storage says so and plays.
 
   storage_story.py PAGE_DIR HIGHSCORE_FORMAT_PY
 """
@@ -17,8 +15,8 @@ import sys
 import tempfile
 import time
 
-from page import (MENU_START_GAME, Keyboard, browser, fail, kept_names, log, picture, point, serve,
-                  tap, viewport, wait_for, wait_for_log)
+from page import (MENU_START_GAME, browser, fail, kept_names, keys, log, picture, point,
+                  serve, tap, viewport, wait_for, wait_for_log)
 from player import Player
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -60,7 +58,7 @@ def to_name_entry(driver):
         wait_for_log(driver, "Start Level 1", times=games + 1)
         time.sleep(2.3)  # the level banner holds the stones
         if player.clear_a_row() or "Game Over" not in log(driver).rsplit("Start Level 1", 1)[1]:
-            tap(Keyboard(driver), Keys.ESCAPE)
+            tap(keys(driver), Keys.ESCAPE)
 
         def ended():
             text = log(driver)
@@ -76,7 +74,7 @@ def to_name_entry(driver):
 
 def enter(driver, name):
     ActionChains(driver).send_keys(name).perform()
-    tap(Keyboard(driver), Keys.RETURN)
+    tap(keys(driver), Keys.RETURN)
 
 
 def main(page, decoder):
@@ -120,7 +118,7 @@ def main(page, decoder):
         # Storage that fails: the failed write is logged, the page says so, the game plays on.
         driver.switch_to.window(tabs["Ada"])
         menus = log(driver).count("Menue Ready!")
-        tap(Keyboard(driver), Keys.RETURN)  # from Ada's list back to the menu
+        tap(keys(driver), Keys.RETURN)  # from Ada's list back to the menu
         wait_for_log(driver, "Menue Ready!", times=menus + 1)
         driver.execute_script(FAILING_WRITES)
         to_name_entry(driver)
