@@ -224,7 +224,6 @@ e2e_stone_shape() { e2e_stone | cut -d' ' -f4-; }
 
 e2e_stone_at_wall() { e2e_stone | grep -qE "^$([ "$1" = right ] && echo '[0-9]+ 10' || echo 0) "; }
 
-# e2e_stone_top_within <first> <last>
 e2e_stone_top_within() {
   local row
   row=$(e2e_stone | cut -d' ' -f3)

@@ -40,7 +40,6 @@ if e2e_on_sdl2; then
   e2e_expect_move fall left pad 0 axis 0 -32767  # the stick
   e2e_expect_move fall right pad 0 axis 0 32767
   e2e_expect_move fall left pad 1 hat 0 8        # the other pad's hat
-  # Back ends the game.
   [ "$(e2e_log_count "Release Point reached!")" -eq 0 ] || e2e_fail "the game ended before Back"
   pad 0 button 4 1
   sleep 0.15
