@@ -15,10 +15,9 @@ failed=0
 # [not logged]: a log, once written, also ends with its footer.
 check() {
   rm -f "$work/kolvolog.txt"
-  local out status
+  local out status usage=no debug=no
   out=$(cd "$work" && SDL_VIDEODRIVER=${video:-dummy} SDL_AUDIODRIVER=dummy "$game" $1 2>&1)
   status=$?
-  local usage=no debug=no
   [[ "$out" == *$'usage:\n -w: windowed\n -debug: debug mode\n --help: this text\n -s N: a window N times as large, N from 1 to 8\n'* ]] && usage=yes
   grep -q "Debug mode is activated!" "$work/kolvolog.txt" 2>/dev/null && debug=yes
   if [ "$3" = - ]; then

@@ -1,18 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# Shared steps of the window stories: a virtual X server, the real game windowed on it, a hand on
-# the mouse and the keyboard (xdotool), eyes on the screen (screenshots) and on the log.
-# Source it, then call e2e_begin <game binary> <data directory>. Every process started here is
-# ended on the way out, whatever way that is; a story that lacks its tools exits 77 (skipped).
+# Shared steps of the window stories: source it, then e2e_begin <game binary> <data directory>.
+# Every process started here ends on the way out; a story that lacks its tools exits 77 (skipped).
 set -u
 
 E2E_SKIPPED=77
-E2E_LIB_DIR=$(dirname "${BASH_SOURCE[0]}")
-E2E_X="/usr/bin/python3 $E2E_LIB_DIR/x_helper.py"
-# A story may set these before it starts the X server and the game: the virtual screen's size and
-# depth, the game's -s scale, and full screen instead of a window. Every point a story names is a
-# pixel of the game's 640 x 480 picture, which the window shows E2E_SCALE times as large with its
-# top-left corner at (E2E_LEFT, E2E_TOP).
+E2E_X="/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/x_helper.py"
+# A story may set these before it starts: every point it names is a pixel of the game's 640 x 480
+# picture, shown E2E_SCALE times as large from (E2E_LEFT, E2E_TOP).
 E2E_SCREEN=${E2E_SCREEN:-800x600x24}
 E2E_SCALE=${E2E_SCALE:-1}
 E2E_FULL_SCREEN=${E2E_FULL_SCREEN:-no}
@@ -23,14 +18,12 @@ E2E_GAME_ENV=()
 e2e_xvfb_pid=""
 e2e_game_pid=""
 
+e2e_gone() { ! kill -0 "$1" 2>/dev/null; }
+
 # e2e_end_process <pid>: asks a process to end, and makes it after three seconds.
 e2e_end_process() {
-  local tenths
   [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
-  for ((tenths = 0; tenths < 30; tenths++)); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
+  e2e_wait_for 30 e2e_gone "$1"
   kill -KILL "$1" 2>/dev/null
   wait "$1" 2>/dev/null
 }
@@ -83,8 +76,7 @@ e2e_fail() {
 # Starts a virtual X server on a free display and waits until it answers clients.
 e2e_start_x() {
   local try
-  # Numbers are drawn at random (Xvfb's own choice races when several start at once); a taken one
-  # makes the new server exit at once, and another number is tried.
+  # At random: Xvfb's own choice races when several start at once; a taken number ends it at once.
   for try in 1 2 3 4 5 6 7 8; do
     e2e_try_start_x $((100 + RANDOM % 800)) && return 0
     e2e_end_process "$e2e_xvfb_pid"
@@ -103,8 +95,7 @@ e2e_try_start_x() {
   kill -0 "$e2e_xvfb_pid" 2>/dev/null
 }
 
-# e2e_start_game [options...]: the game, windowed at E2E_SCALE (or full screen), in the story's
-# fresh directory with data/ linked; returns when the menu is ready and its window is found.
+# e2e_start_game [options...]: the game, windowed at E2E_SCALE (or full screen), at its menu.
 e2e_start_game() {
   local shown=(-w)
   [ "$E2E_SCALE" = 1 ] || shown+=(-s "$E2E_SCALE")
@@ -112,13 +103,11 @@ e2e_start_game() {
   e2e_launch "Menue Ready!" "$E2E_GAME" "${shown[@]}" "$@"
 }
 
-# e2e_start_name_entry: the name entry screen alone, windowed, as the end of a qualifying game
-# opens it (tools/name_entry_window.cpp, built beside the game); returns when it is shown. It
-# prints the confirmed name and ends with status 0 when Return confirmed it.
+# e2e_start_name_entry: the name entry screen alone (tools/name_entry_window.cpp), which prints
+# the confirmed name and ends with status 0 when Return confirmed it.
 e2e_start_name_entry() { e2e_launch "Name entry opened" "$(dirname "$E2E_GAME")/tools/kolvo_name_entry"; }
 
-# e2e_launch <log line> <program> [options...]: starts the program in the story's fresh directory
-# with data/ linked; returns once the log shows the line (or the program ended) and the window is found.
+# e2e_launch <log line> <program> [options...]: back once the log shows the line, the window up.
 e2e_launch() {
   local ready=$1
   shift
@@ -126,15 +115,14 @@ e2e_launch() {
   rm -f "$E2E_RUN/kolvolog.txt"  # the log of a program started before in the story must not answer
   (cd "$E2E_RUN" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "${E2E_GAME_ENV[@]}" "$@" >game.out 2>&1) &
   e2e_game_pid=$!
-  e2e_ready_or_end() { [ "$(e2e_log_count "$ready")" -gt 0 ] || ! kill -0 "$e2e_game_pid" 2>/dev/null; }
+  e2e_ready_or_end() { [ "$(e2e_log_count "$ready")" -gt 0 ] || e2e_gone "$e2e_game_pid"; }
   e2e_wait_for 300 e2e_ready_or_end
   [ "$(e2e_log_count "$ready")" -gt 0 ] || e2e_fail "the log never showed \"$ready\""
   e2e_find_window
 }
 
-# e2e_find_window: sets E2E_WINDOW to the game's window. Where it sits on the screen is the
-# library's and the window manager's affair (the top-left corner, the middle), so every point the
-# stories use is taken relative to the window.
+# e2e_find_window: sets E2E_WINDOW; where it sits is the window manager's affair, so every point is
+# taken relative to it.
 e2e_find_window() {
   e2e_window_shown() { E2E_WINDOW=$(xdotool search --onlyvisible --name '^Kolvo$' 2>/dev/null | head -n 1); [ -n "$E2E_WINDOW" ]; }
   e2e_wait_for 50 e2e_window_shown || e2e_fail "no window titled Kolvo"
@@ -142,8 +130,7 @@ e2e_find_window() {
   xdotool windowfocus "$E2E_WINDOW" 2>/dev/null || true
 }
 
-# e2e_point <x> <y>: puts the pointer on the game's picture pixel (x, y), in the middle of the
-# square of window pixels (in full screen, screen pixels) that shows it.
+# e2e_point <x> <y>: the pointer on the middle of the square that shows the picture's pixel (x, y).
 e2e_point() {
   local window=(--window "$E2E_WINDOW")
   [ "$E2E_FULL_SCREEN" = yes ] && window=()
@@ -156,16 +143,14 @@ e2e_log_count() {
   if [ -f "$E2E_RUN/kolvolog.txt" ]; then grep -cF -- "$1" "$E2E_RUN/kolvolog.txt"; else echo 0; fi
 }
 
-# e2e_expect_log <text> [times, default 1] [seconds, default 10]: waits until the log holds the
-# text on at least that many lines; the story fails without it.
+# e2e_expect_log <text> [times, default 1] [seconds, default 10]: fails unless the log holds it.
 e2e_expect_log() {
   local text=$1 times=${2:-1}
   e2e_log_has() { [ "$(e2e_log_count "$text")" -ge "$times" ]; }
   e2e_wait_for $((${3:-10} * 10)) e2e_log_has || e2e_fail "the log never showed \"$text\" $times time(s)"
 }
 
-# e2e_click <x> <y>: a person's click: point, press, hold for a few frames, release. A press is
-# seen only by a frame drawn while it is held, hence the pause.
+# e2e_click <x> <y>: held a few frames, as a press is seen only by a frame drawn while it is held.
 e2e_click() {
   e2e_point "$1" "$2"
   sleep 0.1
@@ -181,14 +166,12 @@ e2e_key() {
   xdotool keyup "$1"
 }
 
-# e2e_screenshot <file.png>: the game's window as a player sees it, at its size; in full screen,
-# the whole screen (where a window manager places the window is no matter there).
+# e2e_screenshot <file.png>: the game's window, or in full screen the whole screen.
 e2e_screenshot() { if [ "$E2E_FULL_SCREEN" = yes ]; then $E2E_X shot "$1"; else $E2E_X shot "$1" "$E2E_WINDOW"; fi; }
 
 # e2e_wait_game_end [seconds, default 10]: waits until the game has ended; sets E2E_STATUS.
 e2e_wait_game_end() {
-  e2e_game_gone() { ! kill -0 "$e2e_game_pid" 2>/dev/null; }
-  e2e_wait_for $((${1:-10} * 10)) e2e_game_gone || e2e_fail "the game did not end"
+  e2e_wait_for $((${1:-10} * 10)) e2e_gone "$e2e_game_pid" || e2e_fail "the game did not end"
   wait "$e2e_game_pid"
   E2E_STATUS=$?
   e2e_game_pid=""
@@ -219,8 +202,7 @@ e2e_expect_in_order() {
   done
 }
 
-# e2e_message <shown|none>: a screenshot shows a message over a single game's playfield ("Paused",
-# "Game Over"), or none: pixels in the orange font's colours there.
+# e2e_message <shown|none>: the orange font's message ("Paused", "Game Over") over a single game.
 e2e_message() {
   local shot=$E2E_WORK/message.png pixels
   e2e_screenshot "$shot" || return 1
@@ -228,36 +210,30 @@ e2e_message() {
   if [ "$1" = shown ]; then [ "$pixels" -gt 150 ]; else [ "$pixels" -lt 20 ]; fi
 }
 
-# e2e_start_single_game: clicks the single game in the menu and waits out the first level's banner,
-# which holds the stones, the clock and Escape for two seconds.
+# e2e_start_single_game: waits out the first level's banner, which holds everything for two seconds.
 e2e_start_single_game() {
   e2e_click "${E2E_MENU_GAME[@]}"
   e2e_expect_log "Start Level 1"
   sleep 2.2
 }
 
-# e2e_stone: the falling stone in a screenshot, as the lit cells of the top 14 rows (where it is in
-# its first seconds) of a single game's playfield: its first and last column (0 to 10), its top row
-# and its cells seen from its top-left corner; nothing while none is lit.
+# e2e_stone: the falling stone's lit cells in the playfield's top 14 rows: first and last column
+# (0 to 10), top row and its cells from its top-left corner (x_helper.py stone).
 e2e_stone() { e2e_screenshot "$E2E_WORK/cells.png" && $E2E_X stone "$E2E_WORK/cells.png" 200 10 22 11 14; }
 e2e_stone_shape() { e2e_stone | cut -d' ' -f4-; }
 
-# e2e_stone_at_wall <left|right>: a screenshot shows the falling stone touching that wall.
 e2e_stone_at_wall() { e2e_stone | grep -qE "^$([ "$1" = right ] && echo '[0-9]+ 10' || echo 0) "; }
 
-# e2e_stone_top_within <first> <last>: the stone's top row lies between the two rows.
 e2e_stone_top_within() {
   local row
   row=$(e2e_stone | cut -d' ' -f3)
   [ -n "$row" ] && [ "$row" -ge "$1" ] && [ "$row" -le "$2" ]
 }
 
-# e2e_expect_turn <hold> <fall>: "<hold> 1" holds an input that turns the falling stone, whose cells
-# then lie otherwise, until a screenshot shows them so; "<hold> 0" lets it go. The game reads a
-# held turn once per 200 ms key window, so a shorter tap may fall between two windows and go
-# unseen. "<fall> 1" and "<fall> 0" start and stop the fast fall. The stone is turned once it has
-# fallen a little (a stone at the top may have no room to turn); a square stone turns into itself,
-# so then it falls and the next one is tried.
+# e2e_expect_turn <hold> <fall>: "<hold> 1" holds a turn until the stone's cells change ("<hold> 0"
+# lets go): the game reads a held turn once per 200 ms, so a tap may go unseen. "<fall> 1|0" starts
+# and stops the fast fall. A stone at the top may have no room to turn, and a square one turns into
+# itself: then the next one is tried.
 e2e_expect_turn() {
   local try before
   e2e_shape_changed() { [ "$(e2e_stone_shape)" != "$before" ]; }
@@ -275,9 +251,7 @@ e2e_expect_turn() {
   e2e_fail "$1 did not turn the stone"
 }
 
-# e2e_next_stone <fall>: lets the falling stone fall fast ("<fall> 1", then "<fall> 0") until the
-# next one shows at the top, so that what follows has the whole playfield's width and most of its
-# height.
+# e2e_next_stone <fall>: falls fast until the next stone shows at the top, with room all round.
 e2e_next_stone() {
   $1 1
   sleep 0.3  # out of the top rows first
@@ -285,8 +259,7 @@ e2e_next_stone() {
   $1 0
 }
 
-# e2e_expect_move <fall> <wall> <input...> <value>: once the next stone shows, the command
-# "<input...> <value>" holds an input until the stone touches the wall, "<input...> 0" lets it go.
+# e2e_expect_move <fall> <wall> <input...> <value>: the next stone, held so, touches the wall.
 e2e_expect_move() {
   local fall=$1 wall=$2 input=("${@:3:$# - 3}") value=${*: -1}
   e2e_next_stone "$fall"
@@ -295,10 +268,8 @@ e2e_expect_move() {
   "${input[@]}" 0
 }
 
-
-# e2e_shows_plain <plain.png> <width>x<height> [rows]: a screenshot of the window has that size and
-# shows the plain picture E2E_SCALE times as large at (E2E_LEFT, E2E_TOP), black around (with rows,
-# only the picture's top rows are compared).
+# e2e_shows_plain <plain.png> <W>x<H> [rows]: a screenshot that size shows the plain picture scaled,
+# black around (with rows, only its top rows are compared).
 e2e_shows_plain() {
   local size differ
   e2e_screenshot "$E2E_WORK/shown.png" || return 1
@@ -306,13 +277,12 @@ e2e_shows_plain() {
   [ "$size" = "$2" ] && [ "$differ" -eq 0 ]
 }
 
-# e2e_preload <library>: the game starts with the library preloaded. The sanitizers' runtime wants
-# to come first among the game's libraries; a preloaded one comes before it, which is harmless.
+# e2e_preload <library>: the sanitizers' runtime wants to come first; a preloaded one is harmless.
 e2e_preload() {
   E2E_GAME_ENV+=("LD_PRELOAD=$1")
   ldd "$E2E_GAME" | grep -q libasan && E2E_GAME_ENV+=("ASAN_OPTIONS=verify_asan_link_order=0")
   return 0
 }
 
-# e2e_on_sdl2: true when the running game's SDL 1.2 is the one over SDL 2 (sdl12-compat).
+# e2e_on_sdl2: the running game's SDL 1.2 is sdl12-compat.
 e2e_on_sdl2() { grep -q libSDL2 "/proc/$e2e_game_pid/maps" 2>/dev/null; }

@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# A player on a big screen (3840 x 2160) asks for a larger window: -s 2 opens one of 1280 x 960,
-# showing exactly the picture of the plain window, every pixel a square of 2 x 2, painted again
-# after being covered; Quit answers a click where it is shown (other factors are the scaled
-# screen's own test and the command line's). Then full screen, under a window manager:
-# the game takes the desktop's own size as its video mode, switching to no other, and shows the
-# picture four times as large in the middle, black around (the comparison leaves out the picture
-# below the title, where the game's pointer stands). Its pointer stands where the system's pointer
-# is put, not only where it is moved step by step: a remote desktop, a touchscreen or a tablet
-# places it absolutely, as xdotool does here. The menu lights the button under the pointer, and a
-# click on Quit, after the pointer jumped there from elsewhere, ends the game.
+# On a 3840 x 2160 screen, -s 2 opens a 1280 x 960 window showing exactly the plain window's
+# picture doubled, painted again after being covered, Quit answering a click where it shows (other
+# factors are the command line's and the scaled screen's tests). Full screen, under a window
+# manager, keeps the desktop's mode and shows the picture four times as large in the middle, black
+# around (below the title the game's pointer stands). That pointer follows the system's when put
+# absolutely, as a tablet or a remote desktop does, and Quit reached so ends the game.
 # Usage: scaled_window.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=3840x2160x24
@@ -18,18 +14,12 @@ e2e_begin "$@"
 command -v openbox >/dev/null || { echo "no openbox here"; exit $E2E_SKIPPED; }
 e2e_start_x
 plain=$E2E_WORK/plain.png shot=$E2E_WORK/full.png
-TITLE_ROWS=140  # the picture's rows above the menu's first button
-
-# The menu as the pointer, resting away from the buttons, leaves it once it is drawn: a screenshot
-# that two in a row agree on.
-shot_menu() {
-  e2e_point 500 300
-  same_twice() { e2e_screenshot "$1.before.png" && sleep 0.3 && e2e_screenshot "$1" && cmp -s "$1.before.png" "$1"; }
-  e2e_wait_for 30 same_twice "$1" || e2e_fail "the menu never held still"
-}
 
 e2e_start_game
-shot_menu "$plain"
+# The menu, the pointer away from the buttons, once two screenshots in a row agree.
+e2e_point 500 300
+same_twice() { e2e_screenshot "$shot" && sleep 0.3 && e2e_screenshot "$plain" && cmp -s "$shot" "$plain"; }
+e2e_wait_for 30 same_twice || e2e_fail "the menu never held still"
 e2e_quit_from_menu
 
 E2E_SCALE=2
@@ -46,11 +36,11 @@ openbox --startup "touch $E2E_WORK/managed" >"$E2E_WORK/openbox.log" 2>&1 &
 wm_pid=$!
 e2e_on_exit() { e2e_end_process "$wm_pid"; }
 e2e_wait_for 100 test -e "$E2E_WORK/managed" || e2e_fail "openbox did not start"
-# The game's window is the whole screen, the picture in it four times as large from (640, 120).
+# The picture four times as large from (640, 120), compared in its 140 rows above the buttons.
 E2E_FULL_SCREEN=yes E2E_SCALE=4 E2E_LEFT=640 E2E_TOP=120
 e2e_start_game
 e2e_expect_log "scaled 4x, at 640,120 of 3840x2160"
-e2e_wait_for 30 e2e_shows_plain "$plain" 3840x2160 $TITLE_ROWS || e2e_fail "full screen does not show the picture scaled and centred"
+e2e_wait_for 30 e2e_shows_plain "$plain" 3840x2160 140 || e2e_fail "full screen does not show the picture scaled and centred"
 
 xdotool mousemove 5 5  # the black border, far from any button
 sleep 0.3
@@ -66,5 +56,4 @@ for button in E2E_MENU_OPTIONS E2E_MENU_GAME E2E_MENU_QUIT; do
   e2e_wait_for 20 shows_pointer_there || e2e_fail "the game's pointer did not follow to $button"
 done
 e2e_quit_from_menu
-echo "the window at -s 2 and full screen show the picture scaled, and take the clicks and" \
-  "the pointer where they show it"
+echo "the window at -s 2 and full screen show the picture scaled, taking clicks and pointer there"

@@ -1,36 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# A signal from outside (Ctrl+C, kill, the session ending) ends the program from any screen within
-# a second, in order: one log line naming the signal, the log's footer, status 128 plus the
-# signal's number, and the highscore list exactly as it was. Window closes keep their meaning.
-# First, in the name entry that a signal ends below, a player types a whole name and Return in one
-# burst, faster than the screen's frames: every character reaches the field, in order. Keys that
-# are no characters of a name then change nothing, on either SDL 1.2 library: Ctrl with a letter,
-# Tab, Escape, Delete and an accented letter.
+# A signal (Ctrl+C, kill, the session ending) ends the program from any screen within a second, in
+# order: one log line naming it, the log's footer, status 128 plus its number, the list untouched.
+# First a name typed in one burst faster than the frames reaches the name entry whole, and keys
+# that are no characters of a name (Ctrl with a letter, Tab, Escape, Delete, é) change nothing.
 # Usage: signals.sh <game binary> <data directory>
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 e2e_start_x
 e2e_start_name_entry
 sleep 0.3
-# A key a millisecond: SDL 2 takes a key released and pressed again within the same millisecond
-# for the keyboard's own repeat and drops the press, which no person's typing can meet.
+# A key a millisecond: SDL 2 drops a press within the millisecond of the release, as a repeat.
 xdotool type --delay 1 'Quick Brown Fox 42'
 xdotool key ctrl+a Tab Escape Delete
 xdotool type 'é'
 xdotool key Return
 e2e_wait_game_end
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "the name entry was not confirmed (status $E2E_STATUS)"
-# The tool prints the confirmed name on a line of its own, among the log's lines.
 grep -qxF "Quick Brown Fox 42" "$E2E_RUN/game.out" || e2e_fail "typed \"Quick Brown Fox 42\", the field took something else"
 
 now=$(date +%s)
 /usr/bin/python3 "$(dirname "$0")/../highscore/highscore_format.py" encode "$E2E_WORK/list" \
   "$now" "$now" "Wren:730:4:301:$now" "Ola:120:2:99:$now"
 
-# Each row: the screen, how to reach it from the menu (or "tool" for the name entry, which the
-# game reaches only after a cleared row), the log line that says it runs, and the signal.
+# screen | how the menu reaches it ("tool": the name entry alone) | its log line | the signal
 ROWS=(
   "menu|||TERM"
   "single game|${E2E_MENU_GAME[*]}|Enter inner Mainloop|TERM"

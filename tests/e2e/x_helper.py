@@ -3,29 +3,20 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  x_helper.py shot FILE.png [WINDOW]   the window (its X id) as a picture, at its size; without
-                                       one, the whole screen
-  x_helper.py count FILE.png X Y W H R G B TOLERANCE
-                                       how many pixels of the rectangle lie within TOLERANCE of
-                                       the colour on each channel
-  x_helper.py scaled BIG.png SMALL.png FACTOR X Y [ROWS]
-                                       whether BIG shows SMALL scaled FACTOR times, every pixel a
-                                       FACTOR x FACTOR square, at (X, Y), and is black around it;
-                                       prints BIG's size (WxH) and the number of pixels that differ
-                                       (with ROWS, only in SMALL's top ROWS rows and around it)
-  x_helper.py differ A.png B.png X Y W H
-                                       how many pixels of the rectangle differ between A and B
-  x_helper.py stone FILE.png X Y CELL COLUMNS ROWS
-                                       the cells of a grid of CELL x CELL squares from (X, Y)
-                                       whose middle pixel is bright: their first and last column,
-                                       their top row and each "column,row" from that corner
-  x_helper.py elsewhere SECONDS [W H] opens a white window of W x H (40 x 40 unless given) in the
-                                       screen's top-left corner and gives it the keyboard, as a
-                                       player does who turns to another program; it stays that
-                                       long, or until killed (the windows below it are painted
-                                       again once it goes)
-  x_helper.py close WINDOW             asks the window (its X id) to close (WM_DELETE_WINDOW), as
-                                       a title bar's close button does
+  shot FILE.png [WINDOW]            the window (X id), or the whole screen, as a picture
+  count FILE.png X Y W H R G B TOLERANCE
+                                    the rectangle's pixels within TOLERANCE of the colour
+  scaled BIG.png SMALL.png FACTOR X Y [ROWS]
+                                    BIG's size (WxH) and how many of its pixels differ from SMALL
+                                    scaled FACTOR times at (X, Y), black around (with ROWS, only
+                                    SMALL's top ROWS rows and around them are compared)
+  differ A.png B.png X Y W H        the rectangle's pixels that differ between A and B
+  stone FILE.png X Y CELL COLUMNS ROWS
+                                    of a grid of CELL squares from (X, Y), the cells with a bright
+                                    middle: first and last column, top row, each "column,row" from it
+  elsewhere SECONDS [W H]           a white window (40 x 40) in the top-left corner takes the
+                                    keyboard, as another program does, for that long or until killed
+  close WINDOW                      asks the window to close (WM_DELETE_WINDOW), as a title bar does
 """
 import os
 import sys
@@ -34,21 +25,28 @@ import time
 from PIL import Image, ImageChops, ImageGrab
 from Xlib import X, display, protocol
 
+def x_window(window_id):
+    dpy = display.Display()
+    return dpy, dpy.create_resource_object("window", window_id)
+
+
 def shot(path, window_id=None):
     box = None
     if window_id is not None:
-        dpy = display.Display()
-        window = dpy.create_resource_object("window", window_id)
+        dpy, window = x_window(window_id)
         origin = window.translate_coords(dpy.screen().root, 0, 0)
         size = window.get_geometry()
         box = (-origin.x, -origin.y, size.width - origin.x, size.height - origin.y)
     ImageGrab.grab(bbox=box, xdisplay=os.environ["DISPLAY"]).convert("RGB").save(path)
 
 
+def cropped(path, x, y, width, height):
+    return Image.open(path).convert("RGB").crop((x, y, x + width, y + height)).getdata()
+
+
 def count(path, x, y, width, height, r, g, b, tolerance):
-    picture = Image.open(path).convert("RGB").crop((x, y, x + width, y + height))
     near = lambda pixel: all(abs(pixel[i] - (r, g, b)[i]) <= tolerance for i in range(3))
-    print(sum(1 for pixel in picture.getdata() if near(pixel)))
+    print(sum(1 for pixel in cropped(path, x, y, width, height) if near(pixel)))
 
 
 def scaled(big_path, small_path, factor, x, y, rows=None):
@@ -65,10 +63,8 @@ def scaled(big_path, small_path, factor, x, y, rows=None):
 
 
 def differ(a_path, b_path, x, y, width, height):
-    box = (x, y, x + width, y + height)
-    a = Image.open(a_path).convert("RGB").crop(box)
-    b = Image.open(b_path).convert("RGB").crop(box)
-    print(sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q))
+    a, b = cropped(a_path, x, y, width, height), cropped(b_path, x, y, width, height)
+    print(sum(1 for p, q in zip(a, b) if p != q))
 
 
 def stone(path, x, y, cell, columns, rows):
@@ -96,8 +92,7 @@ def elsewhere(seconds, width=40, height=40):
 
 
 def close(window_id):
-    dpy = display.Display()
-    window = dpy.create_resource_object("window", window_id)
+    dpy, window = x_window(window_id)
     protocols = dpy.intern_atom("WM_PROTOCOLS")
     delete = dpy.intern_atom("WM_DELETE_WINDOW")
     if delete not in (window.get_wm_protocols() or []):
@@ -115,7 +110,6 @@ def main(argv):
     if len(argv) < 2 or argv[1] not in commands:
         sys.exit(__doc__)
     commands[argv[1]](*(int(a) if a.lstrip("-").isdigit() else a for a in argv[2:]))
-    return 0
 
 
 if __name__ == "__main__":

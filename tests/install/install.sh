@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# A packager installs the game into a staging directory, and a player runs it from there: the
-# installed launcher keeps the log and the highscore list in the player's own directory, never in
-# the install tree nor where it was started; the list survives an uninstall; and without a display
-# the launcher says so in one line. (The installed desktop entry, metainfo and manual page are
-# validated by the package test, tests/package/.)
+# The game installed into a staging directory: the launcher keeps the log and the list in the
+# player's own directory, which survives an uninstall, and without a display says so in one line.
+# (The package test, tests/package/, validates the desktop entry, metainfo and manual page.)
 # Usage: install.sh <build directory> <source directory>
 source "$(dirname "$0")/../e2e/lib.sh"
 build=$(realpath "$1")
@@ -19,8 +17,7 @@ export HOME="$E2E_WORK/home" XDG_DATA_HOME="$E2E_WORK/xdg"
 mkdir -p "$HOME" "$E2E_WORK/elsewhere"
 E2E_RUN="$XDG_DATA_HOME/kolvo"  # where the launcher runs the game, so where the log must be
 
-# The install and the uninstall target write and read the build's install manifest; keep a
-# developer's own install uninstallable by putting their manifest back afterwards.
+# The install and the uninstall use the build's manifest: a developer's own is put back afterwards.
 manifest="$build/install_manifest.txt"
 [ -f "$manifest" ] && cp "$manifest" "$E2E_WORK/manifest.saved"
 e2e_on_exit() {
@@ -38,10 +35,8 @@ done
 
 # --- Without a display: one clear line, a non-zero status, and nothing started.
 check_no_display() {
-  local status
-  env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" -w >"$E2E_WORK/out" 2>"$E2E_WORK/err"
-  status=$?
-  [ "$status" -ne 0 ] || e2e_fail "$1 without a display ended with status 0"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" -w >"$E2E_WORK/out" 2>"$E2E_WORK/err" \
+    && e2e_fail "$1 without a display ended with status 0"
   [ "$(cat "$E2E_WORK/out" "$E2E_WORK/err" | wc -l)" -eq 1 ] || e2e_fail "$1 without a display did not say one line"
   grep -q "xvfb-run" "$E2E_WORK/err" || e2e_fail "$1 without a display did not name the way out"
 }
@@ -49,8 +44,7 @@ check_no_display "$root/bin/kolvo"
 [ ! -e "$E2E_RUN/kolvolog.txt" ] || e2e_fail "the launcher started the game without a display"
 # ./kolvo.sh builds first, then hands over to the same launcher with the build's game and data.
 KOLVO_BINARY="$build/kolvo" KOLVO_DATA="$build/data" check_no_display "$source_dir/dist/kolvo-launch"
-# A Wayland session alone is a display too: the launcher hands over (to a stand-in for the game,
-# as no compositor runs here).
+# A Wayland session alone is a display too (a stand-in for the game, as no compositor runs here).
 env -u DISPLAY -u SDL_VIDEODRIVER WAYLAND_DISPLAY=wayland-0 KOLVO_BINARY=/bin/echo "$root/bin/kolvo" -w \
   >"$E2E_WORK/out" 2>&1
 [ "$(cat "$E2E_WORK/out")" = "-w" ] || e2e_fail "the launcher did not start the game in a Wayland session"
@@ -58,8 +52,7 @@ env -u DISPLAY -u SDL_VIDEODRIVER WAYLAND_DISPLAY=wayland-0 KOLVO_BINARY=/bin/ec
 env -u DISPLAY "$root/bin/kolvo" --help >"$E2E_WORK/out" 2>&1
 [ $? -eq 1 ] && grep -q "^usage:" "$E2E_WORK/out" || e2e_fail "--help did not reach the game"
 
-# --- The installed launcher, started from an unrelated directory, runs the game in the player's
-# own directory, where the highscore list, opened from the menu with "h", is read.
+# --- Started elsewhere, the game runs in the player's directory, whose list "h" shows.
 e2e_start_x
 mkdir -p "$E2E_RUN"
 now=$(date +%s)

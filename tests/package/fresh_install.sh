@@ -1,19 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# The Debian package from the release tarball to the player, each step in a fresh minimal root
-# (debootstrap --variant=minbase) of one Debian release: 1. a developer's clone makes the same
-# tarball twice, the source package from it, the binary package with the nocheck profile on another
-# date, then "dpkg-buildpackage -S" in the same tree, which stays clean; 2. a builder given the
-# source package alone builds it with the test suite: lintian, hardening-check, and the same .deb
-# as the clone's; 3. a player's machine installs it with apt, plays, runs autopkgtest and purges
-# it (tests/package/in_root.sh), and piuparts installs, removes and purges it in a root of its own.
-# Usage, as root: tests/package/fresh_install.sh
-#   KOLVO_SUITE=trixie tests/package/fresh_install.sh   # another Debian release than this machine's
-#   KOLVO_SUITE="bookworm trixie" tests/package/fresh_install.sh   # both at once, as CI runs it
-# It builds what is committed (the clone's HEAD), not uncommitted changes. Where it cannot run (not
-# root, no debootstrap, no mounts allowed) it says why and exits 0; with KOLVO_PACKAGE_REQUIRED=1
-# it fails instead, as CI wants: a release whose test did not run must not count as passed.
+# The Debian package from the committed release tarball to the player, each step in a fresh minimal
+# root: 1. a developer's clone makes the same tarball twice, the source package, the nocheck binary
+# package on another date, then "dpkg-buildpackage -S" in the same, still clean, tree; 2. a builder
+# with the source package alone builds it with the suite, the same .deb, passing lintian and
+# hardening-check; 3. a player installs, plays, runs autopkgtest and purges (in_root.sh); piuparts.
+# Usage, as root: [KOLVO_SUITE="bookworm trixie"] tests/package/fresh_install.sh (default: this
+# machine's release). Where it cannot run it says why, exiting 0 (1 with KOLVO_PACKAGE_REQUIRED=1).
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 started=$SECONDS
@@ -41,15 +35,13 @@ step() { echo "$1 ($((SECONDS - started)) s)"; }
 suite=${KOLVO_SUITE:-$(. /etc/os-release && echo "${VERSION_CODENAME:-}")}
 [ -n "$suite" ] || skip "this system names no Debian release"
 
-# debootstrap is installed once, before releases run side by side: two apt-get runs at once would
-# meet dpkg's lock, and the one that lost would skip its release.
+# Installed before releases run side by side, so that no two apt-get runs meet dpkg's lock.
 if ! command -v debootstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -q debootstrap \
     >/dev/null 2>&1 || skip "there is no debootstrap here, and it could not be installed"
 fi
 
-# Several releases run side by side, each in its own roots: much of a run waits for downloads and
-# package installs, which overlap well. Each one's report is shown when all are done.
+# Several releases run side by side (much of a run waits for downloads, which overlap well).
 if [ "$(wc -w <<<"$suite")" -gt 1 ]; then
   logs=$(mktemp -d /tmp/kolvo-package-logs-XXXXXX)
   trap 'rm -rf "$logs"' EXIT
@@ -78,9 +70,8 @@ if [ "$(wc -w <<<"$suite")" -gt 1 ]; then
 fi
 unshare --mount true 2>/dev/null || skip "this machine allows no mounts of our own"
 
-# The minimal root is bootstrapped once per release and kept in /tmp, in the same place as the
-# project's shared fresh-debian tool keeps it; every step works on a fresh copy of it. The packages
-# apt downloads are kept too, beside it, so that the roots need not fetch them again.
+# The minimal root and apt's downloads are kept in /tmp per release, where the project's shared
+# fresh-debian tool keeps them; every step works on a fresh copy of the root.
 base=/tmp/fresh-debian-base-$suite
 archives=/tmp/fresh-debian-archives-$suite
 if [ ! -x "$base/bin/bash" ]; then
@@ -99,8 +90,7 @@ trap 'rm -rf "$work"' EXIT
 fresh_root() {
   cp -a "$base" "$1" && cp /etc/resolv.conf "$1/etc/resolv.conf"
 }
-# in_root <root> <seconds> <command...>: runs the command in the root as its root user, niced. The
-# mounts live in a mount namespace of their own, so they go with the command, whatever way it ends.
+# in_root <root> <seconds> <command...>: niced, the mounts in a namespace that ends with it.
 in_root() {
   local root=$1 seconds=$2
   shift 2
@@ -112,9 +102,15 @@ in_root() {
     exec chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
       PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"' sh "$root" "$archives" "$@"
 }
-# run_step <root> <seconds> <log> <what failed> <shell command>
+# run_step <root> <seconds> <log> <what failed> <shell command>; shown_step shows the log, too.
 run_step() {
   in_root "$1" "$2" /bin/sh -c "$5" >"$3" 2>&1 || fail "$4" "$3"
+}
+shown_step() {
+  local status=0
+  in_root "$1" "$2" /bin/sh -c "$5" >"$3" 2>&1 || status=$?
+  grep -v "running with root privileges" "$3" | sed 's/^/  /'
+  [ "$status" -eq 0 ] || fail "$4 (status $status)"
 }
 
 # --- 1. A developer's clone, in a root that has nothing for it.
@@ -135,8 +131,6 @@ mv "$dev"/root/kolvo/kolvo_*.dsc "$dev"/root/kolvo/kolvo_*.tar.xz "$work/source/
 dsc=$(cd "$work/source" && ls kolvo_*.dsc)
 orig=$(cd "$work/source" && ls kolvo_*.orig.tar.xz)
 
-# The clone builds its package without the suite, on a date a year and a month ahead, and then its
-# source package in the same tree.
 step "building the package in the clone: nocheck, another date, then dpkg-buildpackage -S"
 run_step "$dev" 900 "$work/dev-deps.log" "could not install the nocheck build dependencies" \
   'cd /root/kolvo && apt-get install -y -q --no-install-recommends faketime &&
@@ -154,8 +148,7 @@ run_step "$dev" 600 "$work/dev-source.log" "dpkg-buildpackage -S after -b failed
 left=$(git -C "$dev/root/kolvo" status --porcelain --ignored | grep -vxE '!! (kolvo[-_][^/]*|debian/files)')
 [ -z "$left" ] || fail "the build left files in the tree: $left"
 echo "  the tree is as committed, but for the packages in its top directory"
-mv "$dev"/root/kolvo/kolvo_*.deb "$work/" || fail "the clone's build left no .deb"
-mkdir "$work/nocheck" && mv "$work"/kolvo_*.deb "$work/nocheck/"
+mkdir "$work/nocheck" && mv "$dev"/root/kolvo/kolvo_*.deb "$work/nocheck/" || fail "the clone's build left no .deb"
 rm -rf "$dev"
 
 # --- 2. A builder that has the source package and nothing else.
@@ -174,20 +167,14 @@ deb=$(cd "$builder/build" && ls kolvo_*.deb 2>/dev/null)
 step "checking the packages with lintian and hardening-check"
 run_step "$builder" 900 "$work/lintian-install.log" "could not install lintian and devscripts" \
   'apt-get install -y -q --no-install-recommends lintian devscripts'
-in_root "$builder" 600 /bin/sh -c "cd /build && lintian -I --show-overrides kolvo_*.changes $dsc" \
-  >"$work/lintian.log" 2>&1
-status=$?
-grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/  /'
-[ "$status" -eq 0 ] || fail "lintian found errors (status $status)"
+shown_step "$builder" 600 "$work/lintian.log" "lintian found errors" \
+  "cd /build && lintian -I --show-overrides kolvo_*.changes $dsc"
 unknown=$(grep -E '^[EW]: ' "$work/lintian.log" | grep -vwE "$(tr ' ' '|' <<<"$LINTIAN_KNOWN_WARNINGS")")
 [ -z "$unknown" ] || fail "lintian: an error or a warning the README does not explain: $unknown"
-# Every hardening the build flags ask for must be found. hardening-check also looks for control
-# flow integrity, which no program of Debian 12 or 13 on amd64 shows (their dpkg and apt neither):
-# the C library's start files carry no IBT or SHSTK note, so the linker drops the one the game's
-# own objects carry. Debian 13's looks for branch protection too, which is arm64's.
-run_step "$builder" 300 "$work/hardening.log" "could not run hardening-check" \
+# Control flow integrity no amd64 program of Debian 12 or 13 shows: the C library's start files
+# carry no IBT or SHSTK note, so the linker drops the game's. Branch protection is arm64's.
+shown_step "$builder" 300 "$work/hardening.log" "could not run hardening-check" \
   "cd /build && dpkg-deb -x $deb unpacked && { hardening-check unpacked/usr/lib/games/kolvo/kolvo || true; }"
-sed 's/^/  /' "$work/hardening.log"
 unhardened=$(grep -E ': no\b' "$work/hardening.log" | grep -vE '^ (Control flow integrity|Branch Protection):')
 [ -z "$unhardened" ] && grep -q 'Immediate binding: yes' "$work/hardening.log" \
   || fail "hardening-check finds the program unhardened: $unhardened"
@@ -206,17 +193,12 @@ play=$work/play
 fresh_root "$play" || fail "could not copy the minimal root"
 mkdir "$play/tmp/kolvo-package"
 cp "$work/$deb" "$work/source"/* "$work/tools"/* "$play/tmp/kolvo-package/" || fail "could not copy the packages"
-in_root "$play" 1200 /bin/bash /tmp/kolvo-package/in_root.sh >"$work/play.log" 2>&1
-status=$?
-sed 's/^/  /' "$work/play.log"
-[ "$status" -eq 0 ] || fail "the installed package failed in the fresh root (status $status)"
+shown_step "$play" 1200 "$work/play.log" "the installed package failed in the fresh root" \
+  "/bin/bash /tmp/kolvo-package/in_root.sh"
 
 # piuparts makes its own roots, from a copy of the minimal one.
 step "piuparts: install, remove and purge"
 cp -a "$base" "$play/var/tmp/piuparts-base" || fail "could not copy the minimal root"
-in_root "$play" 1200 /bin/bash /tmp/kolvo-package/in_root.sh piuparts >"$work/piuparts.log" 2>&1
-status=$?
-sed 's/^/  /' "$work/piuparts.log"
-[ "$status" -eq 0 ] || fail "piuparts failed (status $status)"
+shown_step "$play" 1200 "$work/piuparts.log" "piuparts failed" "/bin/bash /tmp/kolvo-package/in_root.sh piuparts"
 echo "package test passed on Debian $suite in $((SECONDS - started)) s"
 echo "package: 1 passed, 0 failed"

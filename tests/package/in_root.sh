@@ -1,12 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# The player's side of tests/package/fresh_install.sh, run as root inside a fresh minimal Debian
-# root that holds, in /tmp/kolvo-package, the binary package and the source package it was built
-# from. Prints what it checks; exits non-zero on the first fault.
-#   in_root.sh             install, check, play, autopkgtest, purge
-#   in_root.sh piuparts    piuparts' install, remove and purge test, in roots of its own that it
-#                          copies from the minimal root in /var/tmp/piuparts-base
+# The player's side of fresh_install.sh, as root in a fresh root with the packages in
+# /tmp/kolvo-package: install, check, play, autopkgtest, purge; or with "piuparts", piuparts' test
+# in roots copied from /var/tmp/piuparts-base. Stops at the first fault.
 set -uo pipefail
 export DEBIAN_FRONTEND=noninteractive
 player=player
@@ -23,7 +20,6 @@ fail() {
   exit 1
 }
 
-# apt_install <what> <packages...>: installs quietly, and shows apt's last words if it fails.
 apt_install() {
   local what=$1
   shift
@@ -31,10 +27,10 @@ apt_install() {
     || { tail -n 30 /tmp/apt.log; fail "could not install $what"; }
 }
 
+apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
 if [ "${1:-}" = piuparts ]; then
   suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
   mirror=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
-  apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
   apt_install piuparts piuparts
   # The package is not in the archive, so there is no upgrade from an earlier version to try.
   piuparts --existing-chroot=/var/tmp/piuparts-base --distribution="$suite" --mirror="$mirror" \
@@ -45,7 +41,6 @@ if [ "${1:-}" = piuparts ]; then
 fi
 
 # --- Nothing of the game is here yet; apt brings the package and all it needs.
-apt-get update -q >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; fail "apt-get update failed"; }
 dpkg-query -W -f='${Status}\n' libsdl1.2debian 2>/dev/null | grep -q "install ok installed" \
   && fail "this root is not fresh: it has SDL already"
 (cd "$packages" && apt install -y -q ./kolvo_*.deb) >/tmp/apt.log 2>&1 \
@@ -70,8 +65,7 @@ echo "ok: desktop-file-validate accepts the desktop entry"
 appstreamcli validate --no-net /usr/share/metainfo/example.mossbrook.kolvo.metainfo.xml \
   || fail "appstreamcli rejects the installed metainfo"
 
-# --- A player who is not root, with a list of their own, starts the game from the search path
-# (headless, on SDL's dummy drivers) and ends it as a desktop session's end would.
+# --- A player, not root, with a list of their own, starts the game headless from the search path.
 useradd --create-home --shell /bin/bash "$player" || fail "could not add the user $player"
 runuser -u "$player" -- mkdir -p "$player_dir"
 head -c 600 /dev/urandom >"$player_dir/highscore.txt"
@@ -82,9 +76,8 @@ setpriv --reuid="$player" --regid="$player" --init-groups env -i HOME=/home/$pla
   LANG=C.UTF-8 PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
   SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy kolvo >/tmp/game.out 2>&1 &
 game=$!
-menu_or_end() { grep -qF "Menue Ready!" "$log" 2>/dev/null || ! kill -0 "$game" 2>/dev/null; }
 for ((tenths = 0; tenths < 300; tenths++)); do
-  menu_or_end && break
+  grep -qF "Menue Ready!" "$log" 2>/dev/null || ! kill -0 "$game" 2>/dev/null && break
   sleep 0.1
 done
 grep -qF "Menue Ready!" "$log" 2>/dev/null || fail "the menu never showed in $log"
@@ -104,8 +97,7 @@ sed 's/^/  /' <<<"$summary"
 [ "$(grep -cE '^(smoke|window) +PASS' <<<"$summary")" -eq 2 ] || fail "autopkgtest did not pass both tests"
 echo "ok: autopkgtest passed the smoke and the window test"
 
-# --- apt purge leaves the player's files alone (that it leaves nothing of the package behind is
-# piuparts' to prove).
+# --- apt purge leaves the player's files alone (that it leaves nothing else is piuparts').
 cp "$log" /tmp/log.before
 apt purge -y -q kolvo >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "apt purge kolvo failed"; }
 cmp -s "$player_dir/highscore.txt" /tmp/highscore.before || fail "playing or apt purge touched the player's list"

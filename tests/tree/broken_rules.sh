@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-# Every check of a rule of HACKING.md (scripts/check_*.sh) rejects its rule broken the way a
-# newcomer would break it, and accepts the tree as it is. Each row of BROKEN_RULES is planted alone
-# in a scratch copy of the tree: a line added to a file (made when missing; \n for line breaks), or
-# a sed expression run over it ("sed:"). The check named must fail and name the file; the untouched
-# copy must pass every check. A Step that calls a helper that runs a screen is no row here: the
-# screen loop refuses it at run time (tests/core/screen_test.cpp).
+# Every check of a rule of HACKING.md (scripts/check_*.sh) accepts the tree as it is and rejects,
+# naming the file, each row below planted alone in a scratch copy: a line added to a file (made when
+# missing; \n for line breaks) or a sed expression run over it ("sed:"). (A Step that runs a screen
+# through a helper is refused at run time instead: tests/core/screen_test.cpp.)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -80,7 +78,6 @@ fi
 
 failures=0
 failed() { echo "FAILED: $1"; sed 's/^/    /' "$scratch/out"; failures=$((failures + 1)); }
-# check <name>: runs the check over the copy, its output in $scratch/out; its status.
 check() { bash "$tree/scripts/check_$1.sh" >"$scratch/out" 2>&1; }
 
 for name in $(echo "$BROKEN_RULES" | cut -d'|' -f1 | sort -u); do
