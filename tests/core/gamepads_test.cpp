@@ -158,62 +158,46 @@ TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
     }
 }
 
-// One pad, read through the test reader: what each poll finds it holding.
-class OnePad : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetGamepadReader([this](int pad, GamepadReading& out) {
-            out = reading;
-            return pad == 0;
-        });
-    }
-    void TearDown() override { SetGamepadReader(nullptr); }
-    // Holds the buttons (controller layout: A 0, Back 4, Start 6) for the next poll, and polls.
-    void Hold(Uint32 buttons)
-    {
-        reading.buttons = buttons;
-        pads.Poll();
-    }
-
-    static constexpr Uint32 A = 1 << 0, START = 1 << 6;
-    GamepadReading reading = {};
-    Gamepads pads;
-};
-
-// What was held when let go counts only once pressed again; each press is taken once and kept until
-// taken; nothing counts while the window is away, nor what was held when it comes back.
-TEST_F(OnePad, APressCountsOnceAndOnlyWhileTheWindowIsThere)
+// One pad, read through the test reader (controller layout: A 0, Start 6). What was held when let go
+// counts only once pressed again; each press is taken once and kept until taken; nothing counts
+// while the window is away, nor what was held when it comes back.
+TEST(Gamepads, APressCountsOnceAndOnlyWhileTheWindowIsThere)
 {
-    Hold(A);
+    constexpr Uint32 A = 1 << 0, START = 1 << 6;
+    GamepadReading reading = {};
+    SetGamepadReader([&](int pad, GamepadReading& out) { return out = reading, pad == 0; });
+    Gamepads pads;
+    const auto hold = [&](Uint32 buttons) { reading.buttons = buttons, pads.Poll(); };
+    hold(A);
     EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
     pads.LetGoAll();
-    Hold(A);
-    Hold(A | START);
+    hold(A);
+    hold(A | START);
     EXPECT_FALSE(pads.Held(0, GAMEPAD_A));
     EXPECT_TRUE(pads.Held(GAMEPAD_ANY, GAMEPAD_START));  // pressed after the let-go
-    Hold(0);
-    Hold(A | START);  // a second press before the first is taken is the same press
+    hold(0);
+    hold(A | START);  // a second press before the first is taken is the same press
     EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
     EXPECT_TRUE(pads.TakePress(GAMEPAD_ANY, GAMEPAD_START));
     EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
-    Hold(START);
+    hold(START);
     EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));  // still the same hold
     pads.LetGoAll();
-    Hold(0);
+    hold(0);
     EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
 
     pads.SetFocus(false);
-    Hold(A);
-    Hold(START);
+    hold(A);
+    hold(START);
     EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
     EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
     pads.SetFocus(true);
-    Hold(START);
+    hold(START);
     EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
-    Hold(0);
-    Hold(START);
+    hold(0);
+    hold(START);
     EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
+    SetGamepadReader(nullptr);
 }
 
 // SDL 2's mapping lines name a pad; the classic library gives only the name, so that is matched.

@@ -23,9 +23,13 @@ struct Probe : Screen {
     std::vector<int> taken;
 };
 
-static bool RunProbe(Probe& probe, FrameEvents events, FrameDrawing drawing = FRAME_DRAWS_CHANGES)
+static bool RunProbe(Probe& probe, FrameEvents events, FrameClosed closed = FRAME_CLOSED_ENDS,
+                     FrameDrawing drawing = FRAME_DRAWS_CHANGES, FramePads pads = FRAME_PADS_LET_GO)
 {
-    return RunScreen(probe, {FRAME_PERIOD_MS, events, FRAME_END_AT_ONCE, drawing, "Flip failed!"});
+    FrameRules rules = {FRAME_PERIOD_MS, events,         FRAME_END_AT_ONCE,
+                        drawing,         "Flip failed!", closed};
+    rules.pads = pads;
+    return RunScreen(probe, rules);
 }
 
 // Keys, a closed window and keys again wait for a screen of three frames: its rules say which
@@ -55,9 +59,7 @@ TEST(RunScreen, TakesTheEventsItsRulesSayAndAClosedWindowMeansWhatTheySay)
         LogSink log;
         Probe probe;
         probe.last = 3;
-        const FrameRules rules = {FRAME_PERIOD_MS,     c.events,       FRAME_END_AT_ONCE,
-                                  FRAME_DRAWS_CHANGES, "Flip failed!", c.closed};
-        EXPECT_EQ(RunScreen(probe, rules), c.ended);
+        EXPECT_EQ(RunProbe(probe, c.events, c.closed), c.ended);
         std::vector<int> queued;
         for (SDL_Event event; SDL_PollEvent(&event);)
             queued.push_back(event.type);
@@ -78,7 +80,7 @@ TEST(RunScreen, KeepsAFrameThatLooksAsTheOneShownUnlessItDrawsEveryFrame)
         FrameScript script([](int) {});
         Probe probe;
         probe.last = 6;
-        EXPECT_TRUE(RunProbe(probe, FRAME_EVENTS_ALL, drawing));
+        EXPECT_TRUE(RunProbe(probe, FRAME_EVENTS_ALL, FRAME_CLOSED_ENDS, drawing));
         EXPECT_EQ(std::vector({probe.drawn, script.Frames()}), std::vector({drawn, 6}));
     }
 }
@@ -120,10 +122,8 @@ TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)
         HoldPad({SDL_JOYBUTTONDOWN, 0, 0});
         gGamepads.Poll();
         PadProbe probe;
-        FrameRules rules = {FRAME_PERIOD_MS, FRAME_EVENTS_ALL, FRAME_END_AT_ONCE,
-                            FRAME_DRAWS_CHANGES, "Flip failed!"};
-        rules.pads = pads;
-        EXPECT_TRUE(RunScreen(probe, rules));
+        EXPECT_TRUE(
+            RunProbe(probe, FRAME_EVENTS_ALL, FRAME_CLOSED_ENDS, FRAME_DRAWS_CHANGES, pads));
         EXPECT_EQ(probe.sawA, counts) << pads;
     }
     ReleaseAllKeys();
@@ -131,17 +131,14 @@ TEST(RunScreen, BeginsWithThePadsLetGoUnlessItsRulesKeepThem)
 
 TEST(FramePacer, SleepsWhatTheFrameLeftAndNeverMakesUpForALateOne)
 {
-    struct Step {
-        Uint32 now;
-        Uint32 sleep;
-    };
     // Frames end at 1003 (5 ms of work), 1016 (exactly on time), 1030 (14 ms late), then early
     // again; the deadlines follow 1008, 1016, 1024, then 1038 from the late frame on.
-    const Step steps[] = {{1003, 5}, {1016, 0}, {1030, 0}, {1031, 7}, {1046, 0}, {1047, 7}};
+    const std::pair<Uint32, Uint32> steps[] = {{1003, 5}, {1016, 0}, {1030, 0},
+                                               {1031, 7}, {1046, 0}, {1047, 7}};
     FakeClock clock(1000);
     FramePacer pacer;
-    for (const Step& step : steps)
-        EXPECT_EQ(pacer.Due(step.now), step.sleep) << "at " << step.now;
+    for (const auto& [now, sleep] : steps)
+        EXPECT_EQ(pacer.Due(now), sleep) << "at " << now;
 
     // Across the wrap of the tick counter.
     clock.Set(0xFFFFFFFCu);
