@@ -3,8 +3,6 @@
 
 #include "core/engine.h"
 
-#include "tests/support/log_sink.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -25,14 +23,4 @@ TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
         },
         testing::ExitedWithCode(0),
         "Couldn't create logfile /nonexistent-kolvo-dir/kolvolog.txt\\|0 0 0$");
-}
-
-// A step fails as SDL_SetError is called, with a format; a text that is not one goes through "%s"
-// and keeps its '%'. Every failure line stands at level 2.
-TEST(Engine, FailLogsItsFormattedLineAtLevelTwo)
-{
-    LogSink log;
-    EXPECT_FALSE(Fail("Couldn't load %s: %s\n", "font.bmp", "gone"));
-    EXPECT_FALSE(Fail("%s", "100% of %s"));
-    EXPECT_EQ(log.All(), "2 Couldn't load font.bmp: gone\n\n2 100% of %s\n");
 }

@@ -11,10 +11,12 @@
 #include "tests/support/headless.h"
 #include "tests/support/log_sink.h"
 
-// Ends after its last frame; a step fails at the failing one; the look changes every other frame.
+// Ends after its last frame; a step fails at the failing one, with a line that is no format (its '%'
+// kept); the look changes every other frame.
+constexpr const char* STEP_FAILED = "Step failed: 100% of %s";
 struct Probe : Screen {
     void HandleEvent(const SDL_Event& event) override { taken.push_back(event.type); }
-    bool Step() override { return ++steps != failing || Fail("Step failed!"); }
+    bool Step() override { return ++steps != failing || Fail("%s", STEP_FAILED); }
     void AddLook(FrameLook& look) const override { look.Add(steps / 2); }
     bool Draw() override { return ++drawn > 0; }
     bool Done() const override { return steps == last; }
@@ -95,7 +97,7 @@ TEST(RunScreen, AFailedStepEndsItAtOnceAndNoScreenRunsInsideAStep)
     probe.last = 10, probe.failing = 3;
     EXPECT_FALSE(RunProbe(probe, FRAME_EVENTS_ALL));
     EXPECT_EQ(std::vector({probe.steps, probe.drawn}), std::vector({3, 2}));
-    EXPECT_EQ(log.Count("Step failed!"), 1);
+    EXPECT_EQ(log.Count(STEP_FAILED), 1);
 
     struct Nesting : Probe {
         bool Step() override { return Probe::Step() && RunProbe(inner, FRAME_EVENTS_ALL); }
