@@ -93,33 +93,24 @@ inline LoudSpan FindLoudSpan(const std::vector<int16_t>& samples, int threshold)
     return span;
 }
 
-class SoundOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override
+// Two loud effects together are held at the top, never wrapped around into noise. Then half a
+// second of 440 Hz in mono, as MP3: whole cycles, so a gapless loop is one unbroken tone. Played
+// once at the mix rate on both sides, then looped without a seam until stopped.
+TEST(SoundOnDisk, LoudStreamsSaturateTheMixAndMp3MusicPlaysOnceOrLoopsWithoutASeam)
+{
+    StartHeadlessEngine();
+    ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk") << "run through ctest, which chooses it";
+    ASSERT_TRUE(SoundStream::Available());
     {
-        StartHeadlessEngine();
-        ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk")
-            << "run through ctest, which chooses it";
-        ASSERT_TRUE(SoundStream::Available());
-    }
-};
+        const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+        SoundStream first(level.c_str()), second(level.c_str());
+        ASSERT_TRUE(first.Play(true) && second.Play(true));
+        DiskOutput out;
+        out.Settle();
+        std::vector<int16_t> heard = out.Next(2048);
+        EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()));
+    }  // both closed
 
-// Two loud effects together are held at the top, never wrapped around into noise.
-TEST_F(SoundOnDisk, LoudStreamsSaturateTheMix)
-{
-    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
-    SoundStream first(level.c_str()), second(level.c_str());
-    ASSERT_TRUE(first.Play(true) && second.Play(true));
-    DiskOutput out;
-    out.Settle();
-    std::vector<int16_t> heard = out.Next(2048);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()));
-}
-
-// Half a second of 440 Hz in mono, as MP3: whole cycles, so a gapless loop is one unbroken tone.
-// Played once at the mix rate on both sides, then looped without a seam until stopped.
-TEST_F(SoundOnDisk, Mp3MusicPlaysOnceOrLoopsWithoutASeam)
-{
     WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000);
     if (std::system("lame --quiet -b 64 tune.wav tune.mp3") != 0)
         GTEST_SKIP() << "lame is not installed";
