@@ -114,9 +114,8 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
         {70, 1, D},   {90, 1, D},   {180, 1, R},  {270, 1, U},  {250, 1, U},
         {0, 0.30, 0}, {0, 0.34, L}, {30, 0.9, 0}, {45, 0.4, 0}, {200, 0.99, R},
     };
-    const double PI = std::acos(-1.0);
     for (const auto& [degrees, length, expected] : rows) {
-        const double angle = degrees * PI / 180;
+        const double angle = degrees * M_PI / 180;
         const GamepadReading reading = {0, 0,
                                         Sint16(std::lround(-std::cos(angle) * length * 32767)),
                                         Sint16(std::lround(std::sin(angle) * length * 32767))};
