@@ -129,10 +129,15 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
 
 // A browser gives every pad in the standard mapping, whatever its SDL calls itself (emscripten's:
 // 1.3.0) or the player sets; SDL 1.2 over SDL 2 gives the controller layout when the setting asks
-// for it as a number; otherwise the player's line for the pad wins over the table.
-TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
+// for it as a number; otherwise the player's line for the pad wins over the table. SDL 2's mapping
+// lines name a pad; the classic library gives only the name, so that is matched.
+TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayersLineByItsNameGiveIt)
 {
-    const char* const MINE = "03000000,My Pad,a:b2\n";
+    const char* const MINE =
+        "# a comment, not a pad\n"
+        "03000000,Other Pad,a:b5,start:b6\n"
+        "03000000,My Pad,platform:Linux,a:b2,b:b1,back:b10,start:b11,"
+        "dpup:b12,dpleft:h0.8,leftx:a0,x:b3,y:b40,dpdown:b99\n";
     const char* const XBOX = "Microsoft X-Box 360 pad";
     const std::tuple<GamepadFacts, const char*> rows[] = {
         // clang-format off
@@ -155,6 +160,21 @@ TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
             << (facts.name ? facts.name : "no name") << ", SDL 1." << int(facts.linked.minor) << "."
             << int(facts.linked.patch);
     }
+    GamepadLayout layout = {};
+    ASSERT_TRUE(ReadMappingLayout(MINE, "My Pad", layout));
+    EXPECT_EQ(std::vector<int>(layout.button, layout.button + GAMEPAD_INPUTS),
+              (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
+    for (const char* name : {"My", "My Pad,", "my pad", ""})
+        EXPECT_FALSE(ReadMappingLayout(MINE, name, layout)) << name;
+    // Spaces around a name, as kernel names have them, and CRLF lines; SDL writes a comma in a
+    // name as a space.
+    const char* const WRITTEN = "03000000, Spaced  Pad ,start: b9\r\n03000000,Pad  Deluxe,a:b7\r\n";
+    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Spaced  Pad   ", layout));
+    EXPECT_EQ(layout.button[GAMEPAD_START], 9);
+    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Pad, Deluxe", layout));
+    EXPECT_EQ(layout.button[GAMEPAD_A], 7);
+    EXPECT_FALSE(ReadMappingLayout(nullptr, "My Pad", layout));
+    EXPECT_FALSE(ReadMappingLayout("03000000,My Pad", "My Pad", layout));  // no field after it
 }
 
 // One pad, read through the test reader (controller layout: A 0, Start 6). What was held when let go
@@ -197,29 +217,4 @@ TEST(Gamepads, APressCountsOnceAndOnlyWhileTheWindowIsThere)
     hold(START);
     EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
     SetGamepadReader(nullptr);
-}
-
-// SDL 2's mapping lines name a pad; the classic library gives only the name, so that is matched.
-TEST(Gamepads, APlayersMappingLineForAPadByItsNameGivesItsButtons)
-{
-    const char* const CONFIG =
-        "# a comment, not a pad\n"
-        "03000000,Other Pad,a:b5,start:b6\n"
-        "03000000,My Pad,platform:Linux,a:b2,b:b1,back:b10,start:b11,"
-        "dpup:b12,dpleft:h0.8,leftx:a0,x:b3,y:b40,dpdown:b99\n";
-    GamepadLayout layout = {};
-    ASSERT_TRUE(ReadMappingLayout(CONFIG, "My Pad", layout));
-    EXPECT_EQ(std::vector<int>(layout.button, layout.button + GAMEPAD_INPUTS),
-              (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
-    for (const char* name : {"My", "My Pad,", "my pad", ""})
-        EXPECT_FALSE(ReadMappingLayout(CONFIG, name, layout)) << name;
-    // Spaces around a name, as kernel names have them, and CRLF lines; SDL writes a comma in a
-    // name as a space.
-    const char* const WRITTEN = "03000000, Spaced  Pad ,start: b9\r\n03000000,Pad  Deluxe,a:b7\r\n";
-    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Spaced  Pad   ", layout));
-    EXPECT_EQ(layout.button[GAMEPAD_START], 9);
-    ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Pad, Deluxe", layout));
-    EXPECT_EQ(layout.button[GAMEPAD_A], 7);
-    EXPECT_FALSE(ReadMappingLayout(nullptr, "My Pad", layout));
-    EXPECT_FALSE(ReadMappingLayout("03000000,My Pad", "My Pad", layout));  // no field after it
 }
