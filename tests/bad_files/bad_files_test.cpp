@@ -132,8 +132,6 @@ static std::vector<Row> Rows()
     return rows;
 }
 
-// ---- Running a case.
-
 // Runs the game windowed in root until it ends by itself, or until its menu is up, then ends it
 // the way a session does, with SIGTERM. Standard output also carries every log line.
 static void CheckProgram(const Row& row, const std::string& root)

@@ -32,22 +32,19 @@ static int ButtonOf(const DriverPad& pad, int key)
     return key ? int(std::find(keys.begin(), keys.end(), key) - keys.begin()) : -1;
 }
 
-// The keys a driver gives, and more of them.
-static std::vector<int> With(std::vector<int> keys, std::initializer_list<int> more)
-{
-    keys.insert(keys.end(), more);
-    return keys;
-}
-
 TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddleOnes)
 {
+    const auto with = [](std::vector<int> keys, std::initializer_list<int> more) {
+        keys.insert(keys.end(), more);  // the keys a driver gives, and more of them
+        return keys;
+    };
     // xpad.c: xpad_common_btn, then xpad360_btn (xpad_btn on the first Xbox), xpad_btn_triggers
     // when the triggers are buttons, xpad_btn_pad when the d-pad is, KEY_RECORD for Share.
     const std::vector<int> XPAD = {BTN_A,      BTN_B,      BTN_X,  BTN_Y,  BTN_START, BTN_SELECT,
                                    BTN_THUMBL, BTN_THUMBR, BTN_TL, BTN_TR, BTN_MODE};
-    const std::vector<int> DPAD_BUTTONS = With(
+    const std::vector<int> DPAD_BUTTONS = with(
         XPAD, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2, BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4});
-    const std::vector<int> TRIGGER_BUTTONS = With(XPAD, {BTN_TL2, BTN_TR2});
+    const std::vector<int> TRIGGER_BUTTONS = with(XPAD, {BTN_TL2, BTN_TR2});
     // hid-input over Bluetooth: the report's buttons 1 to 15 as BTN_GAMEPAD on, whether the pad
     // has them or not (A B - X Y - LB RB - - View Menu Xbox LS RS).
     std::vector<int> bluetooth;
@@ -65,7 +62,7 @@ TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddle
         {"Microsoft X-Box 360 pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
         {"Microsoft X-Box pad v2 (US)", {BTN_A, BTN_B, BTN_X, BTN_Y, BTN_START, BTN_SELECT,
             BTN_THUMBL, BTN_THUMBR, BTN_C, BTN_Z}, 1, {}},
-        {"Microsoft Xbox Series S|X Controller", With(XPAD, {KEY_RECORD}), 1, {}},
+        {"Microsoft Xbox Series S|X Controller", with(XPAD, {KEY_RECORD}), 1, {}},
         {"Logitech Gamepad F310", XPAD, 1, {}},
         {"HORIPAD ONE", XPAD, 1, {}},
         {"Razer Sabertooth", XPAD, 1, {}},
@@ -73,11 +70,11 @@ TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddle
         {"Mad Catz FightStick TE 2", TRIGGER_BUTTONS, 1, {}},
         {"Xbox 360 Wireless Receiver", DPAD_BUTTONS, 1, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
-        {"Microsoft X-Box 360 pad", With(TRIGGER_BUTTONS, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+        {"Microsoft X-Box 360 pad", with(TRIGGER_BUTTONS, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4}), 0, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
         {"Xbox Wireless Controller", bluetooth, 1, {}},
-        {"Xbox Wireless Controller", With(bluetooth, {KEY_RECORD}), 1, {}},
+        {"Xbox Wireless Controller", with(bluetooth, {KEY_RECORD}), 1, {}},
         {"Wireless Controller", PLAYSTATION, 1, {}},
         {"Sony Interactive Entertainment DualSense Wireless Controller", PLAYSTATION, 1, {}},
         {"Sony PLAYSTATION(R)3 Controller", {BTN_SELECT, BTN_THUMBL, BTN_THUMBR, BTN_START,
