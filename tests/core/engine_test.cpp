@@ -8,9 +8,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-// The process-wide engine starts once per process, so this test runs in a process of its own (a
-// fresh one, started anew, not a copy of this one) whatever ran before it here. Only its own line
-// ends what the fresh process writes (the sound layer's start may come before).
+// The engine starts once per process, so this test runs in a fresh process of its own, started anew;
+// only its own line ends what that process writes (the sound layer's start may come before).
 TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -163,8 +163,7 @@ TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayersLineByItsNameGive
               (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
     for (const char* name : {"My", "My Pad,", "my pad", ""})
         EXPECT_FALSE(ReadMappingLayout(MINE, name, layout)) << name;
-    // Spaces around a name, as kernel names have them, and CRLF lines; SDL writes a comma in a
-    // name as a space.
+    // Spaces around a name, as kernel names have, CRLF lines; SDL writes a name's comma as a space.
     const char* const WRITTEN = "03000000, Spaced  Pad ,start: b9\r\n03000000,Pad  Deluxe,a:b7\r\n";
     ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Spaced  Pad   ", layout));
     EXPECT_EQ(layout.button[GAMEPAD_START], 9);

@@ -52,8 +52,7 @@ TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChangedOnADisplay
     for (int bits : {16, 24, 32})
         for (int f : {2, 3}) {
             SCOPED_TRACE(testing::Message() << bits << " bits, " << f << "x");
-            // A picture of no whole number of tiles, placed at (3, 2) on a display that is not
-            // black yet.
+            // A picture of no whole number of tiles at (3, 2), on a display not black yet.
             const ScreenFit fit = {100, 50, 100 * f + 6, 50 * f + 4, f, 3, 2};
             SDL_Surface* display =
                 SDL_CreateRGBSurface(0, fit.displayW, fit.displayH, bits, 0, 0, 0, 0);
