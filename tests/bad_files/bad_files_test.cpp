@@ -78,12 +78,8 @@ struct Row {
     std::string line;     // logged (or, for the program, on its output); a screen's line starts so
     bool returns;         // what the screen returns: true goes back to the menu
 };
-struct Case {
-    Row row;
-    char damage;
-};
 
-static std::vector<Case> Cases()
+static std::vector<Row> Rows()
 {
     const auto enterName = [] {
         char name[32] = "";
@@ -127,20 +123,14 @@ static std::vector<Case> Cases()
         {"Highscore", ShowHighscore, SCORES, "METG", "Open Highscore failed!", true},
         {"Qualify", [] { return ReachesHighscore(10, 1, 60); }, SCORES, "METG",
          "Load Highscore failed!", true},
+        // The menu's button pictures all go through one loader: a normal and a hover one will do.
+        {"Start", nullptr, "data/grafik/menu_startgame.jpg", "G", LOAD_FAILED, false},
+        {"Start", nullptr, "data/grafik/menu_quit_a.jpg", "M", LOAD_FAILED, false},
     };
-    // The menu's button pictures all go through one loader: a normal and a hover one will do.
-    rows.push_back({"Start", nullptr, "data/grafik/menu_startgame.jpg", "G", LOAD_FAILED, false});
-    rows.push_back({"Start", nullptr, "data/grafik/menu_quit_a.jpg", "M", LOAD_FAILED, false});
-    std::vector<Case> cases;
-    for (Row& row : rows) {
+    for (Row& row : rows)
         row.line = row.line.empty() ? "Couldn't load " + row.file + ": " : row.line;
-        for (char damage : row.damages)
-            cases.push_back({row, damage});
-    }
-    return cases;
+    return rows;
 }
-
-// ---- Running a case.
 
 // Runs the game windowed in root until it ends by itself, or until its menu is up, then ends it
 // the way a session does, with SIGTERM. Standard output also carries every log line.
@@ -204,15 +194,17 @@ static void CheckScreen(const Row& row, const std::string& root)
     EXPECT_TRUE(logged) << row.line << "\n" << log.All();
 }
 
-class BadFiles : public ::testing::TestWithParam<Case> {};
+class BadFiles : public ::testing::TestWithParam<Row> {};
 
 TEST_P(BadFiles, SayWhatFailedAndEndOrLeaveInOrder)
 {
-    const Row& row = GetParam().row;
-    SCOPED_TRACE(std::string(row.where) + ", " + row.file + ", damage " + GetParam().damage);
-    const std::string root = PrepareTree(row.file, GetParam().damage);
-    row.screen ? CheckScreen(row, root) : CheckProgram(row, root);
-    fs::remove_all(root);
+    const Row& row = GetParam();
+    for (const char damage : row.damages) {
+        SCOPED_TRACE(std::string(row.where) + ", " + row.file + ", damage " + damage);
+        const std::string root = PrepareTree(row.file, damage);
+        row.screen ? CheckScreen(row, root) : CheckProgram(row, root);
+        fs::remove_all(root);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, BadFiles, ::testing::ValuesIn(Cases()));
+INSTANTIATE_TEST_SUITE_P(Data, BadFiles, ::testing::ValuesIn(Rows()));

@@ -3,16 +3,13 @@
 
 #include "core/engine.h"
 
-#include "tests/support/log_sink.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <unistd.h>
 
-// The process-wide engine starts once per process, so this test runs in a process of its own (a
-// fresh one, started anew, not a copy of this one) whatever ran before it here. Only its own line
-// ends what the fresh process writes (the sound layer's start may come before).
+// The engine starts once per process, so this test runs in a fresh process of its own, started anew;
+// only its own line ends what that process writes (the sound layer's start may come before).
 TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -25,17 +22,4 @@ TEST(Engine, AStartWithoutItsLogFileStopsBeforeSDL)
         },
         testing::ExitedWithCode(0),
         "Couldn't create logfile /nonexistent-kolvo-dir/kolvolog.txt\\|0 0 0$");
-}
-
-// A step fails as SDL_SetError is called, with a format; a text that is not one goes through "%s"
-// and keeps its '%'. Every failure line stands at level 2.
-TEST(Engine, FailLogsItsFormattedLineAtLevelTwo)
-{
-    LogSink log;
-    EXPECT_FALSE(Fail("Couldn't load %s: %s\n", "font.bmp", "gone"));
-    EXPECT_FALSE(Fail("%s", "100% of %s"));
-    ASSERT_EQ(log.lines.size(), 2u) << log.All();
-    EXPECT_EQ(log.lines[0].text, "Couldn't load font.bmp: gone\n");
-    EXPECT_EQ(log.lines[1].text, "100% of %s");
-    EXPECT_EQ(std::vector({log.lines[0].level, log.lines[1].level}), std::vector({2, 2}));
 }

@@ -32,22 +32,19 @@ static int ButtonOf(const DriverPad& pad, int key)
     return key ? int(std::find(keys.begin(), keys.end(), key) - keys.begin()) : -1;
 }
 
-// The keys a driver gives, and more of them.
-static std::vector<int> With(std::vector<int> keys, std::initializer_list<int> more)
-{
-    keys.insert(keys.end(), more);
-    return keys;
-}
-
 TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddleOnes)
 {
+    const auto with = [](std::vector<int> keys, std::initializer_list<int> more) {
+        keys.insert(keys.end(), more);  // the keys a driver gives, and more of them
+        return keys;
+    };
     // xpad.c: xpad_common_btn, then xpad360_btn (xpad_btn on the first Xbox), xpad_btn_triggers
     // when the triggers are buttons, xpad_btn_pad when the d-pad is, KEY_RECORD for Share.
     const std::vector<int> XPAD = {BTN_A,      BTN_B,      BTN_X,  BTN_Y,  BTN_START, BTN_SELECT,
                                    BTN_THUMBL, BTN_THUMBR, BTN_TL, BTN_TR, BTN_MODE};
-    const std::vector<int> DPAD_BUTTONS = With(
+    const std::vector<int> DPAD_BUTTONS = with(
         XPAD, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2, BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4});
-    const std::vector<int> TRIGGER_BUTTONS = With(XPAD, {BTN_TL2, BTN_TR2});
+    const std::vector<int> TRIGGER_BUTTONS = with(XPAD, {BTN_TL2, BTN_TR2});
     // hid-input over Bluetooth: the report's buttons 1 to 15 as BTN_GAMEPAD on, whether the pad
     // has them or not (A B - X Y - LB RB - - View Menu Xbox LS RS).
     std::vector<int> bluetooth;
@@ -65,7 +62,7 @@ TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddle
         {"Microsoft X-Box 360 pad", XPAD, 1, {0, 0, 0, 0, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
         {"Microsoft X-Box pad v2 (US)", {BTN_A, BTN_B, BTN_X, BTN_Y, BTN_START, BTN_SELECT,
             BTN_THUMBL, BTN_THUMBR, BTN_C, BTN_Z}, 1, {}},
-        {"Microsoft Xbox Series S|X Controller", With(XPAD, {KEY_RECORD}), 1, {}},
+        {"Microsoft Xbox Series S|X Controller", with(XPAD, {KEY_RECORD}), 1, {}},
         {"Logitech Gamepad F310", XPAD, 1, {}},
         {"HORIPAD ONE", XPAD, 1, {}},
         {"Razer Sabertooth", XPAD, 1, {}},
@@ -73,11 +70,11 @@ TEST(Gamepads, EachKindOfPadTurnsWithItsFaceButtonsAndPausesAndEndsWithItsMiddle
         {"Mad Catz FightStick TE 2", TRIGGER_BUTTONS, 1, {}},
         {"Xbox 360 Wireless Receiver", DPAD_BUTTONS, 1, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
-        {"Microsoft X-Box 360 pad", With(TRIGGER_BUTTONS, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
+        {"Microsoft X-Box 360 pad", with(TRIGGER_BUTTONS, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4}), 0, {BTN_TRIGGER_HAPPY1, BTN_TRIGGER_HAPPY2,
             BTN_TRIGGER_HAPPY3, BTN_TRIGGER_HAPPY4, BTN_A, BTN_B, BTN_SELECT, BTN_START}},
         {"Xbox Wireless Controller", bluetooth, 1, {}},
-        {"Xbox Wireless Controller", With(bluetooth, {KEY_RECORD}), 1, {}},
+        {"Xbox Wireless Controller", with(bluetooth, {KEY_RECORD}), 1, {}},
         {"Wireless Controller", PLAYSTATION, 1, {}},
         {"Sony Interactive Entertainment DualSense Wireless Controller", PLAYSTATION, 1, {}},
         {"Sony PLAYSTATION(R)3 Controller", {BTN_SELECT, BTN_THUMBL, BTN_THUMBR, BTN_START,
@@ -114,9 +111,8 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
         {70, 1, D},   {90, 1, D},   {180, 1, R},  {270, 1, U},  {250, 1, U},
         {0, 0.30, 0}, {0, 0.34, L}, {30, 0.9, 0}, {45, 0.4, 0}, {200, 0.99, R},
     };
-    const double PI = std::acos(-1.0);
     for (const auto& [degrees, length, expected] : rows) {
-        const double angle = degrees * PI / 180;
+        const double angle = degrees * M_PI / 180;
         const GamepadReading reading = {0, 0,
                                         Sint16(std::lround(-std::cos(angle) * length * 32767)),
                                         Sint16(std::lround(std::sin(angle) * length * 32767))};
@@ -130,10 +126,15 @@ TEST(Gamepads, TheStickHoldsTheDirectionItIsMostlyPushedIn)
 
 // A browser gives every pad in the standard mapping, whatever its SDL calls itself (emscripten's:
 // 1.3.0) or the player sets; SDL 1.2 over SDL 2 gives the controller layout when the setting asks
-// for it as a number; otherwise the player's line for the pad wins over the table.
-TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
+// for it as a number; otherwise the player's line for the pad wins over the table. SDL 2's mapping
+// lines name a pad; the classic library gives only the name, so that is matched.
+TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayersLineByItsNameGiveIt)
 {
-    const char* const MINE = "03000000,My Pad,a:b2\n";
+    const char* const MINE =
+        "# a comment, not a pad\n"
+        "03000000,Other Pad,a:b5,start:b6\n"
+        "03000000,My Pad,platform:Linux,a:b2,b:b1,back:b10,start:b11,"
+        "dpup:b12,dpleft:h0.8,leftx:a0,x:b3,y:b40,dpdown:b99\n";
     const char* const XBOX = "Microsoft X-Box 360 pad";
     const std::tuple<GamepadFacts, const char*> rows[] = {
         // clang-format off
@@ -156,82 +157,13 @@ TEST(Gamepads, EachPadIsReadInTheLayoutItsPlatformSDLAndPlayerGiveIt)
             << (facts.name ? facts.name : "no name") << ", SDL 1." << int(facts.linked.minor) << "."
             << int(facts.linked.patch);
     }
-}
-
-// One pad, read through the test reader: what each poll finds it holding.
-class OnePad : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetGamepadReader([this](int pad, GamepadReading& out) {
-            out = reading;
-            return pad == 0;
-        });
-    }
-    void TearDown() override { SetGamepadReader(nullptr); }
-    // Holds the buttons (controller layout: A 0, Back 4, Start 6) for the next poll, and polls.
-    void Hold(Uint32 buttons)
-    {
-        reading.buttons = buttons;
-        pads.Poll();
-    }
-
-    static constexpr Uint32 A = 1 << 0, START = 1 << 6;
-    GamepadReading reading = {};
-    Gamepads pads;
-};
-
-// What was held when let go counts only once pressed again; each press is taken once and kept until
-// taken; nothing counts while the window is away, nor what was held when it comes back.
-TEST_F(OnePad, APressCountsOnceAndOnlyWhileTheWindowIsThere)
-{
-    Hold(A);
-    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
-    pads.LetGoAll();
-    Hold(A);
-    Hold(A | START);
-    EXPECT_FALSE(pads.Held(0, GAMEPAD_A));
-    EXPECT_TRUE(pads.Held(GAMEPAD_ANY, GAMEPAD_START));  // pressed after the let-go
-    Hold(0);
-    Hold(A | START);  // a second press before the first is taken is the same press
-    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
-    EXPECT_TRUE(pads.TakePress(GAMEPAD_ANY, GAMEPAD_START));
-    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
-    Hold(START);
-    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));  // still the same hold
-    pads.LetGoAll();
-    Hold(0);
-    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
-
-    pads.SetFocus(false);
-    Hold(A);
-    Hold(START);
-    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
-    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
-    pads.SetFocus(true);
-    Hold(START);
-    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
-    Hold(0);
-    Hold(START);
-    EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
-}
-
-// SDL 2's mapping lines name a pad; the classic library gives only the name, so that is matched.
-TEST(Gamepads, APlayersMappingLineForAPadByItsNameGivesItsButtons)
-{
-    const char* const CONFIG =
-        "# a comment, not a pad\n"
-        "03000000,Other Pad,a:b5,start:b6\n"
-        "03000000,My Pad,platform:Linux,a:b2,b:b1,back:b10,start:b11,"
-        "dpup:b12,dpleft:h0.8,leftx:a0,x:b3,y:b40,dpdown:b99\n";
     GamepadLayout layout = {};
-    ASSERT_TRUE(ReadMappingLayout(CONFIG, "My Pad", layout));
+    ASSERT_TRUE(ReadMappingLayout(MINE, "My Pad", layout));
     EXPECT_EQ(std::vector<int>(layout.button, layout.button + GAMEPAD_INPUTS),
               (std::vector<int>{-1, -1, 12, -1, 2, 1, 10, 11}));
     for (const char* name : {"My", "My Pad,", "my pad", ""})
-        EXPECT_FALSE(ReadMappingLayout(CONFIG, name, layout)) << name;
-    // Spaces around a name, as kernel names have them, and CRLF lines; SDL writes a comma in a
-    // name as a space.
+        EXPECT_FALSE(ReadMappingLayout(MINE, name, layout)) << name;
+    // Spaces around a name, as kernel names have, CRLF lines; SDL writes a name's comma as a space.
     const char* const WRITTEN = "03000000, Spaced  Pad ,start: b9\r\n03000000,Pad  Deluxe,a:b7\r\n";
     ASSERT_TRUE(ReadMappingLayout(WRITTEN, "Spaced  Pad   ", layout));
     EXPECT_EQ(layout.button[GAMEPAD_START], 9);
@@ -239,4 +171,46 @@ TEST(Gamepads, APlayersMappingLineForAPadByItsNameGivesItsButtons)
     EXPECT_EQ(layout.button[GAMEPAD_A], 7);
     EXPECT_FALSE(ReadMappingLayout(nullptr, "My Pad", layout));
     EXPECT_FALSE(ReadMappingLayout("03000000,My Pad", "My Pad", layout));  // no field after it
+}
+
+// One pad, read through the test reader (controller layout: A 0, Start 6). What was held when let go
+// counts only once pressed again; each press is taken once and kept until taken; nothing counts
+// while the window is away, nor what was held when it comes back.
+TEST(Gamepads, APressCountsOnceAndOnlyWhileTheWindowIsThere)
+{
+    constexpr Uint32 A = 1 << 0, START = 1 << 6;
+    GamepadReading reading = {};
+    SetGamepadReader([&](int pad, GamepadReading& out) { return out = reading, pad == 0; });
+    Gamepads pads;
+    const auto hold = [&](Uint32 buttons) { reading.buttons = buttons, pads.Poll(); };
+    hold(A);
+    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
+    pads.LetGoAll();
+    hold(A);
+    hold(A | START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_A));
+    EXPECT_TRUE(pads.Held(GAMEPAD_ANY, GAMEPAD_START));  // pressed after the let-go
+    hold(0);
+    hold(A | START);  // a second press before the first is taken is the same press
+    EXPECT_TRUE(pads.Held(0, GAMEPAD_A));
+    EXPECT_TRUE(pads.TakePress(GAMEPAD_ANY, GAMEPAD_START));
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+    hold(START);
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));  // still the same hold
+    pads.LetGoAll();
+    hold(0);
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+
+    pads.SetFocus(false);
+    hold(A);
+    hold(START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
+    EXPECT_FALSE(pads.TakePress(0, GAMEPAD_START));
+    pads.SetFocus(true);
+    hold(START);
+    EXPECT_FALSE(pads.Held(0, GAMEPAD_START));
+    hold(0);
+    hold(START);
+    EXPECT_TRUE(pads.TakePress(0, GAMEPAD_START));
+    SetGamepadReader(nullptr);
 }

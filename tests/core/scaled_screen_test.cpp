@@ -10,13 +10,14 @@
 #include <cstring>
 #include <tuple>
 
-// A 2x window, and desktops of several sizes: the last one too low for the picture.
-static const ScreenFit FITS[] = {FitWindow(640, 480, 2),           FitDesktop(640, 480, 1920, 1080),
-                                 FitDesktop(640, 480, 3840, 2160), FitDesktop(640, 480, 800, 600),
-                                 FitDesktop(640, 480, 0, 0),       FitDesktop(640, 480, 1024, 400)};
-
-TEST(ScreenFit, PlacesThePictureScaledByTheLargestWholeFactorThatFits)
+// A 2x window, and desktops of several sizes: the last one too low for the picture. The menu's
+// first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on. The black border
+// maps to the picture's nearest edge.
+TEST(ScreenFit, PlacesThePictureScaledByTheLargestWholeFactorThatFitsAndMapsTheMouseBack)
 {
+    const ScreenFit FITS[] = {FitWindow(640, 480, 2),           FitDesktop(640, 480, 1920, 1080),
+                              FitDesktop(640, 480, 3840, 2160), FitDesktop(640, 480, 800, 600),
+                              FitDesktop(640, 480, 0, 0),       FitDesktop(640, 480, 1024, 400)};
     // display width, factor, x, y; a desktop of unknown size or too low shows the picture as it is
     const std::vector<int> placed[] = {{1280, 2, 0, 0},  {1920, 2, 320, 60}, {3840, 4, 640, 120},
                                        {800, 1, 80, 60}, {640, 1, 0, 0},     {640, 1, 0, 0}};
@@ -24,12 +25,6 @@ TEST(ScreenFit, PlacesThePictureScaledByTheLargestWholeFactorThatFits)
         EXPECT_EQ((std::vector<int>{FITS[i].displayW, FITS[i].factor, FITS[i].x, FITS[i].y}),
                   placed[i])
             << i;
-}
-
-// The menu's first button reacts from picture pixel (81, 151) on: at 2x from (162, 302) on. The
-// black border maps to the picture's nearest edge.
-TEST(ScreenFit, MapsTheMouseBackToThePicturesPixels)
-{
     const int rows[][5] = {// the fit, a point of the window, its picture pixel
                            {0, 161, 301, 80, 150}, {0, 162, 302, 81, 151}, {1, 321, 61, 0, 0},
                            {1, 1919, 0, 639, 0},   {2, 643, 123, 0, 0},    {3, 0, 599, 0, 479},
@@ -41,14 +36,23 @@ TEST(ScreenFit, MapsTheMouseBackToThePicturesPixels)
     }
 }
 
-TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChanged)
+// Every scaled pixel is written without clipping: a display short of the fit by one row or one
+// column would be written past its end, so it is refused.
+TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChangedOnADisplayLargeEnough)
 {
+    const ScreenFit twice = FitWindow(100, 50, 2);
+    for (auto [w, h, opens] : {std::tuple{200, 100, true}, {199, 100, false}, {200, 99, false}}) {
+        SDL_Surface* display = SDL_CreateRGBSurface(0, w, h, 32, 0, 0, 0, 0);
+        ScaledScreen screen;
+        EXPECT_EQ(screen.Open(display, twice), opens) << w << "x" << h;
+        screen.Close();
+        SDL_FreeSurface(display);
+    }
     StartHeadlessEngine();  // SDL_UpdateRects needs SDL's video, even off screen
     for (int bits : {16, 24, 32})
         for (int f : {2, 3}) {
             SCOPED_TRACE(testing::Message() << bits << " bits, " << f << "x");
-            // A picture of no whole number of tiles, placed at (3, 2) on a display that is not
-            // black yet.
+            // A picture of no whole number of tiles at (3, 2), on a display not black yet.
             const ScreenFit fit = {100, 50, 100 * f + 6, 50 * f + 4, f, 3, 2};
             SDL_Surface* display =
                 SDL_CreateRGBSurface(0, fit.displayW, fit.displayH, bits, 0, 0, 0, 0);
@@ -99,18 +103,4 @@ TEST(ScaledScreen, ShowsThePictureScaledAndThenOnlyTheTilesThatChanged)
             screen.Close();
             SDL_FreeSurface(display);
         }
-}
-
-// Every scaled pixel is written without clipping: a display short of the fit by one row or one
-// column would be written past its end.
-TEST(ScaledScreen, RefusesADisplaySmallerThanItsFit)
-{
-    const ScreenFit fit = FitWindow(100, 50, 2);
-    for (auto [w, h, opens] : {std::tuple{200, 100, true}, {199, 100, false}, {200, 99, false}}) {
-        SDL_Surface* display = SDL_CreateRGBSurface(0, w, h, 32, 0, 0, 0, 0);
-        ScaledScreen screen;
-        EXPECT_EQ(screen.Open(display, fit), opens) << w << "x" << h;
-        screen.Close();
-        SDL_FreeSurface(display);
-    }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-// The sound layer heard through SDL's disk driver, which CTest chooses before main.
+// The sound layer on a machine without a sound device, then heard through SDL's disk driver.
 #include "media/sound_stream.h"
 
+#include "media/sound_library.h"
 #include "tests/support/headless.h"
 
 #include <sys/stat.h>
@@ -93,33 +94,51 @@ inline LoudSpan FindLoudSpan(const std::vector<int16_t>& samples, int threshold)
     return span;
 }
 
-class SoundOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override
+// The machine starts without sound (CTest asks SDL for a driver that does not exist); then a
+// device turns up, first with a library too old for the game, then with a good one. Through it,
+// two loud effects together are held at the top, never wrapped around into noise. Then half a
+// second of 440 Hz in mono, as MP3: whole cycles, so a gapless loop is one unbroken tone. Played
+// once at the mix rate on both sides, then looped without a seam until stopped.
+TEST(Sound, GoesOnInSilenceUntilADeviceAndAGoodLibraryTurnUpThenSaturatesAndLoopsWithoutASeam)
+{
+    const std::string GIVE_UP = "Game will continue without playing Sounds!\n";
+    StartHeadlessEngine();
+    const std::string wav = "data/sound/stonedown.wav";  // one of the game's own
+    ASSERT_FALSE(SoundStream::Available()) << "the music stream found no device before main";
+    ::testing::internal::CaptureStdout();
+    SoundStream effect;
+    EXPECT_TRUE(OpenEffect(effect, wav.c_str()));
+    EXPECT_TRUE(OpenEffect(effect, "missing.wav")) << "without sound, no file is an error";
+    EXPECT_FALSE(effect.Play(false));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Could not init FMod: Error initializing output device.\n" + GIVE_UP);
+
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    SetSoundLibraryVersion(3.69f);
+    ::testing::internal::CaptureStdout();
+    SoundStream tooOld(wav.c_str());
+    EXPECT_EQ(
+        ::testing::internal::GetCapturedStdout(),
+        "Error : You are using the wrong DLL version!  You should be using FMOD 3.70\n" + GIVE_UP);
+    EXPECT_FALSE(SoundStream::Available());
+    EXPECT_FALSE(tooOld.Play(false)) << "no stream opens with a library that old";
+    EXPECT_EQ(SoundLibraryOpenStreams(), 0);
+
+    SetSoundLibraryVersion(FSOUND_VERSION);
+    SoundStream good(wav.c_str());
+    ASSERT_TRUE(SoundStream::Available());
+    EXPECT_TRUE(good.Play(false));
+    good.Stop();
     {
-        StartHeadlessEngine();
-        ASSERT_STREQ(std::getenv("SDL_AUDIODRIVER"), "disk")
-            << "run through ctest, which chooses it";
-        ASSERT_TRUE(SoundStream::Available());
-    }
-};
+        const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
+        SoundStream first(level.c_str()), second(level.c_str());
+        ASSERT_TRUE(first.Play(true) && second.Play(true));
+        DiskOutput out;
+        out.Settle();
+        std::vector<int16_t> heard = out.Next(2048);
+        EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()));
+    }  // both closed
 
-// Two loud effects together are held at the top, never wrapped around into noise.
-TEST_F(SoundOnDisk, LoudStreamsSaturateTheMix)
-{
-    const std::string level = WriteWav("level.wav", 44100, 2, 0.2, 0, 20000);
-    SoundStream first(level.c_str()), second(level.c_str());
-    ASSERT_TRUE(first.Play(true) && second.Play(true));
-    DiskOutput out;
-    out.Settle();
-    std::vector<int16_t> heard = out.Next(2048);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), INT16_MAX), long(heard.size()));
-}
-
-// Half a second of 440 Hz in mono, as MP3: whole cycles, so a gapless loop is one unbroken tone.
-// Played once at the mix rate on both sides, then looped without a seam until stopped.
-TEST_F(SoundOnDisk, Mp3MusicPlaysOnceOrLoopsWithoutASeam)
-{
     WriteWav("tune.wav", 22050, 1, 0.5, 440, 10000);
     if (std::system("lame --quiet -b 64 tune.wav tune.mp3") != 0)
         GTEST_SKIP() << "lame is not installed";

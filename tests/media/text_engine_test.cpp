@@ -39,7 +39,7 @@ protected:
 
 // Cut from source x 1 and row 1, placed at 98: the body covers 100..104; the columns under the half
 // marker runs and the background below are transparent.
-TEST_F(TextEngineTest, AGlyphStartsAtThePenAndOnlyGlyphsMoveIt)
+TEST_F(TextEngineTest, AGlyphStartsAtThePenAndOnlyGlyphsMoveItInA24Or16BitFont)
 {
     EXPECT_EQ(font.CharWidth(' ') + font.CharWidth('A') + font.CharWidth(200), 5);
     font.PutString(100, 50, "!");
@@ -49,13 +49,10 @@ TEST_F(TextEngineTest, AGlyphStartsAtThePenAndOnlyGlyphsMoveIt)
     font.PutString(100, 60, " !");
     font.PutString(100, 70, "A\t\xC3\xA9!");
     EXPECT_EQ(Shown(61, 1)[0] + "|" + Shown(71, 1)[0], "......#####.|" + body);
-}
 
-// The classic SDL 1.2 and SDL 2 widen a 16-bit picture's 5-bit colours each its own way when they
-// blit (the classic one draws white as 248); a 16-bit font draws exactly as the 24-bit one of its
-// colours on either (5 bits of 16 widen to 0x84).
-TEST_F(TextEngineTest, A16BitFontDrawsAsThe24BitOneOfItsColours)
-{
+    // The classic SDL 1.2 and SDL 2 widen a 16-bit picture's 5-bit colours each its own way when
+    // they blit (the classic one draws white as 248); a 16-bit font draws exactly as the 24-bit one
+    // of its colours on either (5 bits of 16 widen to 0x84).
     for (const Uint32 colour : {0xFFFFFFu, 0x848484u})
         for (const int bits : {24, 16}) {
             ASSERT_TRUE(font.LoadFont(
@@ -67,13 +64,11 @@ TEST_F(TextEngineTest, A16BitFontDrawsAsThe24BitOneOfItsColours)
         }
 }
 
-TEST(Sprite, MagentaInAKeyedPictureShowsWhatLiesBelow)
+TEST_F(TextEngineTest, MagentaInAKeyedSpriteShowsWhatLiesBelow)
 {
-    StartHeadlessEngine();
     const std::string path = WritePicture("keyed.bmp", 20, 20, 0x00FF00, 0xFF00FF, 5);
     Sprite keyed, plain;
     ASSERT_TRUE(keyed.LoadKeyed(path.c_str(), SPRITE_KEY_MAGENTA) && plain.Load(path.c_str()));
-    SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 0, 255));
     ASSERT_TRUE(keyed.Draw(100, 100) && plain.Draw(200, 100));
     EXPECT_EQ((std::vector{ScreenPixel(101, 101), ScreenPixel(110, 110), ScreenPixel(201, 101)}),
               (std::vector<Uint32>{0x0000FF, 0x00FF00, 0xFF00FF}));

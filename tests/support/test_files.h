@@ -51,35 +51,6 @@ inline std::string SavePicture(SDL_Surface* picture, const std::string& name)  /
     return name;
 }
 
-// As SavePicture, as a 16-bit BMP (5 bits a colour, cut from the 24-bit picture's 8), which
-// SDL_SaveBMP never writes.
-inline std::string SavePicture16(SDL_Surface* picture, const std::string& name)  // and frees it
-{
-    const int w = picture->w, h = picture->h, stride = (2 * w + 3) & ~3;
-    std::string bmp(54 + size_t(stride) * h, '\0');
-    const auto put = [&bmp](size_t at, Uint32 value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            bmp[at + i] = char(value >> 8 * i);
-    };
-    // The file header (its size, where the pixels begin), then the info header (its size, the
-    // width, the height, one plane, 16 bits a pixel).
-    const std::tuple<size_t, Uint32, int> header[] = {
-        {0, 'B' | 'M' << 8, 2}, {2, Uint32(bmp.size()), 4}, {10, 54, 4}, {14, 40, 4},
-        {18, Uint32(w), 4},     {22, Uint32(h), 4},         {26, 1, 2},  {28, 16, 2}};
-    for (const auto& [at, value, bytes] : header)
-        put(at, value, bytes);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const Uint8* p = static_cast<Uint8*>(picture->pixels) + y * picture->pitch + 3 * x;
-            Uint8 r, g, b;
-            SDL_GetRGB(p[0] | p[1] << 8 | p[2] << 16, picture->format, &r, &g, &b);
-            put(54 + size_t(h - 1 - y) * stride + 2 * x, (r >> 3) << 10 | (g >> 3) << 5 | b >> 3,
-                2);
-        }
-    SDL_FreeSurface(picture);
-    return WriteTextFile(name, bmp);
-}
-
 // w x h pixels of colour, with a square of another colour, side pixels wide, at the top left.
 inline std::string WritePicture(const std::string& name, int w, int h, Uint32 colour,
                                 Uint32 squareColour = 0, int side = 0)
@@ -109,7 +80,28 @@ inline std::string WriteFontPicture(const std::string& name, int width, int heig
             FillArea(picture, glyphStart, 1, runs[i + 1].start - glyphStart, height - 2,
                      glyphColour);
     }
-    return bits == 16 ? SavePicture16(picture, name) : SavePicture(picture, name);
+    if (bits != 16)
+        return SavePicture(picture, name);
+    // SDL_SaveBMP never writes 16 bits: SDL's blit cuts the 5 bits a colour from the 8, the file
+    // header (its size, where the pixels begin) and the info header (its size, the width, the
+    // height, one plane, 16 bits a pixel) come before the rows, bottom up.
+    const int stride = (2 * width + 3) & ~3;
+    SDL_Surface* cut =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0x7C00, 0x03E0, 0x001F, 0);
+    SDL_BlitSurface(picture, nullptr, cut, nullptr);
+    SDL_FreeSurface(picture);
+    std::string bmp(54 + size_t(stride) * height, '\0');
+    const std::tuple<size_t, Uint32, int> header[] = {
+        {0, 'B' | 'M' << 8, 2}, {2, Uint32(bmp.size()), 4}, {10, 54, 4}, {14, 40, 4},
+        {18, Uint32(width), 4}, {22, Uint32(height), 4},    {26, 1, 2},  {28, 16, 2}};
+    for (const auto& [at, value, bytes] : header)
+        for (int i = 0; i < bytes; ++i)
+            bmp[at + i] = char(value >> 8 * i);
+    for (int y = 0; y < height; ++y)
+        bmp.replace(54 + size_t(height - 1 - y) * stride, 2 * width,
+                    static_cast<const char*>(cut->pixels) + y * cut->pitch, 2 * width);
+    SDL_FreeSurface(cut);
+    return WriteTextFile(name, bmp);
 }
 
 #endif

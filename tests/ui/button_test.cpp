@@ -33,8 +33,11 @@ protected:
     Button button;
 };
 
-// Only the inside reacts, and only the left mouse button presses.
-TEST_F(ButtonTest, FollowsThePointerOverItsInside)
+static int hoverPlays = 0;
+
+// Only the inside reacts, and only the left mouse button presses; sliding off while holding lets
+// go. The hover sound plays on entering and on letting go over it, not on entering held.
+TEST_F(ButtonTest, FollowsThePointerOverItsInsideAndPlaysTheHoverSoundOnEveryChangeIntoHover)
 {
     const std::tuple<int32_t, int32_t, int32_t, ButtonState> cases[] = {
         {80, 160, 0, BUTTON_NORMAL},
@@ -45,19 +48,12 @@ TEST_F(ButtonTest, FollowsThePointerOverItsInside)
         {200, 200, 0, BUTTON_NORMAL},
         {200, 170, POINTER_RIGHT, BUTTON_HOVER},
         {200, 170, POINTER_LEFT | POINTER_RIGHT, BUTTON_PRESSED},
-        {400, 170, POINTER_LEFT, BUTTON_NORMAL}};  // sliding off while holding lets go
+        {400, 170, POINTER_LEFT, BUTTON_NORMAL}};
     for (auto [atX, atY, held, state] : cases)
         EXPECT_EQ(At(atX, atY, held), state) << atX << ", " << atY << " held " << held;
-}
 
-static int hoverPlays = 0;
-
-// Entering and letting go over it play it; entering with the button held does not.
-TEST_F(ButtonTest, TheHoverSoundPlaysOnEveryChangeIntoHover)
-{
     ASSERT_TRUE(SoundStream::Available()) << "run through ctest, which chooses the disk driver";
     ASSERT_TRUE(button.LoadHoverSound("data/sound/stonedown.wav"));
-    hoverPlays = 0;
     SetHoverSoundPlay([](SoundStream&) { return ++hoverPlays, true; });  // counted, not played
     const std::tuple<int32_t, int32_t, int> steps[] = {
         {0, 0, 1},           {0, 0, 1}, {POINTER_LEFT, 0, 1}, {0, 0, 2}, {POINTER_LEFT, 200, 2},
