@@ -17,22 +17,15 @@
 constexpr int FIELD_X = 200, TEXT_X = 270, CLOCK_X = 20;
 constexpr int BANNER_FRAMES = 20;  // the first level's 2000 ms banner, at 100 ms a frame
 
-// Ten stored results that no game here reaches.
-static void KeepHighscoresOutOfReach()
-{
-    HighscoreList list;
-    for (int place = 0; place < HIGHSCORE_PLACES; ++place)
-        list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
-}
-
-// Each level begins with its banner, which holds the stone for two seconds to the millisecond (the
-// first one's frames, the last 1 ms before its end, then the frame of play it began in, which shows
-// no message), and a speed 50 more than the level before added, up to the 1000 the playfield takes.
+// Each level begins with a banner that holds the stone for exactly two seconds (the last frame
+// 1 ms short), and adds 50 more speed than the level before, up to the playfield's 1000.
 TEST(Game, EveryTenRowsALevelBegins)
 {
     ModeWorld world;
-    KeepHighscoresOutOfReach();
+    HighscoreList list;  // ten results that no game here reaches
+    for (int place = 0; place < HIGHSCORE_PLACES; ++place)
+        list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     int bannerRow = -1, cappedSpeed = 0;
     std::vector<int> linesAtLevel;  // the rows cleared when each level began
     FrameScript script([&](int frame) {
@@ -53,7 +46,7 @@ TEST(Game, EveryTenRowsALevelBegins)
             PushQuit();
         } else if ((field->State() & STATE_STONE) && field->StonePosition(0).row == 0 &&
                    !field->BlockAt(0, 20)) {
-            FillRows(field, 11, 20);  // the stone lands on them and clears ten lines
+            FillBottom(field, 10);  // the stone lands on them and clears ten lines
         }
     });
     EXPECT_TRUE(Game());
@@ -66,9 +59,8 @@ TEST(Game, EveryTenRowsALevelBegins)
     EXPECT_EQ(cappedSpeed, 900);
 }
 
-// P is held from the frame after the clock shows 1:0, at 10 ms a frame: the first frame toggles,
-// and then the first frame past each 200 ms window. Paused, M held for two windows switches the
-// music off and on again.
+// P held from the frame after the clock shows 1:0 toggles at once, then in the first 10 ms frame
+// past each 200 ms window. Paused, M held for two windows switches the music off and on.
 TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
 {
     constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10, FIRST_TOGGLE = HELD_FROM + 1;
@@ -110,11 +102,9 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
     gSoundOn = true;
 }
 
-// Two rows cleared as play begins show their 40 points for one second. Then nothing falls, and
-// 261 counts of 59 s make 256:40: the 255th minute is full, the clock shows 0:40, and the game ends
-// as after Escape, a closed window or a full playfield, with two seconds of "Game Over" and the
-// lose sound. The result qualifies: the name is typed and confirmed with a Return that is still
-// held as the list opens.
+// Two rows cleared show their 40 points for one second. Then 261 counts of 59 s fill the 255th
+// minute: the clock shows 0:40 and the game ends with two seconds of "Game Over". The result
+// qualifies; the name is confirmed with a Return still held as the list opens.
 TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
 {
     ModeWorld world;
@@ -128,7 +118,7 @@ TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
         if (frame < BANNER_FRAMES)
             return world.clock.Advance(100);
         if (frame == BANNER_FRAMES)
-            FillRows(field, 19, 20);
+            FillBottom(field, 2);
         if (clearedAt < 0 && field->GetLastPoints() != 0)
             clearedAt = frame;
         if (clearedAt < 0 || frame <= clearedAt + 2) {

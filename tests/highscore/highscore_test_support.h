@@ -17,9 +17,8 @@
 
 constexpr Uint32 CURSOR_GREEN = 0x00FF00;
 
-// Starts the engine and moves into a new empty working directory (so no highscore file) holding
-// its own data/grafik/font.bmp, whose glyph for character 33 + k is 3 + k % 3 pixels wide, and
-// data/grafik/cursor.bmp, a green bar.
+// Starts the engine in a new directory without highscore file, whose data/grafik/font.bmp draws
+// character 33 + k 3 + k % 3 pixels wide and whose data/grafik/cursor.bmp is a green bar.
 inline void EnterFreshDirectory()
 {
     static int count = 0;
