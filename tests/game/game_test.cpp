@@ -214,7 +214,8 @@ TEST(Game, APadPlaysAsItsKeysInBothModes)
 // turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
 TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
 {
-    const auto cells = [](bool p, const std::vector<SDL_ActiveEvent>& events) {
+    // Each event: whether the window gained or lost a state, and which.
+    const auto cells = [](bool p, const std::vector<std::pair<Uint8, Uint8>>& events) {
         return StoneCells(Game, [=](int frame) {
             if (frame == 10 || (p && frame == BANNER_FRAMES))
                 HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, frame == 10);
@@ -222,7 +223,7 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
             HoldPad({SDL_JOYBUTTONDOWN, 1, 6}, !p && frame == 30);
             for (size_t i = 0; frame == BANNER_FRAMES && i < events.size(); ++i) {
                 SDL_Event event = {};
-                event.active = events[i];
+                event.active = {SDL_ACTIVEEVENT, events[i].first, events[i].second};
                 SDL_PushEvent(&event);
             }
             HoldKey(SDLK_ESCAPE, frame == 45);
@@ -231,10 +232,7 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
     const Uint8 INPUT = SDL_APPINPUTFOCUS, LOST = 0, WON = 1;
     const std::vector<int> byP = cells(true, {}), unpaused = cells(false, {});
     EXPECT_NE(byP, unpaused) << "P pauses";
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, INPUT}, {SDL_ACTIVEEVENT, WON, INPUT}}), byP);
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE},
-                            {SDL_ACTIVEEVENT, LOST, INPUT},
-                            {SDL_ACTIVEEVENT, WON, SDL_APPACTIVE}}),
-              byP);
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), unpaused);
+    EXPECT_EQ(cells(false, {{LOST, INPUT}, {WON, INPUT}}), byP);
+    EXPECT_EQ(cells(false, {{LOST, SDL_APPACTIVE}, {LOST, INPUT}, {WON, SDL_APPACTIVE}}), byP);
+    EXPECT_EQ(cells(false, {{LOST, SDL_APPMOUSEFOCUS}}), unpaused);
 }
