@@ -15,12 +15,7 @@ TEST_F(PlayfieldTest, TheComputerTakesTheBestPlacementItCanReachAndKeepsThePlayf
         return engine.Run(computer.Keys(engine));
     };
     // clang-format off
-    const struct {
-        const char* why;
-        Picture before;
-        int type, next, speed;
-        Picture after;
-    } cases[] = {
+    const std::tuple<const char*, Picture, int, int, int, Picture> cases[] = {
         {"a row cleared rather than holes made", {"XXXXX.XXXXX", "XXXXX.XXXXX"}, 1, 0, 400,
          {".....X.....", ".....X....."}},
         // Three in a row with one below would clear the bottom row, but no key takes it there.
@@ -31,22 +26,22 @@ TEST_F(PlayfieldTest, TheComputerTakesTheBestPlacementItCanReachAndKeepsThePlayf
         {"no aim beyond reach", {"XXXXXXX...."}, 1, 0, SPEED_MAX, {"???????....", "XXXXXXX...."}},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [why, before, type, next, speed, after] : cases) {
         engine.Reset();
-        ASSERT_TRUE(engine.Init(c.speed));
+        ASSERT_TRUE(engine.Init(speed));
         computer.Forget();
-        Build(c.before);
-        Spawn(c.type);
-        engine.SetNextType(c.next);
+        Build(before);
+        Spawn(type);
+        engine.SetNextType(next);
         for (int frame = 0; frame < 2000 && (engine.State() & STATE_STONE); ++frame)
             step(8);
         step(8);  // the landed stone's rows are cleared
-        Picture shown = Rows(FIELD_ROWS - int(c.after.size()));
+        Picture shown = Rows(FIELD_ROWS - int(after.size()));
         for (size_t row = 0; row < shown.size(); ++row)
             for (size_t column = 0; column < shown[row].size(); ++column)
-                if (c.after[row][column] == '?')
+                if (after[row][column] == '?')
                     shown[row][column] = '?';
-        EXPECT_EQ(shown, c.after) << c.why;
+        EXPECT_EQ(shown, after) << why;
     }
 
     engine.Reset();

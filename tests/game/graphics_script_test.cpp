@@ -37,24 +37,18 @@ TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
     const std::string longText(150, 'k'),
         longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
     WritePicture(longest, 22, 22, 0x00FF00);
-    const struct {
-        std::string records;
-        bool loads;
-        const char* slots;
-    } cases[] = {
+    const std::tuple<std::string, bool, const char*> cases[] = {
         {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true,
          "EAB"},  // last line too
         {"", true, ""},
         // other keywords skip only their own line, even one that merely begins like the real one
-        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nSetGraphics 1 "
-         "far.bmp\n"
-         "SetGraphic -1 empty.bmp\n# end",
+        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\n"
+         "SetGraphics 1 far.bmp\nSetGraphic -1 empty.bmp\n# end",
          true, "EAB"},
-        // C integers; slots out of range are skipped unopened, and so is a record cut after its keyword,
-        // which repeats the one before
-        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 "
-         "far.bmp\n"
-         "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\nSetGraphic",
+        // C integers; slots out of range, and a record cut after its keyword, are skipped unopened
+        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\n"
+         "SetGraphic 010 far.bmp\nSetGraphic -2 far.bmp\nSetGraphic 99999999999 "
+         "far.bmp\nSetGraphic",
          true, "EB"},
         {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp",
          false, "AB"},
@@ -65,8 +59,8 @@ TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
         {"SetGraphic 1 " + longest, true, "B"},
     };
     LogSink sink;
-    for (const auto& c : cases)
-        EXPECT_EQ(Load(HEADER + c.records, c.loads), c.slots) << c.records;
+    for (const auto& [records, loads, slots] : cases)
+        EXPECT_EQ(Load(HEADER + records, loads), slots) << records;
     EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
     EXPECT_TRUE(sink.Contains("loading sprite gone.bmp"));
 }

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,14 +37,10 @@ inline void EnterFreshDirectory()
 // Runs the independent format tool with the arguments and returns what it printed.
 inline std::string RunFormatTool(const std::string& arguments)
 {
-    const std::string command = "/usr/bin/python3 " KOLVO_HIGHSCORE_FORMAT_TOOL " " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    EXPECT_TRUE(pipe && pclose(pipe) == 0) << command;
-    return output;
+    const std::string command =
+        "/usr/bin/python3 " KOLVO_HIGHSCORE_FORMAT_TOOL " " + arguments + " >format-tool.out";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return ReadWholeFile("format-tool.out");
 }
 
 inline HighscoreEntry Entry(const char* name, int points)

@@ -9,6 +9,7 @@
 #include "tests/support/fake_clock.h"
 
 #include <algorithm>
+#include <numeric>
 
 constexpr Uint16 RETURN = 13, BACKSPACE = 8, ESCAPE = 27;
 
@@ -19,13 +20,11 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharactersBehindACursorBlinkingEve
     TextEngine font;
     ASSERT_TRUE(font.LoadFont("data/grafik/font.bmp"));
     FakeClock clock;
-    std::vector<Uint16> keys;
-    for (char c = 'A'; c <= 'T'; ++c)
-        keys.push_back(c);
+    std::vector<Uint16> keys(20);  // A to T
+    std::iota(keys.begin(), keys.end(), Uint16('A'));
     // The 20th letter is dropped; Backspace takes the 19th; accents, control codes and Escape
     // change nothing.
-    for (Uint16 key : {BACKSPACE, Uint16(200), Uint16(0xE9), Uint16(1), ESCAPE, Uint16('!')})
-        keys.push_back(key);
+    keys.insert(keys.end(), {BACKSPACE, 200, 0xE9, 1, ESCAPE, '!'});
     const int behind = 120 + font.CharWidth('a') + font.CharWidth('b'), hidden = -1;
     const struct {
         std::vector<Uint16> keys;
