@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-// The computer at a playfield's keys: where it puts stones, and how it plays a whole game.
 #include "game/computer_player.h"
 #include "tests/game/playfield_fixture.h"
 

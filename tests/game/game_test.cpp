@@ -182,7 +182,7 @@ static std::vector<int> StoneCells(bool (*run)(), const std::function<void(int f
 
 // A pad plays as its keys: any pad in the single game, pad 0 on the challenge's left and pad 1 on
 // its right. Back ends the play as Escape does; A or Start leave the result as Return does.
-TEST(Game, APadPlaysAsItsKeysInBothModes)
+TEST(Game, APadPlaysAsItsKeysInBothModesAndAWindowGoneAwayPausesTheGameUntilP)
 {
     const Uint8 AXIS = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION, PUSH = SDL_JOYBUTTONDOWN;
     const std::tuple<bool (*)(), SDLKey, PadInput> rows[] = {
@@ -208,14 +208,11 @@ TEST(Game, APadPlaysAsItsKeysInBothModes)
         EXPECT_NE(played[PAD], played[IDLE]) << key << ": the pad moves the stone";
         EXPECT_EQ(played[PAD], played[KEYS]) << key;
     }
-}
 
-// Focus lost or the window minimised pause as P does and let the pads go (A held from frame 10
-// turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
-TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
-{
-    // Each event: whether the window gained or lost a state, and which.
-    const auto cells = [](bool p, const std::vector<std::pair<Uint8, Uint8>>& events) {
+    // Focus lost or the window minimised pause as P does and let the pads go (A held from frame 10
+    // turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
+    const auto cells = [](bool p,
+                          const std::vector<std::pair<Uint8, Uint8>>& events) {  // gain, state
         return StoneCells(Game, [=](int frame) {
             if (frame == 10 || (p && frame == BANNER_FRAMES))
                 HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, frame == 10);

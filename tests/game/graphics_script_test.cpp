@@ -32,7 +32,7 @@ protected:
 };
 
 // Every good record fills its slot; a failure keeps what was loaded before it.
-TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
+TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFailsAfterTheExactHeader)
 {
     const std::string longText(150, 'k'),
         longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
@@ -63,10 +63,8 @@ TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
         EXPECT_EQ(Load(HEADER + records, loads), slots) << records;
     EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
     EXPECT_TRUE(sink.Contains("loading sprite gone.bmp"));
-}
 
-TEST_F(GraphicsScript, OnlyTheExactHeaderIsAcceptedAndAWrongOneIsPrinted)
-{
+    // Only the exact header with its line end is taken; a wrong one is printed.
     for (const std::string& header :
          {std::string("mbkloadgraphicsscriptfile\n"), std::string("MBKLoadGraphicsScriptFile"),
           std::string(150, 'k')}) {

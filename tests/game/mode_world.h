@@ -47,8 +47,7 @@ inline void FillBottom(TumbloEngine* field, int rows, int first = 0, int end = F
             field->PlaceBlock(column, row, 0);
 }
 
-// Whether the w x 20 pixels at (x, y) look as draw makes them on black. The reference is drawn on
-// a scratch screen, so the game's frame stays as it was.
+// Whether the w x 20 pixels at (x, y) look as draw makes them on black (on a scratch screen).
 inline bool Shows(int x, int y, int w, const std::function<void()>& draw)
 {
     SDL_Surface* screen = gEngine.screen;

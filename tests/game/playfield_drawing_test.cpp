@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/engine.h"
 #include "media/sprite.h"
 #include "tests/game/playfield_fixture.h"
 #include "tests/support/headless.h"

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 TEST(TumbloEngine, SpeedsUpToOneThousandAreTakenOnlyByInitAndByARunningGame)
 {
@@ -69,19 +68,6 @@ TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
     EXPECT_EQ(engine.GetLastPoints(), 40);
     EXPECT_EQ(Rows(15), (Picture{"...........", "...........", "X..........", "XX.........",
                                  ".XXXXXXXXXX", "...X......."}));
-}
-
-TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
-{
-    Spawn(0);
-    FallUntilLanded();
-    engine.SetSpeed(400);
-    clock.Advance(1200);
-    engine.Run(0);
-    EXPECT_FALSE(engine.State() & STATE_STONE);
-    clock.Advance(1);
-    engine.Run(0);
-    EXPECT_TRUE(engine.State() & STATE_STONE);
 }
 
 // The upright bar lands at the left wall on a block right below it: its top alone is in row 0.

@@ -3,8 +3,6 @@
 
 #include "highscore/name_entry.h"
 
-#include "core/engine.h"
-#include "media/text_engine.h"
 #include "tests/highscore/highscore_test_support.h"
 #include "tests/support/fake_clock.h"
 
@@ -22,10 +20,11 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharactersBehindACursorBlinkingEve
     FakeClock clock;
     std::vector<Uint16> keys(20);  // A to T
     std::iota(keys.begin(), keys.end(), Uint16('A'));
-    // The 20th letter is dropped; Backspace takes the 19th; accents, control codes and Escape
-    // change nothing.
+    // 20th letter dropped; Backspace takes the 19th; accents, control codes, Escape change nothing.
     keys.insert(keys.end(), {BACKSPACE, 200, 0xE9, 1, ESCAPE, '!'});
     const int behind = 120 + font.CharWidth('a') + font.CharWidth('b'), hidden = -1;
+    const std::vector<int> blinking = {hidden, hidden, hidden, hidden, hidden, behind, behind,
+                                       behind, behind, behind, hidden, hidden, hidden};
     const struct {
         std::vector<Uint16> keys;
         size_t capacity;
@@ -35,11 +34,7 @@ TEST(NameEntry, StoresWhatWasTypedUpToNineteenCharactersBehindACursorBlinkingEve
                  {{'a', 'b', 'c', 'd'}, 3, "ab", {}},  // never more than the buffer holds
                  {{}, 100, "", {}},
                  {{BACKSPACE, ' ', 'x', '~', 127}, 100, " x~", {}},  // Delete (127) is no character
-                 {{'a', 'b', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                  100,
-                  "ab",
-                  {hidden, hidden, hidden, hidden, hidden, behind, behind, behind, behind, behind,
-                   hidden, hidden, hidden}}};
+                 {{'a', 'b', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 100, "ab", blinking}};
     for (auto c : cases) {
         c.keys.push_back(RETURN);
         PushKeyDown(SDLK_a, c.keys[0]);
