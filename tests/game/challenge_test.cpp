@@ -10,8 +10,7 @@
 
 using Texts = std::vector<std::string>;
 
-// How one challenge went: the texts over the left and the right playfield in the first frame of
-// the result display, and how many frames that display lasted.
+// The texts over both playfields in the result display's first frame, and its frames.
 struct Outcome {
     Texts texts;
     int resultFrames = 0;
@@ -46,9 +45,8 @@ static Outcome RunChallenge(ModeWorld& world, const std::function<void(int frame
 TEST(Challenge, TheResultDisplayNamesTheWinner)
 {
     const struct {
-        bool leftScores;  // the left clears two rows at once first
-        // Then the sides named bury themselves and top out; none: Escape, held on.
-        const char* ends;
+        bool leftScores;   // the left clears two rows at once first
+        const char* ends;  // then these sides top out; none: Escape, held on
         Texts texts;
         const char* sound;
     } cases[] = {
@@ -61,11 +59,13 @@ TEST(Challenge, TheResultDisplayNamesTheWinner)
     for (const auto& c : cases) {
         ModeWorld world([&](TumbloEngine* left, TumbloEngine*) {
             if (c.leftScores)
-                FillRows(left, 19, 20);
+                FillBottom(left, 2);
         });
         Outcome outcome = RunChallenge(world, [&](int frame) {
             for (char side : std::string(frame == 0 ? c.ends : ""))
-                Bury(side == 'L' ? world.left : world.right);
+                // All but the outer columns: no row clears, and the stone cannot leave the middle.
+                FillBottom(side == 'L' ? world.left : world.right, FIELD_ROWS, 1,
+                           FIELD_COLUMNS - 1);
             HoldKey(SDLK_ESCAPE, !*c.ends);
             world.clock.Advance(601);
         });
@@ -76,14 +76,14 @@ TEST(Challenge, TheResultDisplayNamesTheWinner)
     }
 }
 
-// Both sides start with rows full; once the first frame has cleared them, again fills more on one
-// side. The speeds of both sides after the first and after the second clear.
+// Both sides' speeds after their full rows clear in the first frame, and again after side again
+// clears more rows filled then.
 static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool againLeft,
                                              int againRows)
 {
     ModeWorld world([&](TumbloEngine* left, TumbloEngine* right) {
-        FillRows(left, FIELD_ROWS - leftRows, FIELD_ROWS - 1);
-        FillRows(right, FIELD_ROWS - rightRows, FIELD_ROWS - 1);
+        FillBottom(left, leftRows);
+        FillBottom(right, rightRows);
     });
     std::vector<int> speeds;
     RunChallenge(world, [&](int frame) {
@@ -92,7 +92,7 @@ static std::vector<int> SpeedsAfterTwoClears(int leftRows, int rightRows, bool a
         if (frame == 0 || again->GetLastPoints() != 0)
             speeds.insert(speeds.end(), {world.left->GetSpeed(), world.right->GetSpeed()});
         if (frame == 0)
-            FillRows(again, FIELD_ROWS - againRows, FIELD_ROWS - 1);
+            FillBottom(again, againRows);
         else if (again->GetLastPoints() != 0)
             HoldKey(SDLK_ESCAPE);
     });
@@ -111,15 +111,12 @@ TEST(Challenge, TheTrailingSideFallsFasterByFivePerPointOfLeadUpTo1000AndATieCha
 }
 
 // With -c the computer plays the right side; F1 hands it the left one too, and the two play until
-// a playfield is full. The result display judges them as any players: the higher score wins. Both
-// start on rows full but for a well down the right edge, which shortens the game.
+// a playfield is full; the higher score wins. A well down the right edge shortens the game.
 TEST(Challenge, TwoComputersPlayItToItsEnd)
 {
     ModeWorld world([](TumbloEngine* left, TumbloEngine* right) {
-        for (TumbloEngine* field : {left, right})
-            for (int row = 8; row < FIELD_ROWS; ++row)
-                for (int column = 0; column < FIELD_COLUMNS - 1; ++column)
-                    field->PlaceBlock(column, row, 0);
+        FillBottom(left, FIELD_ROWS - 8, 0, FIELD_COLUMNS - 1);
+        FillBottom(right, FIELD_ROWS - 8, 0, FIELD_COLUMNS - 1);
     });
     gChallengeComputer = true;
     int scores[2] = {};

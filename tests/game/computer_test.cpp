@@ -1,38 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-// The computer at a playfield's keys: where it puts stones on small hand-made playfields, and how it
-// plays a whole game.
 #include "game/computer_player.h"
 #include "tests/game/playfield_fixture.h"
 
-class ComputerTest : public PlayfieldTest {
-protected:
-    // One 8 ms frame of play with the computer at the keys, as a game mode steps it.
-    bool Frame(Uint32 milliseconds = 8)
-    {
+// The bottom rows, the stone, the next and the speed; the rows once it has landed ('?': either).
+// Then sixty stones from an empty playfield, through the same key windows as anyone's keys.
+TEST_F(PlayfieldTest, TheComputerTakesTheBestPlacementItCanReachAndKeepsThePlayfieldLow)
+{
+    ComputerPlayer computer;
+    const auto step = [&](Uint32 milliseconds) {  // as a game mode steps it
         clock.Advance(milliseconds);
         return engine.Run(computer.Keys(engine));
-    }
-
-    ComputerPlayer computer;
-};
-
-// Each playfield's bottom rows, the falling stone, the next and the speed; what the rows look like
-// once the stone has landed ('?': either).
-TEST_F(ComputerTest, ItTakesTheBestPlacementItCanReach)
-{
+    };
     // clang-format off
-    const struct {
-        const char* why;
-        Picture before;
-        int type, next, speed;
-        Picture after;
-    } cases[] = {
+    const std::tuple<const char*, Picture, int, int, int, Picture> cases[] = {
         {"a row cleared rather than holes made", {"XXXXX.XXXXX", "XXXXX.XXXXX"}, 1, 0, 400,
          {".....X.....", ".....X....."}},
-        // Three in a row with one below would clear the bottom row under the roof, but no key
-        // takes it there.
+        // Three in a row with one below would clear the bottom row, but no key takes it there.
         {"no drop into a covered hole", {"XXX........", "...XXXXXXXX", "...XXXXXXXX", "...XXXXXXXX"},
          2, 0, 400, {"...????????", "...????????", "XXX????????", "...XXXXXXXX", "...XXXXXXXX",
                      "...XXXXXXXX"}},
@@ -40,32 +25,30 @@ TEST_F(ComputerTest, ItTakesTheBestPlacementItCanReach)
         {"no aim beyond reach", {"XXXXXXX...."}, 1, 0, SPEED_MAX, {"???????....", "XXXXXXX...."}},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [why, before, type, next, speed, after] : cases) {
         engine.Reset();
-        ASSERT_TRUE(engine.Init(c.speed));
+        ASSERT_TRUE(engine.Init(speed));
         computer.Forget();
-        Build(c.before);
-        Spawn(c.type);
-        engine.SetNextType(c.next);
+        Build(before);
+        Spawn(type);
+        engine.SetNextType(next);
         for (int frame = 0; frame < 2000 && (engine.State() & STATE_STONE); ++frame)
-            Frame();
-        Frame();  // the landed stone's rows are cleared
-        Picture shown = Rows(FIELD_ROWS - int(c.after.size()));
+            step(8);
+        step(8);  // the landed stone's rows are cleared
+        Picture shown = Rows(FIELD_ROWS - int(after.size()));
         for (size_t row = 0; row < shown.size(); ++row)
             for (size_t column = 0; column < shown[row].size(); ++column)
-                if (c.after[row][column] == '?')
+                if (after[row][column] == '?')
                     shown[row][column] = '?';
-        EXPECT_EQ(shown, c.after) << c.why;
+        EXPECT_EQ(shown, after) << why;
     }
-}
 
-// Sixty stones from an empty playfield, a frame every millisecond: the computer, whose keys reach
-// the playfield through the same key windows as anyone's, clears rows and keeps the playfield low.
-TEST_F(ComputerTest, ItClearsRowsAndKeepsThePlayfieldLow)
-{
+    engine.Reset();
+    ASSERT_TRUE(engine.Init(400));
+    computer.Forget();
     int stones = 0;
     bool falling = false;
-    while (stones <= 60 && Frame(1)) {
+    while (stones <= 60 && step(1)) {
         const bool stone = engine.State() & STATE_STONE;
         stones += stone && !falling;
         falling = stone;

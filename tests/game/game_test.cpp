@@ -17,22 +17,15 @@
 constexpr int FIELD_X = 200, TEXT_X = 270, CLOCK_X = 20;
 constexpr int BANNER_FRAMES = 20;  // the first level's 2000 ms banner, at 100 ms a frame
 
-// Ten stored results that no game here reaches.
-static void KeepHighscoresOutOfReach()
-{
-    HighscoreList list;
-    for (int place = 0; place < HIGHSCORE_PLACES; ++place)
-        list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
-    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
-}
-
-// Each level begins with its banner, which holds the stone for two seconds to the millisecond (the
-// first one's frames, the last 1 ms before its end, then the frame of play it began in, which shows
-// no message), and a speed 50 more than the level before added, up to the 1000 the playfield takes.
+// Each level begins with a banner that holds the stone for exactly two seconds (the last frame
+// 1 ms short), and adds 50 more speed than the level before, up to the playfield's 1000.
 TEST(Game, EveryTenRowsALevelBegins)
 {
     ModeWorld world;
-    KeepHighscoresOutOfReach();
+    HighscoreList list;  // ten results that no game here reaches
+    for (int place = 0; place < HIGHSCORE_PLACES; ++place)
+        list.Add(MakeHighscoreEntry("Best", 1000000, 9, 600));
+    ASSERT_TRUE(list.Save(HIGHSCORE_FILE, HIGHSCORE_KEY));
     int bannerRow = -1, cappedSpeed = 0;
     std::vector<int> linesAtLevel;  // the rows cleared when each level began
     FrameScript script([&](int frame) {
@@ -53,7 +46,7 @@ TEST(Game, EveryTenRowsALevelBegins)
             PushQuit();
         } else if ((field->State() & STATE_STONE) && field->StonePosition(0).row == 0 &&
                    !field->BlockAt(0, 20)) {
-            FillRows(field, 11, 20);  // the stone lands on them and clears ten lines
+            FillBottom(field, 10);  // the stone lands on them and clears ten lines
         }
     });
     EXPECT_TRUE(Game());
@@ -66,9 +59,8 @@ TEST(Game, EveryTenRowsALevelBegins)
     EXPECT_EQ(cappedSpeed, 900);
 }
 
-// P is held from the frame after the clock shows 1:0, at 10 ms a frame: the first frame toggles,
-// and then the first frame past each 200 ms window. Paused, M held for two windows switches the
-// music off and on again.
+// P held from the frame after the clock shows 1:0 toggles at once, then in the first 10 ms frame
+// past each 200 ms window. Paused, M held for two windows switches the music off and on.
 TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
 {
     constexpr int HELD_FROM = BANNER_FRAMES + 2, FRAME_MS = 10, FIRST_TOGGLE = HELD_FROM + 1;
@@ -110,11 +102,9 @@ TEST(Game, HoldingPTogglesAPauseThatHoldsStoneAndClockEvery200MsAndMTheMusic)
     gSoundOn = true;
 }
 
-// Two rows cleared as play begins show their 40 points for one second. Then nothing falls, and
-// 261 counts of 59 s make 256:40: the 255th minute is full, the clock shows 0:40, and the game ends
-// as after Escape, a closed window or a full playfield, with two seconds of "Game Over" and the
-// lose sound. The result qualifies: the name is typed and confirmed with a Return that is still
-// held as the list opens.
+// Two rows cleared show their 40 points for one second. Then 261 counts of 59 s fill the 255th
+// minute: the clock shows 0:40 and the game ends with two seconds of "Game Over". The result
+// qualifies; the name is confirmed with a Return still held as the list opens.
 TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
 {
     ModeWorld world;
@@ -128,7 +118,7 @@ TEST(Game, AResultThatQualifiesIsNamedThenStoredAndShownOnTheList)
         if (frame < BANNER_FRAMES)
             return world.clock.Advance(100);
         if (frame == BANNER_FRAMES)
-            FillRows(field, 19, 20);
+            FillBottom(field, 2);
         if (clearedAt < 0 && field->GetLastPoints() != 0)
             clearedAt = frame;
         if (clearedAt < 0 || frame <= clearedAt + 2) {
@@ -192,7 +182,7 @@ static std::vector<int> StoneCells(bool (*run)(), const std::function<void(int f
 
 // A pad plays as its keys: any pad in the single game, pad 0 on the challenge's left and pad 1 on
 // its right. Back ends the play as Escape does; A or Start leave the result as Return does.
-TEST(Game, APadPlaysAsItsKeysInBothModes)
+TEST(Game, APadPlaysAsItsKeysInBothModesAndAWindowGoneAwayPausesTheGameUntilP)
 {
     const Uint8 AXIS = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION, PUSH = SDL_JOYBUTTONDOWN;
     const std::tuple<bool (*)(), SDLKey, PadInput> rows[] = {
@@ -218,13 +208,11 @@ TEST(Game, APadPlaysAsItsKeysInBothModes)
         EXPECT_NE(played[PAD], played[IDLE]) << key << ": the pad moves the stone";
         EXPECT_EQ(played[PAD], played[KEYS]) << key;
     }
-}
 
-// Focus lost or the window minimised pause as P does and let the pads go (A held from frame 10
-// turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
-TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
-{
-    const auto cells = [](bool p, const std::vector<SDL_ActiveEvent>& events) {
+    // Focus lost or the window minimised pause as P does and let the pads go (A held from frame 10
+    // turns the stone); P or Start resume, not the window's return; the pointer leaving does nothing.
+    const auto cells = [](bool p,
+                          const std::vector<std::pair<Uint8, Uint8>>& events) {  // gain, state
         return StoneCells(Game, [=](int frame) {
             if (frame == 10 || (p && frame == BANNER_FRAMES))
                 HoldPad({SDL_JOYBUTTONDOWN, 0, 0}, frame == 10);
@@ -232,7 +220,7 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
             HoldPad({SDL_JOYBUTTONDOWN, 1, 6}, !p && frame == 30);
             for (size_t i = 0; frame == BANNER_FRAMES && i < events.size(); ++i) {
                 SDL_Event event = {};
-                event.active = events[i];
+                event.active = {SDL_ACTIVEEVENT, events[i].first, events[i].second};
                 SDL_PushEvent(&event);
             }
             HoldKey(SDLK_ESCAPE, frame == 45);
@@ -241,10 +229,7 @@ TEST(Game, AWindowThatGoesAwayPausesTheGameUntilP)
     const Uint8 INPUT = SDL_APPINPUTFOCUS, LOST = 0, WON = 1;
     const std::vector<int> byP = cells(true, {}), unpaused = cells(false, {});
     EXPECT_NE(byP, unpaused) << "P pauses";
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, INPUT}, {SDL_ACTIVEEVENT, WON, INPUT}}), byP);
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPACTIVE},
-                            {SDL_ACTIVEEVENT, LOST, INPUT},
-                            {SDL_ACTIVEEVENT, WON, SDL_APPACTIVE}}),
-              byP);
-    EXPECT_EQ(cells(false, {{SDL_ACTIVEEVENT, LOST, SDL_APPMOUSEFOCUS}}), unpaused);
+    EXPECT_EQ(cells(false, {{LOST, INPUT}, {WON, INPUT}}), byP);
+    EXPECT_EQ(cells(false, {{LOST, SDL_APPACTIVE}, {LOST, INPUT}, {WON, SDL_APPACTIVE}}), byP);
+    EXPECT_EQ(cells(false, {{LOST, SDL_APPMOUSEFOCUS}}), unpaused);
 }

@@ -32,29 +32,23 @@ protected:
 };
 
 // Every good record fills its slot; a failure keeps what was loaded before it.
-TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
+TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFailsAfterTheExactHeader)
 {
     const std::string longText(150, 'k'),
         longest = std::string(95, 'n') + ".bmp";  // 99 characters fit
     WritePicture(longest, 22, 22, 0x00FF00);
-    const struct {
-        std::string records;
-        bool loads;
-        const char* slots;
-    } cases[] = {
+    const std::tuple<std::string, bool, const char*> cases[] = {
         {"SetGraphic -1 empty.bmp\n\n  SetGraphic 0 a.bmp\nSetGraphic 1 b.bmp", true,
          "EAB"},  // last line too
         {"", true, ""},
         // other keywords skip only their own line, even one that merely begins like the real one
-        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\nSetGraphics 1 "
-         "far.bmp\n"
-         "SetGraphic -1 empty.bmp\n# end",
+        {"Comment 0 b.bmp\nSetGraphic 0 a.bmp\n# a comment\nSetGraphic 1 b.bmp\n"
+         "SetGraphics 1 far.bmp\nSetGraphic -1 empty.bmp\n# end",
          true, "EAB"},
-        // C integers; slots out of range are skipped unopened, and so is a record cut after its keyword,
-        // which repeats the one before
-        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\nSetGraphic 010 "
-         "far.bmp\n"
-         "SetGraphic -2 far.bmp\nSetGraphic 99999999999 far.bmp\nSetGraphic",
+        // C integers; slots out of range, and a record cut after its keyword, are skipped unopened
+        {"SetGraphic 2 far.bmp\nSetGraphic 0x1 b.bmp\nSetGraphic -01 empty.bmp\n"
+         "SetGraphic 010 far.bmp\nSetGraphic -2 far.bmp\nSetGraphic 99999999999 "
+         "far.bmp\nSetGraphic",
          true, "EB"},
         {"SetGraphic 1 b.bmp\nSetGraphic 0 a.bmp\nSetGraphic 0 b.bmp\nSetGraphic -1 empty.bmp",
          false, "AB"},
@@ -65,21 +59,17 @@ TEST_F(GraphicsScript, RecordsFillTheirSlotsUntilOneFails)
         {"SetGraphic 1 " + longest, true, "B"},
     };
     LogSink sink;
-    for (const auto& c : cases)
-        EXPECT_EQ(Load(HEADER + c.records, c.loads), c.slots) << c.records;
+    for (const auto& [records, loads, slots] : cases)
+        EXPECT_EQ(Load(HEADER + records, loads), slots) << records;
     EXPECT_FALSE(sink.Contains("loading sprite far.bmp")) << "a slot out of range is never opened";
     EXPECT_TRUE(sink.Contains("loading sprite gone.bmp"));
-}
 
-// A wrong header is printed.
-TEST_F(GraphicsScript, OnlyTheExactHeaderIsAccepted)
-{
-    const std::string longLine(150, 'k');
-    for (const std::string header :
-         {"mbkloadgraphicsscriptfile\n", "MBKLoadGraphicsScriptFile", longLine.c_str()}) {
+    // Only the exact header with its line end is taken; a wrong one is printed.
+    for (const std::string& header :
+         {std::string("mbkloadgraphicsscriptfile\n"), std::string("MBKLoadGraphicsScriptFile"),
+          std::string(150, 'k')}) {
         ::testing::internal::CaptureStdout();
-        const bool lineEnd = !header.empty() && header.back() == '\n';
-        EXPECT_EQ(Load(header + (lineEnd ? "SetGraphic 0 a.bmp\n" : ""), false), "");
+        EXPECT_EQ(Load(header + (header.back() == '\n' ? "SetGraphic 0 a.bmp\n" : ""), false), "");
         EXPECT_EQ(::testing::internal::GetCapturedStdout(), header.substr(0, 99) + "\n");
     }
 }

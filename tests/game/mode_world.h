@@ -14,9 +14,8 @@
 #include <string>
 #include <vector>
 
-// A game mode run whole in this process: fake time, the log, and what the mode reports about
-// itself: its playfields (right stays null in the single game) and the end sounds it starts.
-// arrange sees the playfields before the first frame.
+// A game mode run in this process on fake time: the log, its playfields (right is null in the
+// single game, arrange sees them before the first frame) and the end sounds it starts.
 struct ModeWorld {
     using Arrange = std::function<void(TumbloEngine* left, TumbloEngine* right)>;
     explicit ModeWorld(Arrange arrange = nullptr)
@@ -40,25 +39,15 @@ struct ModeWorld {
     std::vector<std::string> endSounds;
 };
 
-// Settles blocks into every free cell of rows first to last.
-inline void FillRows(TumbloEngine* field, int first, int last)
+// Settles blocks into the columns from first up to end of the bottom rows.
+inline void FillBottom(TumbloEngine* field, int rows, int first = 0, int end = FIELD_COLUMNS)
 {
-    for (int row = first; row <= last; ++row)
-        for (int column = 0; column < FIELD_COLUMNS; ++column)
+    for (int row = FIELD_ROWS - rows; row < FIELD_ROWS; ++row)
+        for (int column = first; column < end; ++column)
             field->PlaceBlock(column, row, 0);
 }
 
-// Fills every free cell but the outer columns: no row is full, and the stone, which falls down the
-// middle, cannot move any more; once it lands, the stones top out.
-inline void Bury(TumbloEngine* field)
-{
-    for (int row = 0; row < FIELD_ROWS; ++row)
-        for (int column = 1; column < FIELD_COLUMNS - 1; ++column)
-            field->PlaceBlock(column, row, 1);
-}
-
-// Whether the w x 20 pixels at (x, y) look as draw makes them on black. The reference is drawn on
-// a scratch screen, so the game's frame stays as it was.
+// Whether the w x 20 pixels at (x, y) look as draw makes them on black (on a scratch screen).
 inline bool Shows(int x, int y, int w, const std::function<void()>& draw)
 {
     SDL_Surface* screen = gEngine.screen;

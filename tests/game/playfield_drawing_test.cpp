@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Mossbrook
 
-#include "core/engine.h"
 #include "media/sprite.h"
 #include "tests/game/playfield_fixture.h"
 #include "tests/support/headless.h"
@@ -10,39 +9,26 @@
 constexpr Uint32 BACKGROUND = 0x00FF00, EMPTY_CELL = 0x202020, STONE_A = 0xFF0000,
                  STONE_B = 0x0000FF;
 
-// A running playfield on a green screen, with one-colour cell pictures at hand.
-class PlayfieldDrawing : public PlayfieldTest {
-protected:
-    void SetUp() override
-    {
-        StartHeadlessEngine();
-        PlayfieldTest::SetUp();
-        for (auto [sprite, colour] :
-             {std::pair{&empty, EMPTY_CELL}, {&stoneA, STONE_A}, {&stoneB, STONE_B}})
-            ASSERT_TRUE(
-                sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
-        SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
-    }
-    // The middle of a cell of the playfield drawn at (200, 10).
-    static Uint32 Cell(int column, int row)
-    {
-        return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row);
-    }
-    static bool Untouched(int x, int y, int w, int h)
-    {
-        return CaptureScreen(x, y, w, h) == std::vector<Uint32>(w * h, BACKGROUND);
-    }
-
-    Sprite empty, stoneA, stoneB;
-};
-
-// A slot without a picture draws nothing; then every cell shows the picture of its slot, and the
-// next stone the picture it will get.
-TEST_F(PlayfieldDrawing, EveryCellShowsThePictureOfItsSlot)
+// The middle of a cell of the playfield drawn at (200, 10).
+static Uint32 Cell(int column, int row)
 {
+    return ScreenPixel(211 + CELL_SIZE * column, 21 + CELL_SIZE * row);
+}
+
+// On a green screen, a slot without a picture draws nothing; then every cell shows the one-colour
+// picture of its slot, and the next stone the picture it will get.
+TEST_F(PlayfieldTest, EveryCellShowsThePictureOfItsSlot)
+{
+    StartHeadlessEngine();
+    Sprite empty, stoneA, stoneB;
+    for (auto [sprite, colour] :
+         {std::pair{&empty, EMPTY_CELL}, {&stoneA, STONE_A}, {&stoneB, STONE_B}})
+        ASSERT_TRUE(sprite->Load(WritePicture("cell.bmp", CELL_SIZE, CELL_SIZE, colour).c_str()));
+    SDL_FillRect(gEngine.screen, nullptr, SDL_MapRGB(gEngine.screen->format, 0, 255, 0));
     Build({"XO........."});
     EXPECT_TRUE(engine.Draw(200, 10) && engine.DrawNext(20, 260));
-    EXPECT_TRUE(Untouched(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT));
+    EXPECT_EQ(CaptureScreen(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT),
+              std::vector<Uint32>(SCREEN_WIDTH * SCREEN_HEIGHT, BACKGROUND));
 
     engine.SetGraphic(-1, &empty), engine.SetGraphic(0, &stoneA), engine.SetGraphic(1, &stoneB);
     EXPECT_TRUE(engine.Draw(200, 10));

@@ -46,16 +46,14 @@ protected:
             cells.emplace_back(engine.StonePosition(b).column, engine.StonePosition(b).row);
         return cells;
     }
-    // A stone of the given type, as soon as the spawn delay allows.
-    void Spawn(int type)
+    void Spawn(int type)  // as soon as the spawn delay allows
     {
         engine.SetNextType(type);
         clock.Advance(2 * engine.FallInterval() + 1);
         ASSERT_TRUE(engine.Run(0));
         ASSERT_EQ(engine.CurrentType(), type);
     }
-    // One call in a fresh key window.
-    bool Press(Uint32 keys)
+    bool Press(Uint32 keys)  // one call in a fresh key window
     {
         clock.Advance(KEY_WINDOW_MS + 1);
         return engine.Run(keys);
@@ -72,8 +70,7 @@ protected:
             Fall(1);
         ASSERT_FALSE(engine.State() & STATE_STONE) << "the stone never landed";
     }
-    // Nothing falls unless the test lets it.
-    void StopFalling() { engine.SetSpeed(-1000000); }
+    void StopFalling() { engine.SetSpeed(-1000000); }  // nothing falls unless the test lets it
 
     FakeClock clock{100000};
     TumbloEngine engine;

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 TEST(TumbloEngine, SpeedsUpToOneThousandAreTakenOnlyByInitAndByARunningGame)
 {
@@ -71,19 +70,6 @@ TEST_F(PlayfieldTest, RowsClearedApartMoveEachRowAboveByTheRowsBelowIt)
                                  ".XXXXXXXXXX", "...X......."}));
 }
 
-TEST_F(PlayfieldTest, TheNextStoneWaitsTwoIntervalsAfterTheLanding)
-{
-    Spawn(0);
-    FallUntilLanded();
-    engine.SetSpeed(400);
-    clock.Advance(1200);
-    engine.Run(0);
-    EXPECT_FALSE(engine.State() & STATE_STONE);
-    clock.Advance(1);
-    engine.Run(0);
-    EXPECT_TRUE(engine.State() & STATE_STONE);
-}
-
 // The upright bar lands at the left wall on a block right below it: its top alone is in row 0.
 TEST_F(PlayfieldTest, ABlockLandedInRowZeroOrAStoneSpawnedOntoOneEndsTheGameUntilTheNextInit)
 {
@@ -118,9 +104,8 @@ TEST_F(PlayfieldTest, ABlockLandedInRowZeroOrAStoneSpawnedOntoOneEndsTheGameUnti
 static std::string Snapshot(const TumbloEngine& engine)
 {
     std::string cells;
-    for (int row = 0; row < FIELD_ROWS; ++row)
-        for (int column = 0; column < FIELD_COLUMNS; ++column)
-            cells += engine.BlockAt(column, row) ? 'X' : '.';
+    for (int cell = 0; cell < FIELD_ROWS * FIELD_COLUMNS; ++cell)
+        cells += engine.BlockAt(cell % FIELD_COLUMNS, cell / FIELD_COLUMNS) ? 'X' : '.';
     for (int b = 0; b < STONE_BLOCKS; ++b)
         cells += std::to_string(engine.StonePosition(b).column) + "," +
                  std::to_string(engine.StonePosition(b).row) + ";";
@@ -128,12 +113,9 @@ static std::string Snapshot(const TumbloEngine& engine)
            "/" + std::to_string(engine.State());
 }
 
-// A playfield run only when its quiet time is up, and whenever the held keys change (a browser
-// sleeps until then), plays exactly as one run every millisecond: at every millisecond of play with
-// keys pressed and released at random, both look the same, so no key window, fall, row clear, new
-// stone or top-out came late. Every five seconds the bottom row is filled up, and after a minute
-// all but one column, so that rows clear and the stones top out. A spawn's random stone is seeded
-// alike for both.
+// A playfield run only when its quiet time is up or the held keys change (a browser sleeps until
+// then) looks at every millisecond as one run every millisecond, under random keys. Rows filled
+// every five seconds clear, and after a minute the stones top out.
 TEST(TumbloEngine, RunWhenQuietEndsPlaysAsRunEveryMillisecond)
 {
     FakeClock clock(0);

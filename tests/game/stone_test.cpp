@@ -3,8 +3,7 @@
 
 #include "tests/game/playfield_fixture.h"
 
-// The stone's cells turned a quarter clockwise on screen (rows grow downwards) about block 0, the
-// given number of times.
+// The cells turned quarters times a quarter clockwise on screen (rows grow down) about block 0.
 static Cells TurnedAboutBlockZero(Cells cells, int quarters)
 {
     const auto [x0, y0] = cells[0];
@@ -14,9 +13,8 @@ static Cells TurnedAboutBlockZero(Cells cells, int quarters)
     return cells;
 }
 
-// Each stone spawns at the top in the other picture than the one before it, even across a Reset;
-// in free space its k-th turn shows the spawned shape turned k quarters about block 0 (the square
-// only counts its turns).
+// Each stone spawns at the top in the other picture than the one before, even across a Reset; its
+// k-th turn is the spawned shape turned k quarters about block 0 (the square only counts them).
 TEST_F(PlayfieldTest, EveryTypeSpawnsAtTheTopInAlternatePicturesAndTurnsAboutBlockZero)
 {
     const std::string pictures[STONE_TYPES] = {"....XX.....|....XX.....", "...XXXX....|...........",
@@ -67,31 +65,30 @@ TEST_F(PlayfieldTest, WallsAndSettledBlocksSilentlyRefuseMovesAndTurns)
     EXPECT_EQ(Stone(), (Cells{{3, 1}, {3, 2}, {3, 3}, {3, 0}}));
 }
 
-TEST_F(PlayfieldTest, AHeldKeyActsOncePerKeyWindow)
-{
-    StopFalling();
-    Spawn(0);
-    for (Uint32 ms = 0; ms <= KEY_WINDOW_MS; ++ms, clock.Advance(1))
-        engine.Run(KEY_ROTATE | KEY_RIGHT);
-    EXPECT_EQ(Stone()[0], (std::pair{5, 0}));
-    engine.Run(KEY_ROTATE | KEY_RIGHT);
-    EXPECT_EQ(Stone()[0], (std::pair{6, 0}));
-    EXPECT_EQ(engine.RotationCounter(), 3);
-}
-
-TEST_F(PlayfieldTest, TheFastFallWaitsAQuarterIntervalAndAReleaseCancelsIt)
+// Held keys act once per 200 ms key window; the fast fall waits a quarter interval. Once the stone
+// has landed, the next one waits two intervals.
+TEST_F(PlayfieldTest, TheKeyWindowTheFastFallAndTheNextStoneKeepTheirTimes)
 {
     Spawn(0);  // falls every 600 ms from now
-    const Uint32 start = clock.Now();
-    // (ms after start, keys held, row of block 0 after that call)
-    const Uint32 steps[][3] = {{0, KEY_DOWN, 0},   {150, KEY_DOWN, 0}, {151, KEY_DOWN, 1},
-                               {202, KEY_DOWN, 1},  // the next window asks again
-                               {250, 0, 1},         // released before the quarter interval is up
-                               {751, 0, 1},         // only the normal interval counts now
-                               {752, 0, 2}};
+    const Uint32 start = clock.Now(), HELD = KEY_DOWN | KEY_RIGHT | KEY_ROTATE;
+    // (ms after start, keys held, row and column of block 0 after that call)
+    const Uint32 steps[][4] = {{0, HELD, 0, 5},   {150, HELD, 0, 5}, {151, HELD, 1, 5},
+                               {200, HELD, 1, 5}, {202, HELD, 1, 6},  // the next window
+                               {250, 0, 1, 6},  // released before the quarter interval is up
+                               {751, 0, 1, 6},  // only the normal interval counts now
+                               {752, 0, 2, 6}};
     for (const auto& step : steps) {
         clock.Set(start + step[0]);
         engine.Run(step[1]);
-        EXPECT_EQ(Uint32(engine.StonePosition(0).row), step[2]) << "at " << step[0] << " ms";
+        EXPECT_EQ(Stone()[0], (std::pair{int(step[3]), int(step[2])})) << "at " << step[0] << " ms";
     }
+    EXPECT_EQ(engine.RotationCounter(), 3);
+    FallUntilLanded();
+    engine.SetSpeed(400);
+    clock.Advance(1200);
+    engine.Run(0);
+    EXPECT_FALSE(engine.State() & STATE_STONE);
+    clock.Advance(1);
+    engine.Run(0);
+    EXPECT_TRUE(engine.State() & STATE_STONE) << "the next stone";
 }

@@ -2,9 +2,6 @@
 // Copyright 2026 Mossbrook
 
 // The list of results, its file, and the rules by which a result enters it.
-#include "highscore/highscore_list.h"
-#include "highscore/highscore_table.h"
-
 #include "tests/highscore/highscore_test_support.h"
 #include "tests/support/log_sink.h"
 
@@ -21,8 +18,8 @@ static std::string NamesInOrder(HighscoreList& list)
 TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
 {
     EnterFreshDirectory();
-    // Equal points A, B in the file come back as B, A; the stray bytes behind are never read. A
-    // name that fills its field without a zero is read whole, and saved with its zero.
+    // Equal points A, B come back as B, A; stray bytes behind are not read; a name filling its field
+    // without a zero is read whole, and saved with its zero.
     const std::string full = "Twentycharacterlongs";
     RunFormatTool(
         "encode highscore.txt 1000 2000 --trailing 7 A:50:2:65:11 B:50:3:59:12 C:70:4:61:13 " +
@@ -49,6 +46,11 @@ TEST(HighscoreFile, AgreesWithAnIndependentReaderAndWriter)
     RunFormatTool("encode highscore.txt 1 2");
     EXPECT_TRUE(list.Load(HIGHSCORE_FILE, HIGHSCORE_KEY)) << "no entries is still a good file";
     EXPECT_EQ(list.Count(), 0);
+
+    // The key's zero is part of the key stream: bytes 37 and 38 of a record are as readers expect.
+    unsigned char clear[40] = {}, scrambled[40];
+    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HIGHSCORE_KEY));
+    EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
 }
 
 TEST(HighscoreList, ANewEntryRanksAheadOfItsEqualsAndAFileHoldsTheBest255)
@@ -88,10 +90,9 @@ TEST(HighscoreList, ANewEntryRanksAheadOfItsEqualsAndAFileHoldsTheBest255)
     EXPECT_EQ(many.Position(Entry("x", 1)), 256);
 }
 
-// A list of one saved. A save that fails leaves it as it was. A result saved over a damaged copy
-// (short, a wrong guard, a wrong magic, a record missing) keeps its bytes beside it first, never
-// over an earlier copy, and the log names the copy; over a good file nothing is kept; and what
-// cannot be copied (here a link to a directory) is not written over.
+// A failed save leaves the file as it was. One over a damaged file (short, wrong guard or magic, a
+// record missing) first keeps its bytes in a new, logged copy, over a good file none; what cannot
+// be copied (a link to a directory) is not written over.
 TEST(HighscoreFile, ASaveNeverLosesTheFileItReplaces)
 {
     EnterFreshDirectory();
@@ -133,16 +134,7 @@ TEST(HighscoreFile, ASaveNeverLosesTheFileItReplaces)
     EXPECT_TRUE(std::filesystem::is_symlink(HIGHSCORE_FILE));
 }
 
-// Its bytes 37 and 38 of a record: the stored bytes every reader of the file expects there.
-TEST(HighscoreFile, TheKeysZeroIsPartOfTheKeyStream)
-{
-    unsigned char clear[40] = {}, scrambled[40];
-    ASSERT_TRUE(CryptBlock(scrambled, clear, 40, HIGHSCORE_KEY));
-    EXPECT_EQ(std::vector<int>({scrambled[37], scrambled[38]}), std::vector<int>({0, 'p'}));
-}
-
-// On an empty list anything from one point on qualifies; on ten stored results of 100 to 1000
-// points the tenth place is open to a tie, not to less.
+// On an empty list one point qualifies; on ten results the tenth place is open to a tie only.
 TEST(HighscoreTable, OnePointQualifiesAndTheTenthPlaceIsOpenToATieOnly)
 {
     EnterFreshDirectory();

@@ -11,15 +11,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
 constexpr Uint32 CURSOR_GREEN = 0x00FF00;
 
-// Starts the engine and moves into a new empty working directory (so no highscore file) holding
-// its own data/grafik/font.bmp, whose glyph for character 33 + k is 3 + k % 3 pixels wide, and
-// data/grafik/cursor.bmp, a green bar.
+// Starts the engine in a new directory without highscore file, whose data/grafik/font.bmp draws
+// character 33 + k 3 + k % 3 pixels wide and whose data/grafik/cursor.bmp is a green bar.
 inline void EnterFreshDirectory()
 {
     static int count = 0;
@@ -38,14 +37,10 @@ inline void EnterFreshDirectory()
 // Runs the independent format tool with the arguments and returns what it printed.
 inline std::string RunFormatTool(const std::string& arguments)
 {
-    const std::string command = "/usr/bin/python3 " KOLVO_HIGHSCORE_FORMAT_TOOL " " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    EXPECT_TRUE(pipe && pclose(pipe) == 0) << command;
-    return output;
+    const std::string command =
+        "/usr/bin/python3 " KOLVO_HIGHSCORE_FORMAT_TOOL " " + arguments + " >format-tool.out";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return ReadWholeFile("format-tool.out");
 }
 
 inline HighscoreEntry Entry(const char* name, int points)
