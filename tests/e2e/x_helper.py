@@ -3,20 +3,18 @@
 # Copyright 2026 Mossbrook
 """What xdotool cannot do for the window stories: look at the game's window and close it.
 
-  shot FILE.png [WINDOW]            the window (X id), or the whole screen, as a picture
-  count FILE.png X Y W H R G B TOLERANCE
-                                    the rectangle's pixels within TOLERANCE of the colour
+  shot FILE.png [WINDOW]                   the window (X id), or the whole screen, as a picture
+  count FILE.png X Y W H R G B TOLERANCE   the rectangle's pixels within TOLERANCE of the colour
   scaled BIG.png SMALL.png FACTOR X Y [ROWS]
-                                    BIG's size (WxH) and how many of its pixels differ from SMALL
-                                    scaled FACTOR times at (X, Y), black around (with ROWS, only
-                                    SMALL's top ROWS rows and around them are compared)
-  differ A.png B.png X Y W H        the rectangle's pixels that differ between A and B
+      BIG's size (WxH) and its pixels that differ from SMALL scaled FACTOR times at (X, Y), black
+      around (with ROWS, only SMALL's top ROWS rows and around them are compared)
+  differ A.png B.png X Y W H               the rectangle's pixels that differ between A and B
   stone FILE.png X Y CELL COLUMNS ROWS
-                                    of a grid of CELL squares from (X, Y), the cells with a bright
-                                    middle: first and last column, top row, each "column,row" from it
-  elsewhere SECONDS [W H]           a white window (40 x 40) in the top-left corner takes the
-                                    keyboard, as another program does, for that long or until killed
-  close WINDOW                      asks the window to close (WM_DELETE_WINDOW), as a title bar does
+      of a grid of CELL squares from (X, Y), the cells with a bright middle: first and last
+      column, top row, each "column,row" from there
+  elsewhere SECONDS [W H]                  a white window (40 x 40) at the top left takes the
+                                           keyboard, as another program does, for that long
+  close WINDOW                             asks the window to close, as a title bar does
 """
 import os
 import sys

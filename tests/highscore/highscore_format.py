@@ -42,14 +42,10 @@ def encode(path, created, written, records, trailing):
 
 def main(argv):
     if argv[1] == "decode":
-        decode(argv[2])
-        return 0
-    args = argv[5:]
-    trailing = 0
-    if argv[5:6] == ["--trailing"]:
-        trailing, args = int(argv[6]), argv[7:]
-    encode(argv[2], int(argv[3]), int(argv[4]), args, trailing)
-    return 0
+        return decode(argv[2])
+    trailing = argv[5:6] == ["--trailing"]
+    records = argv[7:] if trailing else argv[5:]
+    encode(argv[2], int(argv[3]), int(argv[4]), records, int(argv[6]) if trailing else 0)
 
 
 if __name__ == "__main__":

@@ -52,8 +52,7 @@ PAD_STUB = """
 
 
 def menu_matches(shown, desktop):
-    """Both pictures alike but for the pointer's own square; the two JPEG decoders may differ by a
-    shade here and there."""
+    """Alike but for the pointer's square, and a shade here and there from two JPEG decoders."""
     difference = ImageChops.difference(shown, desktop)
     x, y = MENU_START_GAME
     difference.paste((0, 0, 0), (x - 2, y - 2, x + POINTER_SIZE + 2, y + POINTER_SIZE + 2))
@@ -63,8 +62,7 @@ def menu_matches(shown, desktop):
 
 
 def fits(driver, where, controls):
-    """The whole picture, the bar and exactly these controls inside the viewport, none of them on
-    the picture."""
+    """The picture, the bar and exactly these controls inside the viewport, none on the picture."""
     width, height = driver.execute_script("return [innerWidth, innerHeight]")
     shown = driver.execute_script(
         "return Array.from(document.querySelectorAll('.pad button:not([hidden])'))"
@@ -141,7 +139,6 @@ def main(page, desktop_menu, highscore_format):
             fail("the game is drawn over the menu's picture: the screen was not cleared", driver)
         player = Player(driver, lambda: picture(driver))
         board, _ = player.turnable_stone()
-        # Each key and pad button is held until the stone is seen to move or turn (Player.press).
         def pad_hold(button, down):  # the stubbed pad's buttons in the keys' place
             driver.execute_script("testPad.hold(arguments[0], arguments[1])", button, down)
         pad = Player(driver, lambda: picture(driver), pad_hold)
@@ -272,11 +269,8 @@ def main(page, desktop_menu, highscore_format):
         driver.find_element("id", "computer-control").click()
         tap(fingers.hold, MENU_START_CHALLENGE)
         wait_for_log(driver, "Computer takes the right playfield")
-        shown = driver.execute_script(
-            "return ['Left', 'Right'].map(function(side) { return document.querySelector("
-            "'[aria-label=\"' + side + ' player: Turn\"]').offsetParent !== null; })")
-        if shown != [True, False]:
-            fail("against the computer the left and right controls are shown: %s" % shown, driver)
+        fits(driver, "a tablet against the computer",
+             ["Left player: " + label for label in both] + ["Pause", "End the game"])
         time.sleep(1)
         tap(fingers.hold, "End the game")
         wait_for_log(driver, "Tumblo Sound loaded!", times=2)  # logged again at the end of play
@@ -292,10 +286,9 @@ def main(page, desktop_menu, highscore_format):
         driver.quit()
         server.shutdown()
         shutil.rmtree(work, ignore_errors=True)
-    print("the page fitted a short window, a phone and a tablet, showed the menu, played a stone "
-          "with the keys and a pad (which let go when taken away), cleared a row by touch, entered a name typed on a phone in the desktop's "
-          "list, moved both challengers at once, opened offline with the list kept, played against "
-          "the computer and quit")
+    print("the page fitted a window, a phone and a tablet; keys, a pad (let go when taken away) and "
+          "touch played; a phone's name joined the desktop's list; both challengers moved at once; "
+          "offline the list was kept; the computer played a challenge; Quit ended the program")
 
 
 if __name__ == "__main__":

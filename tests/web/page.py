@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-"""What every browser story shares: the page served on localhost, a headless Chromium with a
-viewport of a chosen size (set through the browser itself, so the window's decorations never
-count), the game's log and picture read from the page, and a person's hand on the mouse and keys,
-or fingers on a touch screen."""
+"""What every browser story shares: the page on localhost, a headless Chromium whose viewport is
+set by the browser itself (no decorations count), the game's log and picture, and hands."""
 
 import base64
 import functools
@@ -59,8 +57,7 @@ def browser(profile):
 
 
 def viewport(driver, width, height, scale=1, mobile=False):
-    """Makes the page's viewport width x height CSS pixels at scale device pixels each; mobile
-    also turns touch on, as a phone or tablet has it."""
+    """A viewport of width x height CSS pixels, scale device pixels each; mobile: a touch screen."""
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
@@ -121,8 +118,7 @@ def on_page(driver, x, y):
 
 
 def point(driver, x, y, click=False):
-    """Puts the mouse on the picture's pixel (x, y); a click is held across frames, as a
-    person's is."""
+    """The mouse on the picture's pixel (x, y); a click held across frames, as a person's is."""
     actions = ActionBuilder(driver)
     actions.pointer_action.move_to_location(*(round(v) for v in on_page(driver, x, y)))
     if click:
@@ -154,8 +150,7 @@ def box(driver, selector):
 
 
 class Fingers:
-    """Fingers on a touch screen (Input.dispatchTouchEvent): each presses a control (named by its
-    aria-label) or a pixel of the picture, several at once, and is lifted on its own."""
+    """Fingers on a touch screen, several at once, each on a control (its aria-label) or a pixel."""
 
     def __init__(self, driver):
         self.driver = driver

@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Mossbrook
-"""A patient player for the browser story: reads the playfield off the canvas and places stones
-until a row is cleared, so the game has points to enter in its list. It knows only what a player
-sees: which cells are filled, and that Up turns, Left and Right move and Down hurries a stone, on
-the keys or on the page's touch controls."""
+"""A patient player for the browser stories: knowing only the filled cells it sees and that Up
+turns, Left and Right move and Down hurries a stone, it places stones until a row is cleared."""
 
 import time
 
@@ -15,8 +13,7 @@ LEFT, TOP, CELL = 200, 10, 22
 
 
 def filled(image, left=LEFT):
-    """The filled cells of the playfield whose left edge is at x = left, as (column, row), read at
-    each cell's middle."""
+    """The filled cells (column, row) of the playfield whose left edge is at x = left."""
     grey = image.convert("L")
     return {(c, r) for r in range(ROWS) for c in range(COLUMNS)
             if grey.getpixel((left + CELL * c + CELL // 2, TOP + CELL * r + CELL // 2)) > 110}
@@ -29,8 +26,7 @@ def normal(cells):
 
 
 def turns(cells):
-    """The stone's shapes, each turned a quarter further (which way the game turns does not
-    matter: every one is tried)."""
+    """The stone's shapes, each turned a quarter further (whichever way the game turns)."""
     shapes, shape = [], normal(cells)
     for _ in range(4):
         if shape not in shapes:
@@ -80,9 +76,8 @@ class Player:
         self.hold = hold or keys(driver)  # a hand: page.tap
 
     def press(self, key, board):
-        """Holds the key until the stone is seen to move sideways or turn, or for a second: the game
-        reads a held key once per 200 ms window, so a shorter press may fall between two and go
-        unseen, and one held on may act twice. Whether the stone moved so."""
+        """Whether the stone moved or turned, the key held until it did (or a second): the game
+        reads a held key once per 200 ms, so a shorter press may go unseen, a longer act twice."""
         def look():
             cells = self.stone(board)
             return normal(cells) if cells else None, min((c for c, _ in cells), default=None)
@@ -102,8 +97,8 @@ class Player:
         return filled(self.picture()) - board
 
     def place_one(self, board):
-        """Turns and moves the stone that has just come in, one key at a time, looking again after
-        each (a turn may be refused near the top or a wall), then hurries it down."""
+        """Turns and moves the new stone a key at a time, looking after each (a turn may be refused
+        near the top or a wall), then hurries it down."""
         ups = 0
         for _ in range(COLUMNS + 4):
             now = self.stone(board)
@@ -125,8 +120,7 @@ class Player:
         return self.next_stone()
 
     def next_stone(self):
-        """Hurries the falling stone down until it has left the top rows and the next one has come
-        in there; returns the board then, without the new stone (None if none comes)."""
+        """Hurries the stone until the next comes in; the board without it (None: none came)."""
         self.hold(Keys.DOWN, True)
         try:
             left_top = False
@@ -143,8 +137,7 @@ class Player:
         return None
 
     def turnable_stone(self):
-        """Waits for a stone that looks different turned (not the square) to come down a row or
-        two, where it may turn; returns the board without it, and the stone."""
+        """A stone unlike itself turned, a row or two down where it may turn; and the board."""
         board = self.next_stone()
         for _ in range(4):
             time.sleep(1.0)
@@ -155,8 +148,7 @@ class Player:
         return board, stone
 
     def clear_a_row(self, stones=40):
-        """Plays until a row is cleared; False when the stones run out (or the playfield fills)
-        first."""
+        """Plays until a row is cleared; False when the stones run out or the playfield fills."""
         board = self.next_stone()
         for _ in range(stones):
             if board is None:
