@@ -117,7 +117,7 @@ bare = page.browser(os.path.join(work, "bare"))
 pads = page.browser(os.path.join(work, "pads"))
 sounding = page.browser(os.path.join(work, "sounding"))
 driver = page.browser(os.path.join(work, "game"))
-keys = page.Keyboard(driver)
+keys = page.keys(driver)
 try:
     bare.get(BARE % "")
     pads.get(BARE % LISTEN_FOR_PADS)
